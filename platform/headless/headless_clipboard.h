@@ -1,0 +1,58 @@
+// An in-memory clipboard with formats and a viewer chain whose members are headless windows.
+#pragma once
+#include "platform/clipboard.h"
+#include <functional>
+#include <map>
+#include <string>
+
+namespace qv::platform::headless {
+
+class HeadlessClipboard : public IClipboard {
+public:
+    // A window that takes part in the viewer chain.
+    struct Viewer {
+        std::function<void()> drawClipboard;
+        std::function<void(WindowRef removed, WindowRef after)> changeChain;
+    };
+    void RegisterWindow(WindowRef window, Viewer viewer) { windows_[window] = std::move(viewer); }
+    void UnregisterWindow(WindowRef window) { windows_.erase(window); }
+
+    bool SetViewer(WindowRef owner, WindowRef& next) override;
+    bool ChangeChain(WindowRef owner, WindowRef next) override;
+    void ForwardDrawClipboard(WindowRef next) override;
+    void ForwardChangeChain(WindowRef next, WindowRef removed, WindowRef after) override;
+    bool Open(WindowRef owner) override;
+    bool Empty() override;
+    void Close() override;
+    int CountFormats() override;
+    bool IsFormatAvailable(ClipFormat format) override;
+
+    // What another application does: replaces the contents and notifies the first viewer.
+    void PutFromOtherApp(const std::string& text, const std::string& rtf = std::string());
+    void PutOtherFormat(const std::string& name); // "bitmap", "files" or any other
+    void EmptyFromOtherApp();
+    // Another application keeps the clipboard open until Release.
+    void HoldOpen() { heldByOther_ = true; }
+    void Release() { heldByOther_ = false; }
+
+    // Writers used by the headless controls while the clipboard is open.
+    void SetText(const std::string& text, const std::string& rtf);
+    bool HasText() const { return formats_.count("text") != 0; }
+    std::string Text() const;
+    std::string Rtf() const;
+
+    WindowRef firstViewer = 0;
+    bool failSetViewer = false;
+    int notificationsSent = 0;
+
+private:
+    void Notify();
+    std::map<std::string, std::string> formats_;
+    std::map<WindowRef, Viewer> windows_;
+    WindowRef openBy_ = 0;
+    bool isOpen_ = false;
+    bool heldByOther_ = false;
+    bool changedWhileOpen_ = false;
+};
+
+} // namespace qv::platform::headless

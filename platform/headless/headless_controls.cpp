@@ -1,0 +1,299 @@
+#include "headless_controls.h"
+#include "headless_clipboard.h"
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <string>
+
+namespace qv::platform::headless {
+
+int HeadlessListBox::AddString(const std::string& text) { return InsertString(-1, text); }
+
+int HeadlessListBox::InsertString(int index, const std::string& text) {
+    if (int(lines_.size()) >= maxLines)
+        return kNoRoom;
+    if (index < -1 || index > int(lines_.size()))
+        return kError;
+    if (index == -1)
+        index = int(lines_.size());
+    lines_.insert(lines_.begin() + index, Line{text, nullptr, false});
+    if (caret_ >= index && int(lines_.size()) > 1)
+        ++caret_;
+    return index;
+}
+
+int HeadlessListBox::DeleteString(int index) {
+    if (!Valid(index))
+        return kError;
+    lines_.erase(lines_.begin() + index);
+    if (caret_ > index || caret_ >= int(lines_.size()))
+        caret_ = std::max(0, caret_ - 1);
+    return int(lines_.size());
+}
+
+void HeadlessListBox::ResetContent() {
+    lines_.clear();
+    caret_ = 0;
+}
+
+int HeadlessListBox::GetTextLen(int index) const {
+    return Valid(index) ? int(lines_[index].text.size()) : kError;
+}
+
+bool HeadlessListBox::GetLineText(int index, std::string& out) const {
+    if (!Valid(index))
+        return false;
+    out = lines_[index].text;
+    return true;
+}
+
+bool HeadlessListBox::SetItemData(int index, void* data) {
+    if (!Valid(index))
+        return false;
+    lines_[index].data = data;
+    return true;
+}
+
+bool HeadlessListBox::GetItemData(int index, void*& data) const {
+    if (!Valid(index) ||
+        std::find(brokenDataLines.begin(), brokenDataLines.end(), index) != brokenDataLines.end())
+        return false;
+    data = lines_[index].data;
+    return true;
+}
+
+int HeadlessListBox::GetSelCount() const {
+    return int(std::count_if(lines_.begin(), lines_.end(), [](const Line& l) { return l.selected; }));
+}
+
+std::vector<int> HeadlessListBox::GetSelItems() const {
+    std::vector<int> items;
+    for (int i = 0; i < int(lines_.size()); ++i)
+        if (lines_[i].selected)
+            items.push_back(i);
+    return items;
+}
+
+bool HeadlessListBox::IsSelected(int index) const { return Valid(index) && lines_[index].selected; }
+
+bool HeadlessListBox::SetSel(int index, bool select) {
+    if (index == -1) {
+        for (auto& line : lines_)
+            line.selected = select;
+        return true;
+    }
+    if (!Valid(index))
+        return false;
+    lines_[index].selected = select;
+    return true;
+}
+
+bool HeadlessListBox::SetCaretIndex(int index) {
+    if (!Valid(index))
+        return false;
+    caret_ = index;
+    return true;
+}
+
+bool HeadlessListBox::MeasureText(const std::string& text, int& width) const {
+    if (!hasDrawingContext)
+        return false;
+    width = int(std::min<std::size_t>(text.size(), 1u << 24)) * charWidth;
+    return true;
+}
+
+int HeadlessComboBox::AddString(const std::string& text) {
+    items_.push_back(text);
+    return int(items_.size()) - 1;
+}
+
+int HeadlessComboBox::DeleteString(int index) {
+    if (index < 0 || index >= int(items_.size()))
+        return -1;
+    items_.erase(items_.begin() + index);
+    return int(items_.size());
+}
+
+void HeadlessComboBox::ResetContent() {
+    items_.clear();
+    cur_ = -1;
+}
+
+bool HeadlessComboBox::GetLBText(int index, std::string& out) const {
+    if (index < 0 || index >= int(items_.size()))
+        return false;
+    out = items_[index];
+    return true;
+}
+
+void HeadlessComboBox::SetCurSel(int index) {
+    cur_ = (index >= 0 && index < int(items_.size())) ? index : -1;
+    if (cur_ >= 0)
+        text_ = items_[cur_];
+}
+
+void HeadlessRichEdit::SetText(const std::string& text) {
+    text_ = text;
+    rtf_.clear();
+    selStart_ = selEnd_ = 0;
+    Changed();
+}
+
+bool HeadlessRichEdit::Paste() {
+    if (!clipboard_.HasText())
+        return false;
+    const std::string rtf = clipboard_.Rtf();
+    const std::string text = rtf.empty() ? clipboard_.Text() : RtfToPlainText(rtf);
+    const bool whole = text_.empty();
+    text_.replace(std::size_t(selStart_), std::size_t(selEnd_ - selStart_), text);
+    rtf_ = whole ? rtf : std::string();
+    selStart_ = selEnd_ = selStart_ + long(text.size());
+    Changed();
+    return true;
+}
+
+bool HeadlessRichEdit::Copy() {
+    if (selStart_ == selEnd_)
+        return false;
+    const std::string part = text_.substr(std::size_t(selStart_), std::size_t(selEnd_ - selStart_));
+    const bool whole = selStart_ == 0 && selEnd_ == long(text_.size());
+    if (!clipboard_.Open(0))
+        return false;
+    clipboard_.Empty();
+    clipboard_.SetText(part, whole && !rtf_.empty() ? rtf_ : MakeRtfDocument(part));
+    clipboard_.Close();
+    return true;
+}
+
+std::string HeadlessRichEdit::GetFirstChars(long n) const {
+    return text_.substr(0, std::size_t(std::max(0L, n)));
+}
+
+void HeadlessRichEdit::GetSel(long& start, long& end) const {
+    start = selStart_;
+    end = selEnd_;
+}
+
+void HeadlessRichEdit::SetSel(long start, long end) {
+    const long len = long(text_.size());
+    if (end < 0 || end > len)
+        end = len;
+    start = std::clamp(start, 0L, len);
+    selStart_ = std::min(start, end);
+    selEnd_ = std::max(start, end);
+}
+
+bool HeadlessRichEdit::StreamOut(StreamFormat format, const ChunkSink& sink) {
+    const std::string doc =
+        format == StreamFormat::Text ? text_ : (rtf_.empty() ? MakeRtfDocument(text_) : rtf_);
+    // Hand the document over in chunks, as the real control does.
+    const std::size_t chunk = 4096;
+    for (std::size_t pos = 0; pos < doc.size(); pos += chunk)
+        sink(doc.data() + pos, long(std::min(chunk, doc.size() - pos)));
+    return true;
+}
+
+bool HeadlessRichEdit::StreamIn(StreamFormat format, const ChunkSource& source) {
+    std::string data;
+    std::string buf(std::size_t(importChunk), '\0');
+    for (;;) {
+        const long got = source(buf.data(), importChunk);
+        if (got <= 0)
+            break;
+        data.append(buf.data(), std::size_t(got));
+    }
+    if (format == StreamFormat::Rtf) {
+        text_ = RtfToPlainText(data);
+        rtf_ = data;
+    } else {
+        text_ = data;
+        rtf_.clear();
+    }
+    selStart_ = selEnd_ = 0;
+    Changed();
+    return true;
+}
+
+void HeadlessRichEdit::Changed() {
+    if (notifying_ && onChange)
+        onChange();
+}
+
+std::string MakeRtfDocument(const std::string& text) {
+    std::string rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 ";
+    rtf.reserve(rtf.size() + text.size() + text.size() / 8 + 8);
+    for (unsigned char c : text) {
+        if (c == '\\' || c == '{' || c == '}') {
+            rtf += '\\';
+            rtf += char(c);
+        } else if (c == '\n') {
+            rtf += "\\par\n";
+        } else if (c == '\r') {
+            // The line break is written once, at its line feed.
+        } else if (c >= 0x80) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\'%02x", c);
+            rtf += hex;
+        } else {
+            rtf += char(c);
+        }
+    }
+    rtf += "}";
+    return rtf;
+}
+
+std::string RtfToPlainText(const std::string& rtf) {
+    std::string text;
+    int depth = 0;
+    int skipDepth = -1; // inside a destination such as the font table
+    for (std::size_t i = 0; i < rtf.size(); ++i) {
+        const char c = rtf[i];
+        if (c == '{') {
+            ++depth;
+            if (i + 1 < rtf.size() && rtf[i + 1] == '\\' && skipDepth < 0) {
+                const std::size_t j = i + 2;
+                if (rtf.compare(j, 7, "fonttbl") == 0 || rtf.compare(j, 8, "colortbl") == 0 ||
+                    (j < rtf.size() && rtf[j] == '*'))
+                    skipDepth = depth;
+            }
+        } else if (c == '}') {
+            if (depth == skipDepth)
+                skipDepth = -1;
+            --depth;
+        } else if (c == '\\') {
+            if (i + 1 >= rtf.size())
+                break;
+            const char n = rtf[i + 1];
+            if (n == '\\' || n == '{' || n == '}') {
+                if (skipDepth < 0)
+                    text += n;
+                ++i;
+            } else if (n == '\'' && i + 3 < rtf.size()) {
+                if (skipDepth < 0)
+                    text += char(std::stoi(rtf.substr(i + 2, 2), nullptr, 16));
+                i += 3;
+            } else {
+                std::size_t j = i + 1;
+                while (j < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[j])))
+                    ++j;
+                const std::string word = rtf.substr(i + 1, j - i - 1);
+                while (j < rtf.size() && (std::isdigit(static_cast<unsigned char>(rtf[j])) || rtf[j] == '-'))
+                    ++j;
+                if (j < rtf.size() && rtf[j] == ' ')
+                    ++j;
+                if (skipDepth < 0 && (word == "par" || word == "line"))
+                    text += "\r\n";
+                else if (skipDepth < 0 && word == "tab")
+                    text += '\t';
+                i = j - 1;
+            }
+        } else if (c == '\r' || c == '\n') {
+            // Line breaks in RTF source are not text.
+        } else if (skipDepth < 0 && depth > 0) {
+            text += c;
+        }
+    }
+    return text;
+}
+
+} // namespace qv::platform::headless

@@ -1,0 +1,135 @@
+// In-memory controls of the headless back end.
+#pragma once
+#include "platform/controls.h"
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qv::platform::headless {
+
+class HeadlessClipboard;
+
+template <class Interface> class ControlBase : public Interface {
+public:
+    void Enable(bool on) override { enabled_ = on; }
+    bool IsEnabled() const override { return enabled_; }
+    void SetText(const std::string& text) override { text_ = text; }
+    std::string GetText() const override { return text_; }
+    void SetFocus() override { ++focusCount; }
+    int focusCount = 0;
+
+protected:
+    bool enabled_ = true;
+    std::string text_;
+};
+
+class HeadlessButton : public ControlBase<IButton> {
+public:
+    bool IsChecked() const override { return checked_; }
+    void SetChecked(bool on) override { checked_ = on; }
+
+private:
+    bool checked_ = false;
+};
+
+using HeadlessLabel = ControlBase<IControl>;
+
+class HeadlessListBox : public ControlBase<IListBox> {
+public:
+    int AddString(const std::string& text) override;
+    int InsertString(int index, const std::string& text) override;
+    int DeleteString(int index) override;
+    void ResetContent() override;
+    int GetCount() const override { return int(lines_.size()); }
+    int GetTextLen(int index) const override;
+    bool GetLineText(int index, std::string& out) const override;
+    bool SetItemData(int index, void* data) override;
+    bool GetItemData(int index, void*& data) const override;
+    int GetSelCount() const override;
+    std::vector<int> GetSelItems() const override;
+    bool IsSelected(int index) const override;
+    bool SetSel(int index, bool select) override;
+    int GetCaretIndex() const override { return caret_; }
+    bool SetCaretIndex(int index) override;
+    int GetTopIndex() const override { return 0; }
+    void SetHorizontalExtent(int width) override { extent_ = width; }
+    int GetHorizontalExtent() const override { return extent_; }
+    bool MeasureText(const std::string& text, int& width) const override;
+
+    // Test controls: how many lines fit, pixels per character, whether a drawing context exists,
+    // and lines whose item data the platform reports as an error.
+    int maxLines = 32767;
+    int charWidth = 6;
+    bool hasDrawingContext = true;
+    std::vector<int> brokenDataLines;
+
+private:
+    bool Valid(int index) const { return index >= 0 && index < int(lines_.size()); }
+    struct Line {
+        std::string text;
+        void* data = nullptr;
+        bool selected = false;
+    };
+    std::vector<Line> lines_;
+    int caret_ = 0;
+    int extent_ = 0;
+};
+
+class HeadlessComboBox : public ControlBase<IComboBox> {
+public:
+    int AddString(const std::string& text) override;
+    int DeleteString(int index) override;
+    void ResetContent() override;
+    int GetCount() const override { return int(items_.size()); }
+    bool GetLBText(int index, std::string& out) const override;
+    int GetCurSel() const override { return cur_; }
+    void SetCurSel(int index) override;
+
+private:
+    std::vector<std::string> items_;
+    int cur_ = -1;
+};
+
+// A rich-text pane that keeps plain text and, when its contents came from an RTF document and
+// were not edited since, that document.
+class HeadlessRichEdit : public ControlBase<IRichEdit> {
+public:
+    explicit HeadlessRichEdit(HeadlessClipboard& clipboard) : clipboard_(clipboard) {}
+    void SetText(const std::string& text) override;
+    bool Paste() override;
+    bool Copy() override;
+    long GetTextLength() const override { return long(text_.size()); }
+    std::string GetPlainText() const override { return text_; }
+    std::string GetFirstChars(long n) const override;
+    void GetSel(long& start, long& end) const override;
+    void SetSel(long start, long end) override;
+    bool StreamOut(StreamFormat format, const ChunkSink& sink) override;
+    bool StreamIn(StreamFormat format, const ChunkSource& source) override;
+    CharFormat GetDefaultCharFormat() const override { return format_; }
+    void SetDefaultCharFormat(const CharFormat& format) override { format_ = format; }
+    void SetRedraw(bool on) override { redrawOn = on; }
+    void Repaint() override { ++repaintCount; }
+    void EnableChangeNotifications() override { notifying_ = true; }
+
+    std::string rtf() const { return rtf_; }
+    // Called on every change of the text once notifications are enabled.
+    std::function<void()> onChange;
+    // Chunk size the pane asks its import callback for.
+    long importChunk = 4096;
+    bool redrawOn = true;
+    int repaintCount = 0;
+
+private:
+    void Changed();
+    HeadlessClipboard& clipboard_;
+    std::string rtf_;
+    CharFormat format_;
+    long selStart_ = 0, selEnd_ = 0;
+    bool notifying_ = false;
+};
+
+// Minimal RTF for the headless pane: a valid document around the text, and its plain text back.
+std::string MakeRtfDocument(const std::string& text);
+std::string RtfToPlainText(const std::string& rtf);
+
+} // namespace qv::platform::headless

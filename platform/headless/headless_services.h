@@ -1,0 +1,112 @@
+// Settings store, files, shell folders, clock, strings and code page of the headless back end.
+#pragma once
+#include "platform/services.h"
+#include <map>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace qv::platform::headless {
+
+// Values keep their registry type, so that a value of the wrong type can be stored by a test.
+struct BinaryValue {
+    std::vector<unsigned char> bytes;
+};
+using SettingValue = std::variant<int, std::string, BinaryValue>;
+
+class HeadlessSettings : public ISettingsStore {
+public:
+    void SetRoot(const std::string& company, const std::string& application) override;
+    int GetInt(const std::string& section, const std::string& key, int defaultValue) override;
+    bool WriteInt(const std::string& section, const std::string& key, int value) override;
+    std::string GetString(const std::string& section, const std::string& key,
+                          const std::string& defaultValue) override;
+    bool WriteString(const std::string& section, const std::string& key,
+                     const std::string& value) override;
+
+    // Full key path "Software\<company>\<application>\<section>" -> values.
+    std::map<std::string, std::map<std::string, SettingValue>> keys;
+    std::string root;
+    bool failWrites = false;
+
+private:
+    std::string Path(const std::string& section) const { return root + "\\" + section; }
+};
+
+// Real files under a temporary folder: "C:\a\b" lives at <folder>/C/a/b.
+class HeadlessFileSystem : public IFileSystem {
+public:
+    HeadlessFileSystem();
+    ~HeadlessFileSystem() override;
+    HeadlessFileSystem(const HeadlessFileSystem&) = delete;
+    HeadlessFileSystem& operator=(const HeadlessFileSystem&) = delete;
+
+    bool GetAttributes(const std::string& path, bool& isFolder) override;
+    bool FindFirst(const std::string& path) override;
+    bool CreateFolder(const std::string& path) override;
+    bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
+    bool ReadFile(const std::string& path, std::string& contents) override;
+    bool WriteFile(const std::string& path, const std::string& contents) override;
+    bool ReplaceFile(const std::string& from, const std::string& to) override;
+    bool DeleteFile(const std::string& path) override;
+    bool GetLastWriteTime(const std::string& path, FileTime& time) override;
+
+    std::string HostPath(const std::string& path) const;
+    bool SetLastWriteTime(const std::string& path, FileTime time);
+
+    // Fault injection: the n-th following WriteFile (1 = the next) writes only failAfterBytes
+    // bytes and fails; diskFull makes every write fail after its first failAfterBytes bytes.
+    int failNthWrite = 0;
+    std::size_t failAfterBytes = 0;
+    bool diskFull = false;
+    std::vector<std::string> createdFolders;
+    int writeCount = 0;
+
+private:
+    std::string root_;
+};
+
+class HeadlessShellFolders : public IShellFolders {
+public:
+    bool Load() override { return loadable; }
+    bool HasFolderFunction() const override { return hasFunction; }
+    bool GetFolderPath(int folderId, std::string& path) override;
+    void Unload() override { ++unloadCount; }
+
+    bool loadable = true;
+    bool hasFunction = true;
+    std::map<int, std::string> folders; // folder identifier -> path; missing: the call fails
+    int unloadCount = 0;
+};
+
+class HeadlessClock : public IClock {
+public:
+    LocalTime Now() const override { return now; }
+    std::uint32_t MillisecondsSinceStart() const override { return ms; }
+    std::int64_t CalendarSeconds() const override { return seconds; }
+    bool FileTimeToLocal(FileTime time, LocalTime& local) const override;
+    void Advance(std::uint32_t milliseconds) { ms += milliseconds; }
+
+    LocalTime now{2026, 12, 4, 10, 9, 30, 0, 0};
+    std::uint32_t ms = 10000;
+    std::int64_t seconds = 1796893800;
+};
+
+// The string table of the resources.
+class HeadlessStrings : public IStringResources {
+public:
+    HeadlessStrings();
+    std::string Load(int id) const override;
+    std::map<int, std::string> table;
+};
+
+// Windows-1252 for the code points below 0x100 that it shares with Latin-1; others become '?'.
+class HeadlessCodePage : public ICodePage {
+public:
+    std::string WideToAnsi(const std::u16string& text) const override;
+};
+
+// Converts a calendar date and time (UTC) to a file time, for tests.
+FileTime MakeFileTime(int year, int month, int day, int hour, int minute, int second);
+
+} // namespace qv::platform::headless

@@ -1,0 +1,95 @@
+// Control interfaces: each is a thin view of one child control of a dialog.
+#pragma once
+#include "platform/types.h"
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qv::platform {
+
+class IControl {
+public:
+    virtual ~IControl() = default;
+    virtual void Enable(bool on) = 0;
+    virtual bool IsEnabled() const = 0;
+    virtual void SetText(const std::string& text) = 0;
+    virtual std::string GetText() const = 0;
+    virtual void SetFocus() = 0;
+};
+
+class IButton : public IControl {
+public:
+    virtual bool IsChecked() const = 0;
+    virtual void SetChecked(bool on) = 0;
+};
+
+using ILabel = IControl;
+
+// A list box with extended selection. Results follow the platform: -1 for an error and, when
+// adding, -2 when the list has no room.
+class IListBox : public IControl {
+public:
+    static constexpr int kError = -1;
+    static constexpr int kNoRoom = -2;
+
+    virtual int AddString(const std::string& text) = 0;
+    virtual int InsertString(int index, const std::string& text) = 0;
+    virtual int DeleteString(int index) = 0; // lines left, or kError
+    virtual void ResetContent() = 0;
+    virtual int GetCount() const = 0;
+    virtual int GetTextLen(int index) const = 0;             // kError for a bad index
+    virtual bool GetLineText(int index, std::string& out) const = 0;
+    virtual bool SetItemData(int index, void* data) = 0;
+    virtual bool GetItemData(int index, void*& data) const = 0;
+    virtual int GetSelCount() const = 0;
+    virtual std::vector<int> GetSelItems() const = 0;
+    virtual bool IsSelected(int index) const = 0;
+    virtual bool SetSel(int index, bool select) = 0; // index -1: every line
+    virtual int GetCaretIndex() const = 0;
+    virtual bool SetCaretIndex(int index) = 0;
+    virtual int GetTopIndex() const = 0;
+    virtual void SetHorizontalExtent(int width) = 0;
+    virtual int GetHorizontalExtent() const = 0;
+    // Width of text in the list's font in device pixels; false when no drawing context is available.
+    virtual bool MeasureText(const std::string& text, int& width) const = 0;
+};
+
+class IComboBox : public IControl {
+public:
+    virtual int AddString(const std::string& text) = 0;
+    virtual int DeleteString(int index) = 0;
+    virtual void ResetContent() = 0;
+    virtual int GetCount() const = 0;
+    virtual bool GetLBText(int index, std::string& out) const = 0;
+    virtual int GetCurSel() const = 0;
+    virtual void SetCurSel(int index) = 0;
+};
+
+enum class StreamFormat { Rtf, Text };
+
+// The rich-text contents pane.
+class IRichEdit : public IControl {
+public:
+    // Receives each chunk of an export; a length of 0 or less carries nothing.
+    using ChunkSink = std::function<void(const char* data, long length)>;
+    // Fills buf with up to capacity bytes and returns how many; 0 ends the import.
+    using ChunkSource = std::function<long(char* buf, long capacity)>;
+
+    virtual bool Paste() = 0;
+    virtual bool Copy() = 0;
+    virtual long GetTextLength() const = 0; // -1 on error
+    virtual std::string GetPlainText() const = 0;
+    virtual std::string GetFirstChars(long n) const = 0;
+    virtual void GetSel(long& start, long& end) const = 0;
+    virtual void SetSel(long start, long end) = 0; // (0, -1) selects all
+    virtual bool StreamOut(StreamFormat format, const ChunkSink& sink) = 0;
+    virtual bool StreamIn(StreamFormat format, const ChunkSource& source) = 0;
+    virtual CharFormat GetDefaultCharFormat() const = 0;
+    virtual void SetDefaultCharFormat(const CharFormat& format) = 0;
+    virtual void SetRedraw(bool on) = 0;
+    virtual void Repaint() = 0;
+    virtual void EnableChangeNotifications() = 0;
+};
+
+} // namespace qv::platform

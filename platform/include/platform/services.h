@@ -1,0 +1,82 @@
+// Process-wide services: settings store, files, shell folders, time.
+#pragma once
+#include "platform/types.h"
+#include <cstdint>
+#include <string>
+
+namespace qv::platform {
+
+// Per-user settings under the program's registry branch; sections are sub-keys.
+class ISettingsStore {
+public:
+    virtual ~ISettingsStore() = default;
+    // The branch is Software\<company>\<application> of the current user.
+    virtual void SetRoot(const std::string& company, const std::string& application) = 0;
+    virtual int GetInt(const std::string& section, const std::string& key, int defaultValue) = 0;
+    virtual bool WriteInt(const std::string& section, const std::string& key, int value) = 0;
+    virtual std::string GetString(const std::string& section, const std::string& key,
+                                  const std::string& defaultValue) = 0;
+    virtual bool WriteString(const std::string& section, const std::string& key,
+                             const std::string& value) = 0;
+};
+
+// File times are 100-nanosecond ticks as the platform counts them.
+using FileTime = std::uint64_t;
+
+class IFileSystem {
+public:
+    virtual ~IFileSystem() = default;
+    // False when the path does not exist; isFolder tells what it is.
+    virtual bool GetAttributes(const std::string& path, bool& isFolder) = 0;
+    virtual bool FindFirst(const std::string& path) = 0; // a search finds a first match
+    virtual bool CreateFolder(const std::string& path) = 0;
+    virtual bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
+    virtual bool ReadFile(const std::string& path, std::string& contents) = 0;
+    // Writes the whole of contents to path, flushed to disk; false on any failure.
+    virtual bool WriteFile(const std::string& path, const std::string& contents) = 0;
+    // Replaces to with from in one step (the platform's atomic rename).
+    virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;
+    virtual bool DeleteFile(const std::string& path) = 0;
+    virtual bool GetLastWriteTime(const std::string& path, FileTime& time) = 0;
+};
+
+class IShellFolders {
+public:
+    virtual ~IShellFolders() = default;
+    // Loads the shell folder library; false when it cannot be loaded.
+    virtual bool Load() = 0;
+    virtual bool HasFolderFunction() const = 0;
+    // Asks for a folder by its identifier; false when the call fails.
+    virtual bool GetFolderPath(int folderId, std::string& path) = 0;
+    virtual void Unload() = 0;
+};
+
+class IClock {
+public:
+    virtual ~IClock() = default;
+    virtual LocalTime Now() const = 0;
+    virtual std::uint32_t MillisecondsSinceStart() const = 0;
+    virtual std::int64_t CalendarSeconds() const = 0;
+    // A file time in local time; false when it cannot be converted.
+    virtual bool FileTimeToLocal(FileTime time, LocalTime& local) const = 0;
+};
+
+class IStringResources {
+public:
+    virtual ~IStringResources() = default;
+    virtual std::string Load(int id) const = 0; // empty when missing
+};
+
+} // namespace qv::platform
+
+namespace qv::platform {
+
+// Conversions between the system's ANSI code page and UTF-16.
+class ICodePage {
+public:
+    virtual ~ICodePage() = default;
+    // Unmappable characters become the platform's default character.
+    virtual std::string WideToAnsi(const std::u16string& text) const = 0;
+};
+
+} // namespace qv::platform

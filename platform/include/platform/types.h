@@ -1,0 +1,54 @@
+// Plain value types that cross the platform boundary.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace qv::platform {
+
+// An opaque window handle; 0 means none.
+using WindowRef = std::uintptr_t;
+
+// The eight fields of the platform's local-time record; year 0 means unknown.
+struct LocalTime {
+    std::uint16_t year = 0;
+    std::uint16_t month = 0;
+    std::uint16_t dayOfWeek = 0;
+    std::uint16_t day = 0;
+    std::uint16_t hour = 0;
+    std::uint16_t minute = 0;
+    std::uint16_t second = 0;
+    std::uint16_t millisecond = 0;
+};
+
+enum class MsgIcon { Information, Exclamation, Stop, Question };
+enum class MsgButtons { Ok, YesNo };
+enum class MsgResult { Ok, Yes, No, Cancel };
+
+// Character format of the rich-text pane, as much of it as the program handles.
+struct CharFormat {
+    std::string face;
+    int heightTwips = 0;
+    std::uint32_t color = 0; // 0x00BBGGRR
+    std::uint32_t effects = 0;
+    std::uint32_t mask = 0;
+    bool operator==(const CharFormat& o) const {
+        return face == o.face && heightTwips == o.heightTwips && color == o.color &&
+               effects == o.effects && mask == o.mask;
+    }
+};
+
+struct Rect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// The window's placement: flags, show state and normal (restored) rectangle.
+struct Placement {
+    int flags = 0;
+    int showCmd = 0;
+    Rect normal;
+};
+
+// Show states used by the program (values as the platform defines them).
+enum ShowCmd : int { kShowNormal = 1, kShowMinimized = 2, kShowMinimize = 6, kShowRestore = 9 };
+
+} // namespace qv::platform

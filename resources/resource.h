@@ -1,0 +1,63 @@
+// Identifiers shared by the resource script and the program's code.
+#pragma once
+
+#define IDR_MAINFRAME 128
+#define IDD_MAIN 102
+#define IDR_ACCELERATORS 130
+
+#define IDS_ABOUT_MENU 101
+#define IDS_APP_TITLE 57344
+
+#define QV_MAIN_WIDTH 347
+#define QV_MAIN_HEIGHT 250
+#define QV_MAIN_FONT_SIZE 8
+#define QV_MAIN_FONT "MS Sans Serif"
+
+#define QV_VERSION_MAJOR 2
+#define QV_VERSION_MINOR 3
+#define QV_VERSION_TEXT "2.3"
+
+// Controls of the main window.
+#define IDC_CONTENTS 1000
+#define IDC_ITEM_COUNT 1001
+#define IDC_HISTORY 1002
+#define IDC_CHAR_COUNT 1003
+#define IDC_RECOPY 1004
+#define IDC_CLEAR 1005
+#define IDC_UPDATE 1006
+#define IDC_FONT 1007
+#define IDC_COLOR 1008
+#define IDC_WATCH 1010
+#define IDC_INCLUDE_FORMATTING 1011
+#define IDC_PREVIOUS 1012
+#define IDC_NEXT 1013
+#define IDC_RECALL 1014
+#define IDC_DELETE 1015
+#define IDC_LAUNCH 1016
+#define IDC_MERGE 1017
+#define IDC_SPLIT 1018
+#define IDC_OPTIONS 1019
+#define IDC_BACK 1021
+#define IDC_FORWARD 1022
+#define IDC_SEARCH 1023
+#define IDC_SET_MARK 1025
+#define IDC_SELECTED_COUNT 1029
+#define IDC_CHANGE_LIST 1052
+#define IDC_LIST_NAME 1053
+#define IDC_CLIP_TIME 1058
+
+// Commands that are not system-menu entries.
+#define IDM_EXIT_ASK 32771
+
+// System-menu commands (multiples of 16: the platform keeps the low four bits).
+#define IDM_ABOUT 16
+#define IDM_PREVIOUS 32
+#define IDM_NEXT 48
+#define IDM_WATCH 64
+#define IDM_MARK 80
+#define IDM_TIP 96
+#define IDM_UNDO_DELETE 128
+#define IDM_INCLUDE_FORMATTING 144
+#define IDM_MINI_WINDOW 160
+#define IDM_LAUNCH 176
+#define IDM_REFRESH 192

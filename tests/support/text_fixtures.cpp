@@ -1,0 +1,31 @@
+#include "support/text_fixtures.h"
+
+namespace qv::test {
+
+std::string MakeText(std::size_t n, std::uint32_t seed) {
+    std::string text;
+    text.reserve(n);
+    std::uint32_t x = seed * 2654435761u + 1;
+    std::size_t column = 0;
+    while (text.size() < n) {
+        x = x * 1664525u + 1013904223u;
+        if (column >= 70 && text.size() + 2 <= n) {
+            text += "\r\n";
+            column = 0;
+            continue;
+        }
+        const unsigned r = (x >> 24) % 32;
+        text += r < 26 ? char('a' + r) : ' ';
+        ++column;
+    }
+    return text;
+}
+
+std::string HighBytesText() {
+    std::string text = "high:";
+    for (int c = 0x80; c <= 0xFF; ++c)
+        text += char(c);
+    return text + ":end";
+}
+
+} // namespace qv::test
