@@ -24,6 +24,10 @@ public:
 
 class IDialogWindow;
 
+struct ScreenMetrics {
+    int screenWidth = 0, screenHeight = 0, iconWidth = 0, iconHeight = 0;
+};
+
 enum class SizeKind { Restored, Minimized, Other };
 
 // Handlers a dialog's logic provides; the back end calls them on the window thread.
@@ -91,6 +95,8 @@ public:
     virtual void CenterOnScreen() = 0;
     virtual void Show(int showCmd) = 0;
     virtual bool IsMinimized() const = 0;
+    // Size of the primary screen and of an icon, in pixels; false when unknown.
+    virtual bool GetScreenMetrics(ScreenMetrics& /*metrics*/) const { return false; }
 };
 
 } // namespace qv::platform

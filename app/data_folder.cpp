@@ -1,0 +1,103 @@
+#include "app/data_folder.h"
+#include "mainwindow/messages.h"
+#include <cstring>
+#include <new>
+
+namespace qv {
+
+namespace {
+
+void AppendBackslash(std::string& path) {
+    if (!path.empty() && path.back() != '\\')
+        path += '\\';
+}
+
+bool FindFolders(platform::IShellFolders& shell, std::string& folder, std::string& documents) {
+    if (!shell.Load())
+        return false;
+    const bool hasFunction = shell.HasFolderFunction();
+    std::string path;
+    if (hasFunction && shell.GetFolderPath(kFolderAppData, path) && !path.empty()) {
+        folder = path;
+        AppendBackslash(folder);
+        folder += kCompanyName;
+        folder += '\\';
+    }
+    if (folder.empty())
+        folder = kFallbackDataFolder;
+    path.clear();
+    if (hasFunction && shell.GetFolderPath(kFolderPersonal, path)) {
+        documents = path;
+        AppendBackslash(documents);
+    }
+    shell.Unload();
+    return true;
+}
+
+} // namespace
+
+bool GetDataFolder(platform::IPlatform& platform, const std::string& programName,
+                   std::string& folder) {
+    try {
+        std::string documents;
+        if (FindFolders(platform.ShellFolders(), folder, documents) &&
+            EnsureFolderExists(platform.Files(), folder)) {
+            if (!documents.empty()) {
+                const std::string oldFile = documents + programName + ".dat";
+                const std::string newFile = folder + programName + ".dat";
+                if (FileExists(platform.Files(), oldFile) && !FileExists(platform.Files(), newFile))
+                    platform.Files().CopyFile(oldFile, newFile, true); // a failed copy is no error
+            }
+            return true;
+        }
+        platform.MessageBox(kMsgCannotInitialize, programName, platform::MsgButtons::Ok,
+                            platform::MsgIcon::Exclamation);
+    } catch (const std::bad_alloc&) {
+        platform.MessageBox(kMsgOutOfMemory, programName, platform::MsgButtons::Ok,
+                            platform::MsgIcon::Stop);
+    }
+    return false;
+}
+
+bool EnsureFolderExists(platform::IFileSystem& files, std::string path) {
+    if (path.size() < 3 || path[1] != ':')
+        return false;
+    if (path.size() == 3)
+        return true;
+    if (path.size() >= 256)
+        return false;
+    if (IsExistingFolder(files, path.c_str(), true))
+        return true;
+    for (std::size_t pos = path.find('\\', 3); pos != std::string::npos;
+         pos = path.find('\\', pos + 1)) {
+        const std::string prefix = path.substr(0, pos);
+        if (!IsExistingFolder(files, prefix.c_str(), true) && !files.CreateFolder(prefix))
+            return false;
+    }
+    if (!IsExistingFolder(files, path.c_str(), true) && !files.CreateFolder(path))
+        return false;
+    return true;
+}
+
+bool IsExistingFolder(platform::IFileSystem& files, const char* path, bool missingIsFolder) {
+    if (!path)
+        return false;
+    const std::size_t len = std::strlen(path);
+    if (len == 3)
+        return path[1] == ':' && path[2] == '\\';
+    if (len < 4 || len > 259)
+        return false;
+    std::string p(path, len);
+    if (p.back() == '\\')
+        p.pop_back();
+    bool isFolder = false;
+    if (!files.GetAttributes(p, isFolder))
+        return !missingIsFolder;
+    return isFolder;
+}
+
+bool FileExists(platform::IFileSystem& files, const std::string& path) {
+    return files.FindFirst(path);
+}
+
+} // namespace qv

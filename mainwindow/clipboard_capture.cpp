@@ -1,0 +1,280 @@
+// Watching the clipboard, capturing its text as History items, and putting items back.
+#include "history/plain_text.h"
+#include "mainwindow/main_dialog.h"
+#include "mainwindow/messages.h"
+#include "resource.h"
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace qv {
+
+using platform::IRichEdit;
+using platform::MsgButtons;
+using platform::MsgIcon;
+
+namespace {
+constexpr std::uint32_t kOwnPasteWindowMs = 500;
+constexpr long kTitleChars = 54;
+} // namespace
+
+void CMainDialog::OnDrawClipboard() {
+    const std::uint32_t elapsed = platform_.Clock().MillisecondsSinceStart() - lastCaptureTime_;
+    if (nextViewer_)
+        platform_.Clipboard().ForwardDrawClipboard(nextViewer_);
+    if (!foreground_ && watching_ && elapsed > kOwnPasteWindowMs)
+        UpdateFromClipboard();
+}
+
+void CMainDialog::OnChangeCbChain(platform::WindowRef removed, platform::WindowRef after) {
+    if (removed == nextViewer_)
+        nextViewer_ = after;
+    else if (nextViewer_)
+        platform_.Clipboard().ForwardChangeChain(nextViewer_, removed, after);
+}
+
+void CMainDialog::OnActivate(bool active) { foreground_ = active && !minimized_; }
+
+void CMainDialog::SetTitleSuffix(const char* suffix) { window_->SetTitle(programName_ + suffix); }
+
+void CMainDialog::ShowEmptyClipboardState(const char* titleSuffix) {
+    window_->RichEdit(IDC_CONTENTS).SetText(std::string());
+    SetTitleSuffix(titleSuffix);
+    window_->ListBox(IDC_HISTORY).SetSel(-1, false);
+    window_->Button(IDC_RECALL).Enable(false);
+}
+
+void CMainDialog::UpdateFromClipboard() {
+    CommitSearchTerm();
+    window_->Label(IDC_CLIP_TIME).SetText(std::string());
+    auto& clipboard = platform_.Clipboard();
+    auto& pane = window_->RichEdit(IDC_CONTENTS);
+    if (clipboard.CountFormats() == 0) {
+        ShowEmptyClipboardState(kTitleEmpty);
+    } else if (clipboard.IsFormatAvailable(platform::ClipFormat::Text)) {
+        pane.SetDefaultCharFormat(defaultCharFormat_);
+        pane.SetText(std::string());
+        pane.Paste();
+        lastCaptureTime_ = platform_.Clock().MillisecondsSinceStart();
+        AddCapturedItem(pane);
+        UpdateTitle(pane);
+        UpdateItemCount();
+        if (!includeFormatting_) {
+            const std::string text = pane.GetPlainText();
+            pane.SetText(text);
+            window_->CopyPlainText(text, 0, 0);
+        }
+        window_->Button(IDC_RECALL).Enable(true);
+    } else if (clipboard.IsFormatAvailable(platform::ClipFormat::Bitmap)) {
+        ShowEmptyClipboardState(kTitleImage);
+    } else if (clipboard.IsFormatAvailable(platform::ClipFormat::FileList)) {
+        ShowEmptyClipboardState(kTitleFiles);
+    } else {
+        ShowEmptyClipboardState(kTitleOtherFormat);
+    }
+    NavigationRefresh();
+}
+
+bool CMainDialog::AddCapturedItem(IRichEdit& control) {
+    std::unique_ptr<CHistoryItem> item;
+    SplitText split;
+    try {
+        item = std::make_unique<CHistoryItem>(platform_.Clock().Now());
+        std::string& rtf = item->rtfText;
+        control.StreamOut(platform::StreamFormat::Rtf, [&rtf](const char* data, long length) {
+            if (length > 0)
+                rtf.append(data, static_cast<std::size_t>(length));
+        });
+        split = SplitPlainText(control.GetPlainText());
+        item->overflowText = std::move(split.overflowText);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    window_->Label(IDC_CLIP_TIME).SetText(item->ClipTimeText());
+    const int idx = AppendToHistory(split.listText, std::move(item));
+    if (idx < 0)
+        return false;
+    auto& list = window_->ListBox(IDC_HISTORY);
+    list.SetCaretIndex(idx);
+    list.SetSel(-1, false);
+    list.SetSel(idx, true);
+    NavigationRefresh();
+    ApplyHistoryLimit();
+    CountChange();
+    return true;
+}
+
+void CMainDialog::CountChange() {
+    ++changeCounter_;
+    if (changeCounter_ >= settings_.changeLimit)
+        SaveDataFile();
+}
+
+void CMainDialog::UpdateTitle(IRichEdit& control) {
+    if (!watching_) {
+        SetTitleSuffix(kTitleNotWatching);
+        return;
+    }
+    std::string text = control.GetFirstChars(kTitleChars);
+    const bool full = static_cast<long>(text.size()) >= kTitleChars;
+    const std::size_t start = text.find_first_not_of(" \t\r\n");
+    text.erase(0, start == std::string::npos ? text.size() : start);
+    const std::size_t lineEnd = text.find_first_of("\r\n");
+    if (lineEnd != std::string::npos) {
+        text.erase(lineEnd);
+        text += "...";
+    } else if (full) {
+        text += "...";
+    }
+    window_->SetTitle(text + " - " + programName_);
+}
+
+void CMainDialog::CopyToClipboard(bool addAsItem) {
+    auto& pane = window_->RichEdit(IDC_CONTENTS);
+    long start = 0, end = 0;
+    pane.GetSel(start, end);
+    const bool wasWatching = watching_;
+    watching_ = false;
+    if (!includeFormatting_) {
+        window_->CopyPlainText(pane.GetPlainText(), start, end);
+    } else if (start == end) {
+        pane.SetRedraw(false);
+        pane.SetSel(0, -1);
+        pane.Copy();
+        pane.SetSel(start, end);
+        pane.SetRedraw(true);
+    } else {
+        pane.Copy();
+        pane.SetSel(0, 0);
+    }
+    watching_ = wasWatching;
+    if (addAsItem && platform_.Clipboard().IsFormatAvailable(platform::ClipFormat::Text)) {
+        std::unique_ptr<IRichEdit> hidden = window_->CreateHiddenRichEdit();
+        if (hidden) {
+            hidden->Paste();
+            AddCapturedItem(*hidden);
+            UpdateTitle(*hidden);
+        }
+    } else {
+        UpdateTitle(pane);
+    }
+    UpdateCharCount();
+    UpdateItemCount();
+    window_->ListBox(IDC_HISTORY).SetFocus();
+    NavigationRefresh();
+}
+
+void CMainDialog::ClearClipboard() {
+    CommitSearchTerm();
+    auto& clipboard = platform_.Clipboard();
+    platform::ClipboardSession session(clipboard, window_->Handle());
+    if (!session.IsOpen())
+        return;
+    if (clipboard.Empty()) {
+        window_->RichEdit(IDC_CONTENTS).SetText(std::string());
+        SetTitleSuffix(kTitleEmpty);
+        NavigationRefresh();
+    }
+}
+
+bool CMainDialog::RefreshClipboard() {
+    auto& clipboard = platform_.Clipboard();
+    const bool wasWatching = watching_;
+    {
+        platform::ClipboardSession session(clipboard, window_->Handle());
+        if (!session.IsOpen())
+            return false;
+        watching_ = false;
+        clipboard.Empty();
+    }
+    auto& pane = window_->RichEdit(IDC_CONTENTS);
+    long start = 0, end = 0;
+    pane.GetSel(start, end);
+    pane.SetRedraw(false);
+    pane.SetSel(0, -1);
+    pane.Copy();
+    pane.SetSel(start, end);
+    pane.SetRedraw(true);
+    watching_ = wasWatching;
+    return true;
+}
+
+bool CMainDialog::Recall(bool useCaret) {
+    CommitSearchTerm();
+    auto& list = window_->ListBox(IDC_HISTORY);
+    int line = -1;
+    if (useCaret || searchStepping_) {
+        const int caret = list.GetCaretIndex();
+        if (list.IsSelected(caret))
+            line = caret;
+    } else {
+        line = GetSingleSelection();
+    }
+    if (line < 0) {
+        Message(kMsgSelectSingleItem, MsgButtons::Ok, MsgIcon::Information);
+        return false;
+    }
+    auto* item = dynamic_cast<CHistoryItem*>(history_->GetEntry(line));
+    if (!item) {
+        Message(kMsgCannotRetrieve, MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    window_->Label(IDC_CLIP_TIME).SetText(item->ClipTimeText());
+    auto& pane = window_->RichEdit(IDC_CONTENTS);
+    pane.SetRedraw(false);
+    pane.SetDefaultCharFormat(defaultCharFormat_);
+    try {
+        const bool formatted = includeFormatting_ && !item->rtfText.empty();
+        std::string plain;
+        if (!formatted) {
+            std::string listText;
+            list.GetLineText(line, listText);
+            plain = JoinPlainText(listText, item->overflowText);
+        }
+        const std::string& source = formatted ? item->rtfText : plain;
+        std::size_t offset = 0;
+        pane.StreamIn(formatted ? platform::StreamFormat::Rtf : platform::StreamFormat::Text,
+                      [&source, &offset](char* buf, long capacity) -> long {
+                          const std::size_t n = std::min(source.size() - offset,
+                                                         static_cast<std::size_t>(capacity));
+                          std::memcpy(buf, source.data() + offset, n);
+                          offset += n;
+                          return static_cast<long>(n);
+                      });
+    } catch (const std::bad_alloc&) {
+        pane.SetRedraw(true);
+        pane.Repaint();
+        Message(kMsgOutOfMemory, MsgButtons::Ok, MsgIcon::Stop);
+        return false;
+    }
+    pane.SetRedraw(true);
+    pane.Repaint();
+    CopyToClipboard(false);
+    if (pane.GetTextLength() == 0)
+        window_->Label(IDC_CHAR_COUNT).SetText("0 characters");
+    return true;
+}
+
+void CMainDialog::SetWatching() {
+    watching_ = window_->Button(IDC_WATCH).IsChecked();
+    if (watching_) {
+        ClearClipboard();
+    } else {
+        auto& pane = window_->RichEdit(IDC_CONTENTS);
+        pane.SetText(std::string());
+        UpdateTitle(pane);
+    }
+    if (auto* menu = window_->SystemMenu())
+        menu->Check(IDM_WATCH, watching_);
+}
+
+void CMainDialog::SetIncludeFormatting() {
+    const bool single = GetSingleSelection() >= 0;
+    includeFormatting_ = window_->Button(IDC_INCLUDE_FORMATTING).IsChecked();
+    if (single)
+        Recall(false);
+    if (auto* menu = window_->SystemMenu())
+        menu->Check(IDM_INCLUDE_FORMATTING, includeFormatting_);
+}
+
+} // namespace qv

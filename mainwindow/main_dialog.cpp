@@ -1,0 +1,159 @@
+// Construction, start-up and shutdown of the main window.
+#include "mainwindow/main_dialog.h"
+#include "mainwindow/messages.h"
+#include "resource.h"
+#include <new>
+
+namespace qv {
+
+using platform::MsgButtons;
+using platform::MsgIcon;
+using platform::MsgResult;
+
+CMainDialog::CMainDialog(platform::IPlatform& platform, std::string dataFolder)
+    : platform_(platform), programName_(platform.Strings().Load(IDS_APP_TITLE)),
+      dataFolder_(std::move(dataFolder)) {
+    lastDeleteTime_ = platform_.Clock().CalendarSeconds();
+    lastCaptureTime_ = platform_.Clock().MillisecondsSinceStart();
+    try {
+        placementKeeper_ = std::make_unique<CPlacementKeeper>(platform_.Settings());
+        dataFilePath_ = dataFolder_ + programName_ + ".dat";
+    } catch (const std::bad_alloc&) {
+        platform_.MessageBox(kMsgOutOfMemory, programName_, MsgButtons::Ok, MsgIcon::Stop);
+        outOfMemoryAtStart_ = true;
+    }
+    settings_.Read(platform_.Settings());
+}
+
+CMainDialog::~CMainDialog() = default;
+
+MsgResult CMainDialog::Message(const std::string& text, MsgButtons buttons, MsgIcon icon) {
+    return window_->MessageBox(text, programName_, buttons, icon);
+}
+
+bool CMainDialog::OnInitDialog(platform::IDialogWindow& window) {
+    window_ = &window;
+    if (outOfMemoryAtStart_) {
+        window_->PostQuit(kExitOutOfMemory);
+        return true;
+    }
+    if (!JoinClipboardChain())
+        return true;
+    auto& pane = window_->RichEdit(IDC_CONTENTS);
+    pane.EnableChangeNotifications();
+    BuildSystemMenu();
+    window_->SetIcon();
+    history_ = std::make_unique<CHistoryListBox>(window_->ListBox(IDC_HISTORY));
+    defaultCharFormat_ = pane.GetDefaultCharFormat();
+    window_->Button(IDC_WATCH).SetChecked(true);
+    window_->Button(IDC_INCLUDE_FORMATTING).SetChecked(true);
+    LoadDataFile();
+    if (settings_.restoreWndPlacement) {
+        // Without a complete stored placement (the first run) the window shows as created.
+        if (!RestorePlacement(settings_.startMinimized))
+            window_->Show(platform::kShowNormal);
+    } else {
+        window_->CenterOnScreen();
+        window_->Show(settings_.startMinimized ? platform::kShowMinimize : platform::kShowNormal);
+    }
+    LoadSearchTerms();
+    if (settings_.showDayTip)
+        ShowTipOfTheDay();
+    watching_ = true;
+    UpdateFromClipboard();
+    UpdateSelectedCount();
+    UpdateItemCount();
+    UpdateCharCount();
+    return true;
+}
+
+bool CMainDialog::JoinClipboardChain() {
+    platform::WindowRef next = 0;
+    if (!platform_.Clipboard().SetViewer(window_->Handle(), next)) {
+        window_->MessageBox(programName_ + kMsgNoClipboardSuffix, kCaptionClipboardConnection,
+                            MsgButtons::Ok, MsgIcon::Exclamation);
+        window_->PostQuit(kExitNoClipboard);
+        return false;
+    }
+    nextViewer_ = next;
+    joined_ = true;
+    inChain_ = true;
+    return true;
+}
+
+void CMainDialog::LeaveClipboardChain() {
+    if (inChain_ && nextViewer_)
+        platform_.Clipboard().ChangeChain(window_->Handle(), nextViewer_);
+    inChain_ = false;
+}
+
+void CMainDialog::OnClose() {
+    if (settings_.confirmExit &&
+        Message(kMsgConfirmExitPrefix + programName_ + "?", MsgButtons::YesNo,
+                MsgIcon::Question) == MsgResult::No)
+        return;
+    window_->EndDialog(kEndCancel);
+}
+
+void CMainDialog::AskExit() {
+    // Esc always asks, whatever the Confirm Exit setting says.
+    if (Message(kMsgConfirmExitPrefix + programName_ + "?", MsgButtons::YesNo,
+                MsgIcon::Question) == MsgResult::No)
+        return;
+    window_->EndDialog(kEndOk);
+}
+
+void CMainDialog::OnDestroy() {
+    if (!window_)
+        return;
+    if (joined_)
+        LeaveClipboardChain();
+    if (saveAtExit_ && joined_) {
+        SaveDataFile();
+        if (history_)
+            history_->RemoveAllEntries();
+        undoBuffer_.clear();
+        undoValid_ = false;
+        parkedMainList_.clear();
+        parkedRetainList_.clear();
+    }
+    if (placementKeeper_) {
+        SavePlacement();
+        placementKeeper_.reset();
+    }
+    SaveSearchTerms();
+    // The list box goes with the window; its records must go first.
+    history_.reset();
+    window_ = nullptr;
+}
+
+void CMainDialog::OnEndSession(bool ending) {
+    if (!ending) {
+        // The window never left the viewer chain for a cancelled log-off; joining again could
+        // make it its own next viewer, so it stays as it is.
+        return;
+    }
+    if (joined_) {
+        LeaveClipboardChain();
+        SaveDataFile();
+    }
+    if (placementKeeper_)
+        SavePlacement();
+    SaveSearchTerms();
+}
+
+void CMainDialog::SavePlacement() {
+    if (placementKeeper_)
+        placementKeeper_->SavePlacement(*window_);
+}
+
+bool CMainDialog::RestorePlacement(bool startMinimized) {
+    return placementKeeper_ && placementKeeper_->RestorePlacement(*window_, startMinimized);
+}
+
+void CMainDialog::OnFontChange() {
+    if (history_)
+        history_->RemeasureAll();
+}
+
+} // namespace qv

@@ -1,0 +1,137 @@
+// The main window: owns the History list and the other lists, watches the clipboard, and routes
+// every command of the window.
+#pragma once
+#include "history/history_entry.h"
+#include "history/history_list_box.h"
+#include "history/stored_record.h"
+#include "mainwindow/placement_keeper.h"
+#include "platform/platform.h"
+#include "settings/settings.h"
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+class CMainDialog : public platform::IDialogEvents {
+public:
+    CMainDialog(platform::IPlatform& platform, std::string dataFolder);
+    ~CMainDialog() override;
+    CMainDialog(const CMainDialog&) = delete;
+    CMainDialog& operator=(const CMainDialog&) = delete;
+
+    // Window events.
+    bool OnInitDialog(platform::IDialogWindow& window) override;
+    void OnCommand(int id, int notifyCode) override;
+    bool OnSysCommand(unsigned command) override;
+    void OnClose() override;
+    void OnDestroy() override;
+    void OnDrawClipboard() override;
+    void OnChangeCbChain(platform::WindowRef removed, platform::WindowRef after) override;
+    void OnActivate(bool active) override;
+    void OnSize(platform::SizeKind kind) override;
+    bool OnQueryEndSession() override { return true; }
+    void OnEndSession(bool ending) override;
+    void OnFontChange() override;
+    int OnGetDefaultButton() override { return 0; }
+
+    // History lists.
+    // Appends an item to the shown list; the item is deleted on failure. Index or -1.
+    int AppendToHistory(const std::string& listText, std::unique_ptr<CHistoryItem> item);
+    void ApplyHistoryLimit();
+
+    // Clipboard capture and recall.
+    void UpdateFromClipboard();
+    bool AddCapturedItem(platform::IRichEdit& control);
+    void UpdateTitle(platform::IRichEdit& control);
+    void CopyToClipboard(bool addAsItem);
+    void ClearClipboard();
+    bool RefreshClipboard();
+    bool Recall(bool useCaret);
+    void SetWatching();
+    void SetIncludeFormatting();
+
+    // Start-up and shutdown.
+    bool JoinClipboardChain();
+    void SavePlacement();
+    bool RestorePlacement(bool startMinimized);
+
+    // Status texts.
+    void UpdateCharCount();
+    void UpdateSelectedCount();
+    void UpdateItemCount();
+    // The one selected line, or -1 when not exactly one line is selected.
+    int GetSingleSelection() const;
+
+    // Read access for the window's owner and for tests.
+    const std::string& ProgramName() const { return programName_; }
+    const std::string& DataFilePath() const { return dataFilePath_; }
+    CHistoryListBox* History() const { return history_.get(); }
+    const CSettings& Settings() const { return settings_; }
+    CSettings& MutableSettings() { return settings_; }
+    bool IsWatching() const { return watching_; }
+    bool IncludesFormatting() const { return includeFormatting_; }
+    bool IsJoined() const { return joined_; }
+    platform::WindowRef NextViewer() const { return nextViewer_; }
+    int ChangeCounter() const { return changeCounter_; }
+    int MarkIndex() const { return markIndex_; }
+    bool IsForeground() const { return foreground_; }
+
+private:
+    void OnHistorySelChange();
+    void AskExit();
+    void BuildSystemMenu();
+    void CountChange();
+    void LeaveClipboardChain();
+    void ShowEmptyClipboardState(const char* titleSuffix);
+    void SetTitleSuffix(const char* suffix);
+    platform::MsgResult Message(const std::string& text, platform::MsgButtons buttons,
+                                platform::MsgIcon icon);
+    // Seams that the features still to come fill: data file, search terms, navigation, tips.
+    void CommitSearchTerm() {}
+    void NavigationRefresh() {}
+    bool SaveDataFile() { return false; }
+    bool LoadDataFile() { return false; }
+    void LoadSearchTerms() {}
+    void SaveSearchTerms() {}
+    void ShowTipOfTheDay() {}
+
+    // Results the dialog ends with: Esc after the question, and the Close command.
+    static constexpr int kEndOk = 1;
+    static constexpr int kEndCancel = 2;
+
+    platform::IPlatform& platform_;
+    platform::IDialogWindow* window_ = nullptr;
+    std::string programName_;
+    bool outOfMemoryAtStart_ = false;
+
+    bool minimized_ = false;
+    bool foreground_ = false;
+    bool saveAtExit_ = true;
+    bool searchStepping_ = false;
+    std::string dataFolder_;
+    std::string dataFilePath_;
+    platform::WindowRef nextViewer_ = 0;
+    std::unique_ptr<CHistoryListBox> history_;
+    int changeCounter_ = 0;
+    bool watching_ = false;
+    bool includeFormatting_ = true;
+    bool markSet_ = false;
+    int markIndex_ = -1;
+    platform::CharFormat defaultCharFormat_;
+    std::unique_ptr<CPlacementKeeper> placementKeeper_;
+    std::vector<CStoredRecord> undoBuffer_;
+    std::vector<CStoredRecord> parkedMainList_;
+    std::vector<CStoredRecord> parkedRetainList_;
+    bool undoValid_ = false;
+    bool miniWindowOpen_ = false;
+    bool joined_ = false;
+    bool inChain_ = false;
+    bool mainListShown_ = true;
+    std::int64_t lastDeleteTime_ = 0;
+    std::uint32_t lastCaptureTime_ = 0;
+    CSettings settings_;
+};
+
+} // namespace qv
