@@ -1,5 +1,6 @@
 #include "app/data_folder.h"
 #include "mainwindow/messages.h"
+#include "settings/settings_names.h"
 #include <cstring>
 #include <new>
 
@@ -20,7 +21,7 @@ bool FindFolders(platform::IShellFolders& shell, std::string& folder, std::strin
     if (hasFunction && shell.GetFolderPath(kFolderAppData, path) && !path.empty()) {
         folder = path;
         AppendBackslash(folder);
-        folder += kCompanyName;
+        folder += kSettingsCompany;
         folder += '\\';
     }
     if (folder.empty())

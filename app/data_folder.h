@@ -3,9 +3,9 @@
 #include "platform/platform.h"
 #include <string>
 
+
 namespace qv {
 
-constexpr const char kCompanyName[] = "Harrowmere Software";
 constexpr const char kFallbackDataFolder[] = "C:\\Windows\\Application Data\\Harrowmere Software\\";
 constexpr int kFolderAppData = 0x1A;
 constexpr int kFolderPersonal = 5;

@@ -92,6 +92,10 @@ public:
     void CenterOnScreen() override { centred = true; }
     void Show(int showCmd) override;
     bool IsMinimized() const override { return minimized; }
+    bool GetScreenMetrics(ScreenMetrics& metrics) const override {
+        metrics = screen;
+        return true;
+    }
 
     HeadlessListBox& List(int id) { return static_cast<HeadlessListBox&>(ListBox(id)); }
     HeadlessRichEdit& Pane(int id) { return static_cast<HeadlessRichEdit&>(RichEdit(id)); }
@@ -111,6 +115,7 @@ public:
     int endResult = 0;
     int lastShowCmd = 0;
     Placement placement;
+    ScreenMetrics screen{1280, 1024, 32, 32};
 
 private:
     IControl& Control(int id);
