@@ -1,0 +1,12 @@
+// The digits of a count, grouped by threes with the user's separator.
+#pragma once
+#include "settings/settings.h"
+#include <string>
+
+namespace qv {
+
+// "1,234,567" style text of n; with the separator off, plain digits. A minus sign leads negative
+// numbers, and no separator ever stands first.
+std::string FormatCount(int n, const CNumberFormat& format);
+
+} // namespace qv
