@@ -87,20 +87,21 @@ void CMainDialog::LeaveClipboardChain() {
     inChain_ = false;
 }
 
+bool CMainDialog::ConfirmExit() {
+    return window_->MessageBox(kMsgConfirmExitPrefix + programName_ + "?", kCaptionConfirmExit,
+                               MsgButtons::YesNo, MsgIcon::Question) != MsgResult::No;
+}
+
 void CMainDialog::OnClose() {
-    if (settings_.confirmExit &&
-        Message(kMsgConfirmExitPrefix + programName_ + "?", MsgButtons::YesNo,
-                MsgIcon::Question) == MsgResult::No)
+    if (settings_.confirmExit && !ConfirmExit())
         return;
     window_->EndDialog(kEndCancel);
 }
 
 void CMainDialog::AskExit() {
     // Esc always asks, whatever the Confirm Exit setting says.
-    if (Message(kMsgConfirmExitPrefix + programName_ + "?", MsgButtons::YesNo,
-                MsgIcon::Question) == MsgResult::No)
-        return;
-    window_->EndDialog(kEndOk);
+    if (ConfirmExit())
+        window_->EndDialog(kEndOk);
 }
 
 void CMainDialog::OnDestroy() {

@@ -81,6 +81,8 @@ public:
 private:
     void OnHistorySelChange();
     void AskExit();
+    // True unless the user answers No to the exit question.
+    bool ConfirmExit();
     void BuildSystemMenu();
     void CountChange();
     void LeaveClipboardChain();

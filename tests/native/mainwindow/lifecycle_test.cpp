@@ -1,0 +1,213 @@
+#include "main_window_fixture.h"
+
+namespace qv::test {
+namespace {
+
+using platform::MsgResult;
+
+TEST_F(MainWindowTest, StartUpTakesTheClipboardAndShowsCounts) {
+    platform.clipboard.PutFromOtherApp("already there");
+    Open();
+    EXPECT_TRUE(dialog->IsJoined());
+    EXPECT_TRUE(dialog->IsWatching());
+    EXPECT_EQ(List().GetCount(), 1);
+    EXPECT_EQ(window->GetTitle(), "already there - Quorvane");
+    EXPECT_TRUE(window->Btn(IDC_WATCH).IsChecked());
+    EXPECT_TRUE(window->Btn(IDC_INCLUDE_FORMATTING).IsChecked());
+    EXPECT_EQ(Label(IDC_ITEM_COUNT), "1 item");
+    EXPECT_EQ(Label(IDC_SELECTED_COUNT), "1 selected item");
+    EXPECT_EQ(Label(IDC_CHAR_COUNT), "13 characters");
+    EXPECT_TRUE(window->iconSet);
+    EXPECT_EQ(dialog->DataFilePath(), "C:\\Data\\Quorvane.dat");
+}
+
+TEST_F(MainWindowTest, FailedClipboardConnectionQuitsWithCodeTwo) {
+    platform.clipboard.failSetViewer = true;
+    Open();
+    ASSERT_FALSE(platform.messages.shown.empty());
+    const auto& box = platform.messages.shown.back();
+    EXPECT_EQ(box.caption, "Clipboard Connection");
+    EXPECT_EQ(box.text, "Quorvane did not connect to the Clipboard and will shut down.  Please "
+                        "restart it.  You may need to reboot your computer.");
+    EXPECT_EQ(box.icon, platform::MsgIcon::Exclamation);
+    EXPECT_EQ(platform.quitCode, 2);
+    EXPECT_FALSE(dialog->IsJoined());
+    EXPECT_EQ(dialog->History(), nullptr);
+    Close(); // destruction must cope with a window that never finished starting
+    // The placement is still saved.
+    EXPECT_EQ(platform.settings.GetInt("Placement", "ShowCmd", -1), platform::kShowNormal);
+}
+
+TEST_F(MainWindowTest, CloseAsksOnlyWithConfirmExitButEscAlwaysAsks) {
+    struct Case {
+        int confirmExit;
+        bool escape;
+        MsgResult answer;
+        bool asked;
+        bool ends;
+        int result;
+    };
+    for (const Case& c : {Case{1, false, MsgResult::No, true, false, 0},
+                          Case{1, false, MsgResult::Yes, true, true, 2},
+                          Case{0, false, MsgResult::No, false, true, 2},
+                          Case{0, true, MsgResult::No, true, false, 0},
+                          Case{0, true, MsgResult::Yes, true, true, 1}}) {
+        platform.settings.WriteInt("Misc", "Confirm Exit", c.confirmExit);
+        Open();
+        platform.messages.shown.clear();
+        platform.messages.Answer(c.answer);
+        if (c.escape)
+            dialog->OnCommand(IDM_EXIT_ASK, 0);
+        else
+            dialog->OnClose();
+        EXPECT_EQ(!platform.messages.shown.empty(), c.asked);
+        if (c.asked) {
+            EXPECT_EQ(platform.messages.shown.back().text, "Do you want to exit Quorvane?");
+            EXPECT_EQ(platform.messages.shown.back().caption, "Confirm Exit");
+        }
+        EXPECT_EQ(window->ended, c.ends);
+        EXPECT_EQ(window->endResult, c.result);
+        platform.messages.answers.clear();
+        Close();
+    }
+    EXPECT_EQ(dialog, nullptr);
+}
+
+TEST_F(MainWindowTest, EnterNeverPressesAButton) {
+    Open();
+    EXPECT_EQ(dialog->OnGetDefaultButton(), 0);
+}
+
+TEST_F(MainWindowTest, PlacementIsSavedAndRestored) {
+    Open();
+    window->placement.normal = platform::Rect{100, 120, 600, 520};
+    Close();
+    EXPECT_EQ(platform.settings.GetInt("Placement", "x1", -1), 100);
+    EXPECT_EQ(platform.settings.GetInt("Placement", "y2", -1), 520);
+    Open();
+    EXPECT_EQ(window->placement.normal.left, 100);
+    EXPECT_EQ(window->placement.normal.bottom, 520);
+    EXPECT_FALSE(window->minimized);
+}
+
+TEST_F(MainWindowTest, PlacementRules) {
+    struct Case {
+        int restore, startMinimized;
+        int x1, y1, x2, y2; // stored; x1 -1 stores nothing
+        platform::Rect expected;
+        bool minimized, centred;
+    };
+    const platform::Rect none{0, 0, 0, 0};
+    for (const Case& c : {
+             // Beyond the right and bottom edges: moved to one icon inside, size kept.
+             Case{1, 0, 2000, 1500, 2500, 1900, {1248, 992, 1748, 1392}, false, false},
+             // Off the left or top edge: left as it is.
+             Case{1, 0, -300, -50, 200, 350, {-300, -50, 200, 350}, false, false},
+             Case{1, 1, 10, 20, 510, 420, {10, 20, 510, 420}, true, false},
+             Case{0, 1, 10, 20, 510, 420, none, true, true},
+             // First run: nothing stored, shown normally where the dialog was created.
+             Case{1, 1, -1, 0, 0, 0, none, false, false},
+         }) {
+        HeadlessPlatform fresh;
+        fresh.settings.SetRoot(kSettingsCompany, "Quorvane");
+        fresh.settings.WriteInt("Start Up", "Restore Wnd Placement", c.restore);
+        fresh.settings.WriteInt("Start Up", "Start Minimized", c.startMinimized);
+        if (c.x1 != -1) {
+            const int values[] = {0, 1, c.x1, c.y1, c.x2, c.y2};
+            const char* keys[] = {"Flags", "ShowCmd", "x1", "y1", "x2", "y2"};
+            for (int i = 0; i < 6; ++i)
+                fresh.settings.WriteInt("Placement", keys[i], values[i]);
+        }
+        CMainDialog d(fresh, "C:\\Data\\");
+        auto w = fresh.OpenDialog(IDD_MAIN, d);
+        const auto& r = w->placement.normal;
+        EXPECT_EQ(r.left, c.expected.left);
+        EXPECT_EQ(r.top, c.expected.top);
+        EXPECT_EQ(r.right, c.expected.right);
+        EXPECT_EQ(r.bottom, c.expected.bottom);
+        EXPECT_EQ(w->minimized, c.minimized);
+        EXPECT_EQ(w->centred, c.centred);
+        fresh.CloseDialog(std::move(w));
+    }
+}
+
+// A viewer of another program after this one in the chain: counts what reaches it.
+struct OtherViewer {
+    platform::WindowRef self = 0x9000;
+    platform::WindowRef next = 0;
+    int notices = 0;
+};
+
+TEST_F(MainWindowTest, ChainIsForwardedAndRepaired) {
+    OtherViewer other;
+    auto& clip = platform.clipboard;
+    clip.RegisterWindow(other.self, {[&] {
+                                         ++other.notices;
+                                         if (other.next)
+                                             clip.ForwardDrawClipboard(other.next);
+                                     },
+                                     [](platform::WindowRef, platform::WindowRef) {}});
+    clip.SetViewer(other.self, other.next);
+    Open();
+    EXPECT_EQ(dialog->NextViewer(), other.self);
+    const int before = other.notices;
+    CopyElsewhere("one");
+    EXPECT_EQ(other.notices, before + 1);
+    EXPECT_EQ(List().GetCount(), 1);
+    // A cancelled log-off leaves the window in the chain exactly once.
+    dialog->OnEndSession(false);
+    CopyElsewhere("two");
+    EXPECT_EQ(other.notices, before + 2);
+    EXPECT_EQ(List().GetCount(), 2);
+    EXPECT_EQ(clip.firstViewer, window->Handle());
+    // The other viewer leaves: the window's next viewer becomes what followed it.
+    dialog->OnChangeCbChain(other.self, 0);
+    EXPECT_EQ(dialog->NextViewer(), 0u);
+    CopyElsewhere("three");
+    EXPECT_EQ(other.notices, before + 2);
+    EXPECT_EQ(List().GetCount(), 3);
+}
+
+TEST_F(MainWindowTest, ChainChangeForOthersIsPassedOn) {
+    platform::WindowRef seenRemoved = 0;
+    const platform::WindowRef other = 0x9100;
+    platform.clipboard.RegisterWindow(
+        other, {[] {}, [&](platform::WindowRef removed, platform::WindowRef) { seenRemoved = removed; }});
+    platform::WindowRef ignored = 0;
+    platform.clipboard.SetViewer(other, ignored);
+    Open();
+    dialog->OnChangeCbChain(0x9999, 0x9998);
+    EXPECT_EQ(seenRemoved, 0x9999u);
+    EXPECT_EQ(dialog->NextViewer(), other);
+}
+
+TEST_F(MainWindowTest, LogOffLeavesTheChainAndKeepsTheLists) {
+    const platform::WindowRef other = 0x9200;
+    platform.clipboard.RegisterWindow(other, {[] {}, [](platform::WindowRef, platform::WindowRef) {}});
+    platform::WindowRef ignored = 0;
+    platform.clipboard.SetViewer(other, ignored);
+    Open();
+    CopyElsewhere("kept");
+    dialog->OnEndSession(true);
+    EXPECT_EQ(platform.clipboard.firstViewer, other);
+    EXPECT_EQ(List().GetCount(), 1);
+    EXPECT_NE(platform.settings.GetInt("Placement", "ShowCmd", -1), -1);
+}
+
+TEST_F(MainWindowTest, MinimizeAndRestoreSwapTheMenuEntries) {
+    Open();
+    auto& entries = window->menu.entries;
+    EXPECT_TRUE(entries[0].greyed);   // Restore
+    EXPECT_FALSE(entries[2].greyed);  // Minimize
+    dialog->OnSize(platform::SizeKind::Minimized);
+    EXPECT_FALSE(entries[0].greyed);
+    EXPECT_TRUE(entries[2].greyed);
+    dialog->OnActivate(true);
+    EXPECT_FALSE(dialog->IsForeground()); // a minimized window does not count as in front
+    dialog->OnSize(platform::SizeKind::Restored);
+    EXPECT_TRUE(entries[0].greyed);
+    EXPECT_FALSE(entries[2].greyed);
+}
+
+} // namespace
+} // namespace qv::test
