@@ -60,6 +60,8 @@ HeadlessFileSystem::HeadlessFileSystem() {
     if (!mkdtemp(tmpl.data()))
         std::abort();
     root_ = tmpl;
+    // Drive C: exists, as on every Windows machine.
+    mkdir((root_ + "/C").c_str(), 0755);
 }
 
 HeadlessFileSystem::~HeadlessFileSystem() {
