@@ -3,7 +3,6 @@
 #include "platform/platform.h"
 #include <string>
 
-
 namespace qv {
 
 constexpr const char kFallbackDataFolder[] = "C:\\Windows\\Application Data\\Harrowmere Software\\";

@@ -9,7 +9,7 @@ namespace qv {
 class CWidthIndex;
 
 class CHistoryEntry {
-public:
+  public:
     CHistoryEntry() = default;
     CHistoryEntry(const CHistoryEntry&) = delete;
     CHistoryEntry& operator=(const CHistoryEntry&) = delete;
@@ -21,7 +21,7 @@ public:
     int width = 0; // pixel width of the line, 0..32767
     platform::LocalTime clipTime;
 
-private:
+  private:
     friend class CWidthIndex;
     CHistoryEntry* wider_ = nullptr;
     CHistoryEntry* narrower_ = nullptr;
@@ -29,7 +29,7 @@ private:
 };
 
 class CHistoryItem : public CHistoryEntry {
-public:
+  public:
     // Capture form: texts filled by the caller, clip time = the given local time.
     explicit CHistoryItem(const platform::LocalTime& capturedAt) { clipTime = capturedAt; }
     // From two texts (data file, merge, split): clip time unknown.

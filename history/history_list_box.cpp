@@ -5,7 +5,9 @@
 namespace qv {
 
 namespace {
-int ClampWidth(int w) { return std::clamp(w, 0, CHistoryListBox::kMaxWidth); }
+int ClampWidth(int w) {
+    return std::clamp(w, 0, CHistoryListBox::kMaxWidth);
+}
 } // namespace
 
 int CHistoryListBox::AddEntry(const std::string& text) {
@@ -67,7 +69,9 @@ int CHistoryListBox::Attach(int idx, const std::string& text, CHistoryEntry* rec
     return idx;
 }
 
-int CHistoryListBox::RemoveEntry(int index) { return Remove(index, nullptr); }
+int CHistoryListBox::RemoveEntry(int index) {
+    return Remove(index, nullptr);
+}
 
 int CHistoryListBox::RemoveEntry(int index, std::unique_ptr<CHistoryEntry>& taken) {
     return Remove(index, &taken);

@@ -11,7 +11,7 @@
 namespace qv {
 
 class CHistoryListBox {
-public:
+  public:
     static constexpr int kMaxWidth = 32767;
 
     explicit CHistoryListBox(platform::IListBox& list) : list_(list) {}
@@ -42,7 +42,7 @@ public:
     platform::IListBox& List() const { return list_; }
     const CWidthIndex& Index() const { return index_; }
 
-private:
+  private:
     int Attach(int index, const std::string& text, CHistoryEntry* record, bool reset);
     int Remove(int index, std::unique_ptr<CHistoryEntry>* taken);
 

@@ -2,8 +2,8 @@
 // heap-ordered by a hash of the entry's address, which keeps its depth logarithmic whatever order
 // the widths arrive in (equal and ascending widths are the common case for a list of lines).
 #include "history/width_index.h"
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -71,9 +71,8 @@ void CWidthIndex::Remove(CHistoryEntry* entry) {
         return;
     // Rotate the entry down until it has at most one child, then splice it out.
     while (entry->wider_ && entry->narrower_) {
-        CHistoryEntry* child = Priority(entry->wider_) > Priority(entry->narrower_)
-                                   ? entry->wider_
-                                   : entry->narrower_;
+        CHistoryEntry* child =
+            Priority(entry->wider_) > Priority(entry->narrower_) ? entry->wider_ : entry->narrower_;
         RotateUp(child);
     }
     CHistoryEntry* child = entry->wider_ ? entry->wider_ : entry->narrower_;
@@ -118,8 +117,7 @@ CWidthIndex::Walk CWidthIndex::Inspect() const {
         for (const CHistoryEntry* c : {f.entry->narrower_, f.entry->wider_}) {
             if (!c)
                 continue;
-            const bool ordered =
-                c == f.entry->narrower_ ? Before(c, f.entry) : !Before(c, f.entry);
+            const bool ordered = c == f.entry->narrower_ ? Before(c, f.entry) : !Before(c, f.entry);
             walk.consistent = walk.consistent && ordered && c->parent_ == f.entry &&
                               Priority(c) <= Priority(f.entry);
             stack.push_back(Frame{c, f.depth + 1});

@@ -7,7 +7,7 @@
 namespace qv {
 
 class CWidthIndex {
-public:
+  public:
     CWidthIndex() = default;
     CWidthIndex(const CWidthIndex&) = delete;
     CWidthIndex& operator=(const CWidthIndex&) = delete;
@@ -31,7 +31,7 @@ public:
     };
     Walk Inspect() const;
 
-private:
+  private:
     CHistoryEntry* Root() const { return sentinel_.wider_; }
     void RotateUp(CHistoryEntry* entry);
 

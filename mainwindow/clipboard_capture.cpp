@@ -33,9 +33,13 @@ void CMainDialog::OnChangeCbChain(platform::WindowRef removed, platform::WindowR
         platform_.Clipboard().ForwardChangeChain(nextViewer_, removed, after);
 }
 
-void CMainDialog::OnActivate(bool active) { foreground_ = active && !minimized_; }
+void CMainDialog::OnActivate(bool active) {
+    foreground_ = active && !minimized_;
+}
 
-void CMainDialog::SetTitleSuffix(const char* suffix) { window_->SetTitle(programName_ + suffix); }
+void CMainDialog::SetTitleSuffix(const char* suffix) {
+    window_->SetTitle(programName_ + suffix);
+}
 
 void CMainDialog::ShowEmptyClipboardState(const char* titleSuffix) {
     window_->RichEdit(IDC_CONTENTS).SetText(std::string());
@@ -235,8 +239,8 @@ bool CMainDialog::Recall(bool useCaret) {
         std::size_t offset = 0;
         pane.StreamIn(formatted ? platform::StreamFormat::Rtf : platform::StreamFormat::Text,
                       [&source, &offset](char* buf, long capacity) -> long {
-                          const std::size_t n = std::min(source.size() - offset,
-                                                         static_cast<std::size_t>(capacity));
+                          const std::size_t n =
+                              std::min(source.size() - offset, static_cast<std::size_t>(capacity));
                           std::memcpy(buf, source.data() + offset, n);
                           offset += n;
                           return static_cast<long>(n);

@@ -15,7 +15,7 @@
 namespace qv {
 
 class CMainDialog : public platform::IDialogEvents {
-public:
+  public:
     CMainDialog(platform::IPlatform& platform, std::string dataFolder);
     ~CMainDialog() override;
     CMainDialog(const CMainDialog&) = delete;
@@ -57,6 +57,11 @@ public:
     void SavePlacement();
     bool RestorePlacement(bool startMinimized);
 
+    // Previous (-1) and Next (+1) from the caret line, and the refresh of their buttons and menu
+    // entries after every change of the selection or the lines.
+    void Step(int delta);
+    void NavigationRefresh();
+
     // Status texts.
     void UpdateCharCount();
     void UpdateSelectedCount();
@@ -78,9 +83,10 @@ public:
     int MarkIndex() const { return markIndex_; }
     bool IsForeground() const { return foreground_; }
 
-private:
+  private:
     void OnHistorySelChange();
     void AskExit();
+    void UpdateNavigationLabel(bool previous, bool hasNeighbour, int position);
     // True unless the user answers No to the exit question.
     bool ConfirmExit();
     void BuildSystemMenu();
@@ -92,7 +98,6 @@ private:
                                 platform::MsgIcon icon);
     // Seams that the features still to come fill: data file, search terms, navigation, tips.
     void CommitSearchTerm() {}
-    void NavigationRefresh() {}
     bool SaveDataFile() { return false; }
     bool LoadDataFile() { return false; }
     void LoadSearchTerms() {}

@@ -3,7 +3,8 @@
 
 namespace qv {
 
-constexpr const char kMsgOutOfMemory[] = "Out of memory.  Please close another program and try again.";
+constexpr const char kMsgOutOfMemory[] =
+    "Out of memory.  Please close another program and try again.";
 constexpr const char kMsgCannotInitialize[] =
     "This program could not initialize.  Please reinstall it and try again.  This program will "
     "close after you press OK.";
@@ -14,7 +15,8 @@ constexpr const char kCaptionClipboardConnection[] = "Clipboard Connection";
 constexpr const char kMsgConfirmExitPrefix[] = "Do you want to exit ";
 constexpr const char kCaptionConfirmExit[] = "Confirm Exit";
 constexpr const char kMsgSelectSingleItem[] = "Please select a single item.";
-constexpr const char kMsgCannotRetrieve[] = "Could not retrieve this item.  You may want to delete it.";
+constexpr const char kMsgCannotRetrieve[] =
+    "Could not retrieve this item.  You may want to delete it.";
 
 constexpr const char kTitleNotWatching[] = " - [not watching Clipboard]";
 constexpr const char kTitleEmpty[] = " - [empty]";

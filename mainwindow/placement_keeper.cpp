@@ -13,8 +13,8 @@ void CPlacementKeeper::SavePlacement(platform::IDialogWindow& window) {
     platform::Placement p;
     if (!window.GetPlacement(p))
         return;
-    const int values[] = {p.flags, p.showCmd, p.normal.left, p.normal.top, p.normal.right,
-                          p.normal.bottom};
+    const int values[] = {p.flags,      p.showCmd,      p.normal.left,
+                          p.normal.top, p.normal.right, p.normal.bottom};
     for (int i = 0; i < 6; ++i)
         store_.WriteInt(kSection, kKeys[i], values[i]);
 }

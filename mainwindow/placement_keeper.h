@@ -5,7 +5,7 @@
 namespace qv {
 
 class CPlacementKeeper {
-public:
+  public:
     explicit CPlacementKeeper(platform::ISettingsStore& store) : store_(store) {}
     virtual ~CPlacementKeeper() = default;
 
@@ -13,7 +13,7 @@ public:
     // True when a complete placement was stored and applied.
     bool RestorePlacement(platform::IDialogWindow& window, bool startMinimized);
 
-private:
+  private:
     platform::ISettingsStore& store_;
 };
 

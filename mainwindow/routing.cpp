@@ -21,9 +21,9 @@ void CMainDialog::BuildSystemMenu() {
     menu->RemoveByPosition(3);        // Maximize, now at position 3
 #define QV_MENU_SEPARATOR() menu->AppendSeparator();
 #define QV_MENU_ITEM(command, text, state) menu->AppendItem(command, text, state);
-#define QV_MENU_STRING(command, stringId, state)                                                  \
+#define QV_MENU_STRING(command, stringId, state)                                                   \
     {                                                                                              \
-        const std::string text = platform_.Strings().Load(stringId);                              \
+        const std::string text = platform_.Strings().Load(stringId);                               \
         if (!text.empty())                                                                         \
             menu->AppendItem(command, text, state);                                                \
     }
@@ -64,6 +64,12 @@ void CMainDialog::OnCommand(int id, int notifyCode) {
         if (notifyCode == platform::kEditChange)
             UpdateCharCount();
         break;
+    case IDC_PREVIOUS:
+        Step(-1);
+        break;
+    case IDC_NEXT:
+        Step(1);
+        break;
     case IDM_EXIT_ASK:
         AskExit();
         break;
@@ -85,9 +91,13 @@ bool CMainDialog::OnSysCommand(unsigned command) {
     case IDM_REFRESH:
         RefreshClipboard();
         return true;
-    case IDM_ABOUT:
     case IDM_PREVIOUS:
+        Step(-1);
+        return true;
     case IDM_NEXT:
+        Step(1);
+        return true;
+    case IDM_ABOUT:
     case IDM_MARK:
     case IDM_TIP:
     case IDM_UNDO_DELETE:
@@ -127,8 +137,7 @@ void CMainDialog::OnHistorySelChange() {
     if (selected > 1)
         window_->Label(IDC_CLIP_TIME).SetText(std::string());
     const int caret = list.GetCaretIndex();
-    if (selected == 1 && list.IsSelected(caret) &&
-        (caret == 0 || caret == list.GetCount() - 1))
+    if (selected == 1 && list.IsSelected(caret) && (caret == 0 || caret == list.GetCount() - 1))
         Recall(false);
     UpdateSelectedCount();
 }

@@ -7,8 +7,7 @@ namespace qv {
 
 namespace {
 
-std::string CountText(long long n, const char* one, const char* many,
-                      const CNumberFormat& format) {
+std::string CountText(long long n, const char* one, const char* many, const CNumberFormat& format) {
     if (n < 0)
         return std::string();
     if (n == 1)

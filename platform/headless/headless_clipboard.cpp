@@ -63,7 +63,9 @@ void HeadlessClipboard::Close() {
         Notify();
 }
 
-int HeadlessClipboard::CountFormats() { return int(formats_.size()); }
+int HeadlessClipboard::CountFormats() {
+    return int(formats_.size());
+}
 
 bool HeadlessClipboard::IsFormatAvailable(ClipFormat format) {
     switch (format) {

@@ -8,7 +8,7 @@
 namespace qv::platform::headless {
 
 class HeadlessClipboard : public IClipboard {
-public:
+  public:
     // A window that takes part in the viewer chain.
     struct Viewer {
         std::function<void()> drawClipboard;
@@ -45,7 +45,7 @@ public:
     bool failSetViewer = false;
     int notificationsSent = 0;
 
-private:
+  private:
     void Notify();
     std::map<std::string, std::string> formats_;
     std::map<WindowRef, Viewer> windows_;

@@ -7,7 +7,9 @@
 
 namespace qv::platform::headless {
 
-int HeadlessListBox::AddString(const std::string& text) { return InsertString(-1, text); }
+int HeadlessListBox::AddString(const std::string& text) {
+    return InsertString(-1, text);
+}
 
 int HeadlessListBox::InsertString(int index, const std::string& text) {
     if (int(lines_.size()) >= maxLines)
@@ -63,7 +65,8 @@ bool HeadlessListBox::GetItemData(int index, void*& data) const {
 }
 
 int HeadlessListBox::GetSelCount() const {
-    return int(std::count_if(lines_.begin(), lines_.end(), [](const Line& l) { return l.selected; }));
+    return int(
+        std::count_if(lines_.begin(), lines_.end(), [](const Line& l) { return l.selected; }));
 }
 
 std::vector<int> HeadlessListBox::GetSelItems() const {
@@ -74,7 +77,9 @@ std::vector<int> HeadlessListBox::GetSelItems() const {
     return items;
 }
 
-bool HeadlessListBox::IsSelected(int index) const { return Valid(index) && lines_[index].selected; }
+bool HeadlessListBox::IsSelected(int index) const {
+    return Valid(index) && lines_[index].selected;
+}
 
 bool HeadlessListBox::SetSel(int index, bool select) {
     if (index == -1) {
@@ -277,7 +282,8 @@ std::string RtfToPlainText(const std::string& rtf) {
                 while (j < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[j])))
                     ++j;
                 const std::string word = rtf.substr(i + 1, j - i - 1);
-                while (j < rtf.size() && (std::isdigit(static_cast<unsigned char>(rtf[j])) || rtf[j] == '-'))
+                while (j < rtf.size() &&
+                       (std::isdigit(static_cast<unsigned char>(rtf[j])) || rtf[j] == '-'))
                     ++j;
                 if (j < rtf.size() && rtf[j] == ' ')
                     ++j;

@@ -10,7 +10,7 @@ namespace qv::platform::headless {
 class HeadlessClipboard;
 
 template <class Interface> class ControlBase : public Interface {
-public:
+  public:
     void Enable(bool on) override { enabled_ = on; }
     bool IsEnabled() const override { return enabled_; }
     void SetText(const std::string& text) override { text_ = text; }
@@ -18,24 +18,24 @@ public:
     void SetFocus() override { ++focusCount; }
     int focusCount = 0;
 
-protected:
+  protected:
     bool enabled_ = true;
     std::string text_;
 };
 
 class HeadlessButton : public ControlBase<IButton> {
-public:
+  public:
     bool IsChecked() const override { return checked_; }
     void SetChecked(bool on) override { checked_ = on; }
 
-private:
+  private:
     bool checked_ = false;
 };
 
 using HeadlessLabel = ControlBase<IControl>;
 
 class HeadlessListBox : public ControlBase<IListBox> {
-public:
+  public:
     int AddString(const std::string& text) override;
     int InsertString(int index, const std::string& text) override;
     int DeleteString(int index) override;
@@ -63,7 +63,7 @@ public:
     bool hasDrawingContext = true;
     std::vector<int> brokenDataLines;
 
-private:
+  private:
     bool Valid(int index) const { return index >= 0 && index < int(lines_.size()); }
     struct Line {
         std::string text;
@@ -76,7 +76,7 @@ private:
 };
 
 class HeadlessComboBox : public ControlBase<IComboBox> {
-public:
+  public:
     int AddString(const std::string& text) override;
     int DeleteString(int index) override;
     void ResetContent() override;
@@ -85,7 +85,7 @@ public:
     int GetCurSel() const override { return cur_; }
     void SetCurSel(int index) override;
 
-private:
+  private:
     std::vector<std::string> items_;
     int cur_ = -1;
 };
@@ -93,7 +93,7 @@ private:
 // A rich-text pane that keeps plain text and, when its contents came from an RTF document and
 // were not edited since, that document.
 class HeadlessRichEdit : public ControlBase<IRichEdit> {
-public:
+  public:
     explicit HeadlessRichEdit(HeadlessClipboard& clipboard) : clipboard_(clipboard) {}
     void SetText(const std::string& text) override;
     bool Paste() override;
@@ -119,7 +119,7 @@ public:
     bool redrawOn = true;
     int repaintCount = 0;
 
-private:
+  private:
     void Changed();
     HeadlessClipboard& clipboard_;
     std::string rtf_;

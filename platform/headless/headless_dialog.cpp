@@ -55,11 +55,13 @@ void HeadlessSystemMenu::RemoveByPosition(int position) {
         entries.erase(entries.begin() + position);
 }
 
-void HeadlessSystemMenu::AppendSeparator() { entries.push_back(MenuEntry{0, "", true, false, false}); }
+void HeadlessSystemMenu::AppendSeparator() {
+    entries.push_back(MenuEntry{0, "", true, false, false});
+}
 
 void HeadlessSystemMenu::AppendItem(unsigned command, const std::string& text, MenuState state) {
-    entries.push_back(MenuEntry{command, text, false, state == MenuState::Greyed,
-                                state == MenuState::Checked});
+    entries.push_back(
+        MenuEntry{command, text, false, state == MenuState::Greyed, state == MenuState::Checked});
 }
 
 void HeadlessSystemMenu::Enable(unsigned command, bool enable) {
@@ -126,18 +128,19 @@ HeadlessDialog::HeadlessDialog(HeadlessPlatform& platform, int templateId, Windo
             controls_[t.id] = std::move(control);
     }
     platform_.clipboard.RegisterWindow(
-        handle_, HeadlessClipboard::Viewer{
-                     [this] {
-                         if (events)
-                             events->OnDrawClipboard();
-                     },
-                     [this](WindowRef removed, WindowRef after) {
-                         if (events)
-                             events->OnChangeCbChain(removed, after);
-                     }});
+        handle_, HeadlessClipboard::Viewer{[this] {
+                                               if (events)
+                                                   events->OnDrawClipboard();
+                                           },
+                                           [this](WindowRef removed, WindowRef after) {
+                                               if (events)
+                                                   events->OnChangeCbChain(removed, after);
+                                           }});
 }
 
-HeadlessDialog::~HeadlessDialog() { platform_.clipboard.UnregisterWindow(handle_); }
+HeadlessDialog::~HeadlessDialog() {
+    platform_.clipboard.UnregisterWindow(handle_);
+}
 
 IControl& HeadlessDialog::Control(int id) {
     auto it = controls_.find(id);
@@ -146,11 +149,21 @@ IControl& HeadlessDialog::Control(int id) {
     return *it->second;
 }
 
-IButton& HeadlessDialog::Button(int id) { return dynamic_cast<IButton&>(Control(id)); }
-ILabel& HeadlessDialog::Label(int id) { return Control(id); }
-IListBox& HeadlessDialog::ListBox(int id) { return dynamic_cast<IListBox&>(Control(id)); }
-IComboBox& HeadlessDialog::ComboBox(int id) { return dynamic_cast<IComboBox&>(Control(id)); }
-IRichEdit& HeadlessDialog::RichEdit(int id) { return dynamic_cast<IRichEdit&>(Control(id)); }
+IButton& HeadlessDialog::Button(int id) {
+    return dynamic_cast<IButton&>(Control(id));
+}
+ILabel& HeadlessDialog::Label(int id) {
+    return Control(id);
+}
+IListBox& HeadlessDialog::ListBox(int id) {
+    return dynamic_cast<IListBox&>(Control(id));
+}
+IComboBox& HeadlessDialog::ComboBox(int id) {
+    return dynamic_cast<IComboBox&>(Control(id));
+}
+IRichEdit& HeadlessDialog::RichEdit(int id) {
+    return dynamic_cast<IRichEdit&>(Control(id));
+}
 
 std::unique_ptr<IRichEdit> HeadlessDialog::CreateHiddenRichEdit() {
     return std::make_unique<HeadlessRichEdit>(platform_.clipboard);

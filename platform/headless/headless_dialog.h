@@ -23,7 +23,12 @@ struct ControlTemplate {
     int x, y, width, height;
     unsigned flags;
 };
-enum ControlFlags : unsigned { kFlagDisabled = 1, kFlagRight = 2, kFlagCenter = 4, kFlagSunken = 8 };
+enum ControlFlags : unsigned {
+    kFlagDisabled = 1,
+    kFlagRight = 2,
+    kFlagCenter = 4,
+    kFlagSunken = 8
+};
 
 const std::vector<ControlTemplate>& DialogTemplate(int templateId);
 
@@ -36,7 +41,7 @@ struct MenuEntry {
 };
 
 class HeadlessSystemMenu : public ISystemMenu {
-public:
+  public:
     HeadlessSystemMenu();
     void EnableByPosition(int position, bool enable) override;
     void RemoveByPosition(int position) override;
@@ -58,7 +63,7 @@ struct RecordedMessage {
 
 // Scripted answers for message boxes; every box shown is recorded.
 class MessageBoxScript {
-public:
+  public:
     MsgResult Show(const std::string& text, const std::string& caption, MsgButtons buttons,
                    MsgIcon icon);
     void Answer(MsgResult result) { answers.push_back(result); }
@@ -67,7 +72,7 @@ public:
 };
 
 class HeadlessDialog : public IDialogWindow {
-public:
+  public:
     HeadlessDialog(HeadlessPlatform& platform, int templateId, WindowRef handle);
     ~HeadlessDialog() override;
 
@@ -117,7 +122,7 @@ public:
     Placement placement;
     ScreenMetrics screen{1280, 1024, 32, 32};
 
-private:
+  private:
     IControl& Control(int id);
     HeadlessPlatform& platform_;
     WindowRef handle_;

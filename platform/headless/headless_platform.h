@@ -10,7 +10,7 @@
 namespace qv::platform::headless {
 
 class HeadlessPlatform : public IPlatform {
-public:
+  public:
     IClipboard& Clipboard() override { return clipboard; }
     ISettingsStore& Settings() override { return settings; }
     IFileSystem& Files() override { return files; }
@@ -44,7 +44,7 @@ public:
     int quitCode = 0;
     bool quitRequested = false;
 
-private:
+  private:
     WindowRef lastWindow_ = 0x100;
 };
 

@@ -15,7 +15,7 @@ struct BinaryValue {
 using SettingValue = std::variant<int, std::string, BinaryValue>;
 
 class HeadlessSettings : public ISettingsStore {
-public:
+  public:
     void SetRoot(const std::string& company, const std::string& application) override;
     int GetInt(const std::string& section, const std::string& key, int defaultValue) override;
     bool WriteInt(const std::string& section, const std::string& key, int value) override;
@@ -29,13 +29,13 @@ public:
     std::string root;
     bool failWrites = false;
 
-private:
+  private:
     std::string Path(const std::string& section) const { return root + "\\" + section; }
 };
 
 // Real files under a temporary folder: "C:\a\b" lives at <folder>/C/a/b.
 class HeadlessFileSystem : public IFileSystem {
-public:
+  public:
     HeadlessFileSystem();
     ~HeadlessFileSystem() override;
     HeadlessFileSystem(const HeadlessFileSystem&) = delete;
@@ -62,12 +62,12 @@ public:
     std::vector<std::string> createdFolders;
     int writeCount = 0;
 
-private:
+  private:
     std::string root_;
 };
 
 class HeadlessShellFolders : public IShellFolders {
-public:
+  public:
     bool Load() override { return loadable; }
     bool HasFolderFunction() const override { return hasFunction; }
     bool GetFolderPath(int folderId, std::string& path) override;
@@ -80,7 +80,7 @@ public:
 };
 
 class HeadlessClock : public IClock {
-public:
+  public:
     LocalTime Now() const override { return now; }
     std::uint32_t MillisecondsSinceStart() const override { return ms; }
     std::int64_t CalendarSeconds() const override { return seconds; }
@@ -94,7 +94,7 @@ public:
 
 // The string table of the resources.
 class HeadlessStrings : public IStringResources {
-public:
+  public:
     HeadlessStrings();
     std::string Load(int id) const override;
     std::map<int, std::string> table;
@@ -102,7 +102,7 @@ public:
 
 // Windows-1252 for the code points below 0x100 that it shares with Latin-1; others become '?'.
 class HeadlessCodePage : public ICodePage {
-public:
+  public:
     std::string WideToAnsi(const std::u16string& text) const override;
 };
 

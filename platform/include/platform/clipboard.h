@@ -8,7 +8,7 @@ namespace qv::platform {
 enum class ClipFormat { Text, Bitmap, FileList };
 
 class IClipboard {
-public:
+  public:
     virtual ~IClipboard() = default;
 
     // Adds owner to the viewer chain; next receives the following viewer (0 when none).
@@ -28,7 +28,7 @@ public:
 
 // Keeps the clipboard open for one scope.
 class ClipboardSession {
-public:
+  public:
     ClipboardSession(IClipboard& clipboard, WindowRef owner)
         : clipboard_(clipboard), open_(clipboard.Open(owner)) {}
     ~ClipboardSession() {
@@ -39,7 +39,7 @@ public:
     ClipboardSession& operator=(const ClipboardSession&) = delete;
     bool IsOpen() const { return open_; }
 
-private:
+  private:
     IClipboard& clipboard_;
     bool open_;
 };

@@ -9,7 +9,7 @@
 namespace qv::platform {
 
 class IControl {
-public:
+  public:
     virtual ~IControl() = default;
     virtual void Enable(bool on) = 0;
     virtual bool IsEnabled() const = 0;
@@ -19,7 +19,7 @@ public:
 };
 
 class IButton : public IControl {
-public:
+  public:
     virtual bool IsChecked() const = 0;
     virtual void SetChecked(bool on) = 0;
 };
@@ -29,7 +29,7 @@ using ILabel = IControl;
 // A list box with extended selection. Results follow the platform: -1 for an error and, when
 // adding, -2 when the list has no room.
 class IListBox : public IControl {
-public:
+  public:
     static constexpr int kError = -1;
     static constexpr int kNoRoom = -2;
 
@@ -38,7 +38,7 @@ public:
     virtual int DeleteString(int index) = 0; // lines left, or kError
     virtual void ResetContent() = 0;
     virtual int GetCount() const = 0;
-    virtual int GetTextLen(int index) const = 0;             // kError for a bad index
+    virtual int GetTextLen(int index) const = 0; // kError for a bad index
     virtual bool GetLineText(int index, std::string& out) const = 0;
     virtual bool SetItemData(int index, void* data) = 0;
     virtual bool GetItemData(int index, void*& data) const = 0;
@@ -51,12 +51,13 @@ public:
     virtual int GetTopIndex() const = 0;
     virtual void SetHorizontalExtent(int width) = 0;
     virtual int GetHorizontalExtent() const = 0;
-    // Width of text in the list's font in device pixels; false when no drawing context is available.
+    // Width of text in the list's font in device pixels; false when no drawing context is
+    // available.
     virtual bool MeasureText(const std::string& text, int& width) const = 0;
 };
 
 class IComboBox : public IControl {
-public:
+  public:
     virtual int AddString(const std::string& text) = 0;
     virtual int DeleteString(int index) = 0;
     virtual void ResetContent() = 0;
@@ -70,7 +71,7 @@ enum class StreamFormat { Rtf, Text };
 
 // The rich-text contents pane.
 class IRichEdit : public IControl {
-public:
+  public:
     // Receives each chunk of an export; a length of 0 or less carries nothing.
     using ChunkSink = std::function<void(const char* data, long length)>;
     // Fills buf with up to capacity bytes and returns how many; 0 ends the import.

@@ -7,7 +7,7 @@
 namespace qv::platform {
 
 class IPlatform {
-public:
+  public:
     virtual ~IPlatform() = default;
     virtual IClipboard& Clipboard() = 0;
     virtual ISettingsStore& Settings() = 0;

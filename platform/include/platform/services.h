@@ -8,7 +8,7 @@ namespace qv::platform {
 
 // Per-user settings under the program's registry branch; sections are sub-keys.
 class ISettingsStore {
-public:
+  public:
     virtual ~ISettingsStore() = default;
     // The branch is Software\<company>\<application> of the current user.
     virtual void SetRoot(const std::string& company, const std::string& application) = 0;
@@ -24,7 +24,7 @@ public:
 using FileTime = std::uint64_t;
 
 class IFileSystem {
-public:
+  public:
     virtual ~IFileSystem() = default;
     // False when the path does not exist; isFolder tells what it is.
     virtual bool GetAttributes(const std::string& path, bool& isFolder) = 0;
@@ -41,7 +41,7 @@ public:
 };
 
 class IShellFolders {
-public:
+  public:
     virtual ~IShellFolders() = default;
     // Loads the shell folder library; false when it cannot be loaded.
     virtual bool Load() = 0;
@@ -52,7 +52,7 @@ public:
 };
 
 class IClock {
-public:
+  public:
     virtual ~IClock() = default;
     virtual LocalTime Now() const = 0;
     virtual std::uint32_t MillisecondsSinceStart() const = 0;
@@ -62,7 +62,7 @@ public:
 };
 
 class IStringResources {
-public:
+  public:
     virtual ~IStringResources() = default;
     virtual std::string Load(int id) const = 0; // empty when missing
 };
@@ -73,7 +73,7 @@ namespace qv::platform {
 
 // Conversions between the system's ANSI code page and UTF-16.
 class ICodePage {
-public:
+  public:
     virtual ~ICodePage() = default;
     // Unmappable characters become the platform's default character.
     virtual std::string WideToAnsi(const std::u16string& text) const = 0;

@@ -11,7 +11,7 @@ enum class MenuState { Enabled, Checked, Greyed };
 
 // The window's system menu, by command or by position.
 class ISystemMenu {
-public:
+  public:
     virtual ~ISystemMenu() = default;
     virtual void EnableByPosition(int position, bool enable) = 0;
     virtual void RemoveByPosition(int position) = 0;
@@ -32,7 +32,7 @@ enum class SizeKind { Restored, Minimized, Other };
 
 // Handlers a dialog's logic provides; the back end calls them on the window thread.
 class IDialogEvents {
-public:
+  public:
     virtual ~IDialogEvents() = default;
     virtual bool OnInitDialog(IDialogWindow& window) = 0;
     virtual void OnCommand(int id, int notifyCode) = 0;
@@ -63,7 +63,7 @@ enum NotifyCode : int {
 };
 
 class IDialogWindow {
-public:
+  public:
     virtual ~IDialogWindow() = default;
     virtual WindowRef Handle() const = 0;
     virtual void SetTitle(const std::string& title) = 0;

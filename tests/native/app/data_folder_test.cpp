@@ -9,7 +9,7 @@ namespace {
 using platform::headless::HeadlessPlatform;
 
 class DataFolderTest : public ::testing::Test {
-protected:
+  protected:
     HeadlessPlatform platform;
     DataFolderTest() {
         platform.shell.folders[kFolderAppData] = "C:\\Users\\ann\\AppData\\Roaming";

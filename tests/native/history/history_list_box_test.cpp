@@ -15,7 +15,7 @@ struct CountedItem : CHistoryItem {
 };
 
 class HistoryListBoxTest : public ::testing::Test {
-protected:
+  protected:
     HeadlessListBox list;
     int deleted = 0;
 

@@ -39,11 +39,11 @@ TEST(ClipTime, ShowsTwelveHourDial) {
         std::uint16_t year, hour, minute, second;
         const char* expected;
     };
-    for (const Case& c : {Case{2026, 0, 5, 9, "Clip time: 00:05:09 am"},
-                          Case{2026, 12, 30, 0, "Clip time: 12:30:00 pm"},
-                          Case{2026, 13, 0, 0, "Clip time: 01:00:00 pm"},
-                          Case{2026, 23, 59, 59, "Clip time: 11:59:59 pm"},
-                          Case{0, 13, 0, 0, ""}}) {
+    for (const Case& c :
+         {Case{2026, 0, 5, 9, "Clip time: 00:05:09 am"},
+          Case{2026, 12, 30, 0, "Clip time: 12:30:00 pm"},
+          Case{2026, 13, 0, 0, "Clip time: 01:00:00 pm"},
+          Case{2026, 23, 59, 59, "Clip time: 11:59:59 pm"}, Case{0, 13, 0, 0, ""}}) {
         CHistoryEntry entry;
         entry.clipTime.year = c.year;
         entry.clipTime.hour = c.hour;

@@ -6,7 +6,7 @@ namespace qv::test {
 namespace {
 
 class CaptureTest : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         Open();
         platform.messages.shown.clear();
@@ -41,13 +41,13 @@ TEST_F(CaptureTest, TitleShowsTheFirstLine) {
         std::string title;
     };
     const std::string sixty(60, 'x');
-    for (const Case& c : {Case{"abc", "abc - Quorvane"},
-                          Case{"   Hello\r\nworld", "Hello... - Quorvane"},
-                          Case{"\r\n\t  indented", "indented - Quorvane"},
-                          Case{sixty, std::string(54, 'x') + "... - Quorvane"},
-                          Case{std::string(54, 'y'), std::string(54, 'y') + "... - Quorvane"},
-                          Case{std::string(53, 'z'), std::string(53, 'z') + " - Quorvane"},
-                          Case{"", " - Quorvane"}}) {
+    for (const Case& c :
+         {Case{"abc", "abc - Quorvane"}, Case{"   Hello\r\nworld", "Hello... - Quorvane"},
+          Case{"\r\n\t  indented", "indented - Quorvane"},
+          Case{sixty, std::string(54, 'x') + "... - Quorvane"},
+          Case{std::string(54, 'y'), std::string(54, 'y') + "... - Quorvane"},
+          Case{std::string(53, 'z'), std::string(53, 'z') + " - Quorvane"},
+          Case{"", " - Quorvane"}}) {
         CopyElsewhere(c.text);
         EXPECT_EQ(window->GetTitle(), c.title) << c.text;
     }
@@ -116,7 +116,7 @@ TEST_F(CaptureTest, RecallPutsTheItemBackFormattedOrPlain) {
     ASSERT_TRUE(dialog->Recall(false));
     EXPECT_EQ(Pane().GetPlainText(), "one");
     EXPECT_EQ(platform.clipboard.Rtf(), rtf);
-    EXPECT_EQ(List().GetCount(), 2); // recalling adds nothing
+    EXPECT_EQ(List().GetCount(), 2);              // recalling adds nothing
     dialog->OnSysCommand(IDM_INCLUDE_FORMATTING); // Ctrl+F: the selected item turns plain
     EXPECT_FALSE(dialog->IncludesFormatting());
     EXPECT_FALSE(window->Btn(IDC_INCLUDE_FORMATTING).IsChecked());

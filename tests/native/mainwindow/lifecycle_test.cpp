@@ -172,7 +172,8 @@ TEST_F(MainWindowTest, ChainChangeForOthersIsPassedOn) {
     platform::WindowRef seenRemoved = 0;
     const platform::WindowRef other = 0x9100;
     platform.clipboard.RegisterWindow(
-        other, {[] {}, [&](platform::WindowRef removed, platform::WindowRef) { seenRemoved = removed; }});
+        other,
+        {[] {}, [&](platform::WindowRef removed, platform::WindowRef) { seenRemoved = removed; }});
     platform::WindowRef ignored = 0;
     platform.clipboard.SetViewer(other, ignored);
     Open();
@@ -183,7 +184,8 @@ TEST_F(MainWindowTest, ChainChangeForOthersIsPassedOn) {
 
 TEST_F(MainWindowTest, LogOffLeavesTheChainAndKeepsTheLists) {
     const platform::WindowRef other = 0x9200;
-    platform.clipboard.RegisterWindow(other, {[] {}, [](platform::WindowRef, platform::WindowRef) {}});
+    platform.clipboard.RegisterWindow(other,
+                                      {[] {}, [](platform::WindowRef, platform::WindowRef) {}});
     platform::WindowRef ignored = 0;
     platform.clipboard.SetViewer(other, ignored);
     Open();
@@ -197,8 +199,8 @@ TEST_F(MainWindowTest, LogOffLeavesTheChainAndKeepsTheLists) {
 TEST_F(MainWindowTest, MinimizeAndRestoreSwapTheMenuEntries) {
     Open();
     auto& entries = window->menu.entries;
-    EXPECT_TRUE(entries[0].greyed);   // Restore
-    EXPECT_FALSE(entries[2].greyed);  // Minimize
+    EXPECT_TRUE(entries[0].greyed);  // Restore
+    EXPECT_FALSE(entries[2].greyed); // Minimize
     dialog->OnSize(platform::SizeKind::Minimized);
     EXPECT_FALSE(entries[0].greyed);
     EXPECT_TRUE(entries[2].greyed);

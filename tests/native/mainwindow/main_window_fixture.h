@@ -15,7 +15,7 @@ using platform::headless::HeadlessPlatform;
 using platform::headless::HeadlessRichEdit;
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     HeadlessPlatform platform;
     std::unique_ptr<CMainDialog> dialog;
     std::unique_ptr<HeadlessDialog> window;
@@ -45,7 +45,9 @@ protected:
         List().GetLineText(i, text);
         return text;
     }
-    CHistoryItem* Item(int i) { return dynamic_cast<CHistoryItem*>(dialog->History()->GetEntry(i)); }
+    CHistoryItem* Item(int i) {
+        return dynamic_cast<CHistoryItem*>(dialog->History()->GetEntry(i));
+    }
     std::string Label(int id) { return window->Label(id).GetText(); }
     void Select(std::initializer_list<int> lines, int caret) {
         List().SetSel(-1, false);
@@ -54,7 +56,8 @@ protected:
         List().SetCaretIndex(caret);
     }
     std::string LastMessage() {
-        return platform.messages.shown.empty() ? std::string() : platform.messages.shown.back().text;
+        return platform.messages.shown.empty() ? std::string()
+                                               : platform.messages.shown.back().text;
     }
 };
 

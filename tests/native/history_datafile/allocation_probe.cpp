@@ -1,0 +1,51 @@
+#include "allocation_probe.h"
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+std::atomic<bool> g_probing{false};
+std::atomic<std::size_t> g_largest{0};
+
+void* Allocate(std::size_t size) noexcept {
+    if (g_probing.load(std::memory_order_relaxed)) {
+        std::size_t seen = g_largest.load(std::memory_order_relaxed);
+        while (size > seen && !g_largest.compare_exchange_weak(seen, size))
+            ;
+    }
+    return std::malloc(size == 0 ? 1 : size);
+}
+
+void* AllocateOrThrow(std::size_t size) {
+    if (void* p = Allocate(size))
+        return p;
+    throw std::bad_alloc();
+}
+
+} // namespace
+
+// The whole test program allocates through these while the probe watches a few calls.
+void* operator new(std::size_t size) { return AllocateOrThrow(size); }
+void* operator new[](std::size_t size) { return AllocateOrThrow(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+
+namespace qv::test {
+
+LargestAllocationProbe::LargestAllocationProbe() {
+    g_largest = 0;
+    g_probing = true;
+}
+
+LargestAllocationProbe::~LargestAllocationProbe() { g_probing = false; }
+
+std::size_t LargestAllocationProbe::Largest() const { return g_largest.load(); }
+
+} // namespace qv::test

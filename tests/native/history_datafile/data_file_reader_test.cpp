@@ -1,0 +1,269 @@
+#include "allocation_probe.h"
+#include "byte_fixtures.h"
+#include "headless/headless_services.h"
+#include "history/data_file_reader.h"
+#include "history/data_file_writer.h"
+#include "history/plain_text.h"
+#include "recording_sink.h"
+#include "support/text_fixtures.h"
+#include <climits>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace qv {
+namespace {
+
+using test::Bytes;
+using test::Le32;
+using test::ReadEntry;
+using test::RecordingSink;
+
+DataFileReadResult Read(const std::string& bytes, RecordingSink& sink) {
+    platform::headless::HeadlessCodePage codePage;
+    return ReadDataFile(bytes, codePage, sink);
+}
+
+std::string WriteFile(const std::vector<ReadEntry>& entries) {
+    CDataFileWriter writer;
+    for (int list : {kMainListIndex, kRetainListIndex}) {
+        writer.BeginList();
+        for (const ReadEntry& e : entries)
+            if (e.list == list)
+                EXPECT_TRUE(writer.AddEntry(e.rtf, e.listText, e.overflow));
+        writer.EndList();
+    }
+    return writer.TakeBytes();
+}
+
+// A file with one Main List entry whose RTF text is given as raw string bytes, list text "x".
+std::string FileWithRawRtf(const std::string& rawRtf) {
+    return Le32(1) + Le32(1) + rawRtf + Bytes({1, 'x', 0}) + Le32(0);
+}
+
+const std::vector<std::string> kCompleteRead = {"begin 0", "end 0", "begin 1", "end 1"};
+
+TEST(DataFileReader, ReadsTheDocumentedExampleFiles) {
+    RecordingSink empty;
+    EXPECT_EQ(Read(Bytes({1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), empty), DataFileReadResult::Ok);
+    EXPECT_EQ(empty.calls, kCompleteRead);
+    EXPECT_TRUE(empty.entries.empty());
+
+    const std::string abc = Bytes({1, 0, 0, 0, 1, 0, 0, 0, 0, 3, 'a', 'b', 'c', 0, 0, 0, 0, 0});
+    // Whatever follows the Retain List is not looked at.
+    for (const std::string& file : {abc, abc + "trailing junk"}) {
+        RecordingSink sink;
+        EXPECT_EQ(Read(file, sink), DataFileReadResult::Ok);
+        EXPECT_EQ(sink.calls, (std::vector<std::string>{"begin 0", "entry abc", "end 0",
+                                                        "begin 1", "end 1"}));
+        EXPECT_EQ(sink.entries, (std::vector<ReadEntry>{{kMainListIndex, "", "abc", ""}}));
+    }
+}
+
+TEST(DataFileReader, RefusesOnlyNewerVersionsAndBeforeTouchingTheSink) {
+    const struct {
+        std::int32_t version;
+        DataFileReadResult result;
+    } cases[] = {
+        {2, DataFileReadResult::NewerVersion},   {INT_MAX, DataFileReadResult::NewerVersion},
+        {1, DataFileReadResult::Ok},             {0, DataFileReadResult::Ok},
+        {-1, DataFileReadResult::Ok},            {INT_MIN, DataFileReadResult::Ok},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.version);
+        std::string file = WriteFile({{kMainListIndex, "", "abc", ""}});
+        file.replace(0, 4, Le32(std::uint32_t(c.version)));
+        RecordingSink sink;
+        EXPECT_EQ(Read(file, sink), c.result);
+        if (c.result == DataFileReadResult::NewerVersion) {
+            EXPECT_TRUE(sink.calls.empty());
+        } else {
+            EXPECT_EQ(sink.entries.size(), 1u);
+        }
+    }
+}
+
+TEST(DataFileReader, CountOfZeroOrLessMeansNoEntries) {
+    for (std::int32_t count : {0, -1, INT_MIN}) {
+        SCOPED_TRACE(count);
+        // The Retain List count follows the Main List count directly.
+        const std::string file =
+            Le32(1) + Le32(std::uint32_t(count)) + Le32(1) + Bytes({0, 1, 'r', 0});
+        RecordingSink sink;
+        EXPECT_EQ(Read(file, sink), DataFileReadResult::Ok);
+        EXPECT_EQ(sink.entries, (std::vector<ReadEntry>{{kRetainListIndex, "", "r", ""}}));
+    }
+}
+
+TEST(DataFileReader, DropsEntriesWithAnEmptyListText) {
+    const std::string file = WriteFile({{kMainListIndex, "r1", "a", ""},
+                                        {kMainListIndex, "{\\rtf1 lost}", "", "lost too"},
+                                        {kMainListIndex, "", "c", ""},
+                                        {kRetainListIndex, "", "", ""}});
+    RecordingSink sink;
+    EXPECT_EQ(Read(file, sink), DataFileReadResult::Ok);
+    EXPECT_EQ(sink.entries, (std::vector<ReadEntry>{{kMainListIndex, "r1", "a", ""},
+                                                    {kMainListIndex, "", "c", ""}}));
+    EXPECT_EQ(sink.calls.back(), "end 1");
+}
+
+TEST(DataFileReader, ConvertsWideTextAndRejectsMalformedMarkers) {
+    std::string wide300 = Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0x2C, 0x01});
+    for (int i = 0; i < 300; ++i)
+        wide300 += Bytes({'w', 0});
+    const struct {
+        const char* name;
+        std::string raw;
+        bool ok;
+        std::string text;
+    } cases[] = {
+        {"one-byte count", Bytes({0xFF, 0xFE, 0xFF, 3, 'a', 0, 'b', 0, 0xE9, 0}), true,
+         "ab\xE9"},
+        {"unmappable unit", Bytes({0xFF, 0xFE, 0xFF, 1, 0xAC, 0x20}), true, "?"},
+        {"16-bit count", wide300, true, std::string(300, 'w')},
+        {"32-bit count",
+         Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 2, 0, 0, 0, 'h', 0, 'i', 0}), true, "hi"},
+        {"empty", Bytes({0xFF, 0xFE, 0xFF, 0}), true, ""},
+        {"marker after marker", Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 1, 'a', 0}), false,
+         ""},
+        {"odd byte count", Bytes({0xFF, 0xFE, 0xFF, 2, 'a', 0, 'b'}), false, ""},
+        {"marker without count", Bytes({0xFF, 0xFE, 0xFF}), false, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingSink sink;
+        const DataFileReadResult result = Read(FileWithRawRtf(c.raw), sink);
+        if (c.ok) {
+            EXPECT_EQ(result, DataFileReadResult::Ok);
+            EXPECT_EQ(sink.entries, (std::vector<ReadEntry>{{kMainListIndex, c.text, "x", ""}}));
+        } else {
+            EXPECT_EQ(result, DataFileReadResult::Corrupt);
+            EXPECT_TRUE(sink.entries.empty());
+        }
+    }
+}
+
+TEST(DataFileReader, WideTextAlsoWorksAsListAndOverflowText) {
+    const std::string wideAb = Bytes({0xFF, 0xFE, 0xFF, 2, 'a', 0, 0xFC, 0});
+    const std::string file = Le32(1) + Le32(1) + Bytes({0}) + wideAb + wideAb + Le32(0);
+    RecordingSink sink;
+    EXPECT_EQ(Read(file, sink), DataFileReadResult::Ok);
+    EXPECT_EQ(sink.entries, (std::vector<ReadEntry>{{kMainListIndex, "", "a\xFC", "a\xFC"}}));
+}
+
+TEST(DataFileReader, RoundTripsBothListsWithHighBytesAndLongTexts) {
+    std::vector<ReadEntry> entries;
+    const std::string plains[] = {test::HighBytesText(), test::MakeText(600, 2),
+                                  test::MakeText(70000, 3), test::HighBytesText() +
+                                                                test::MakeText(1000, 4)};
+    int list = kMainListIndex;
+    for (const std::string& plain : plains) {
+        const SplitText split = SplitPlainText(plain);
+        entries.push_back({list, "{\\rtf1 " + plain + "}", split.listText, split.overflowText});
+        list = 1 - list;
+    }
+    entries.push_back({kRetainListIndex, test::MakeText(100000, 5), "short", ""});
+    entries.push_back({kMainListIndex, "", std::string(65534, '\xA0'), std::string(255, '\xFF')});
+
+    RecordingSink sink;
+    ASSERT_EQ(Read(WriteFile(entries), sink), DataFileReadResult::Ok);
+    // The reader delivers the Main List first, then the Retain List, each in written order.
+    std::vector<ReadEntry> expected;
+    for (int l : {kMainListIndex, kRetainListIndex})
+        for (const ReadEntry& e : entries)
+            if (e.list == l)
+                expected.push_back(e);
+    ASSERT_EQ(sink.entries, expected);
+    // The split texts still join to the plain text that each RTF text wraps.
+    for (const ReadEntry& e : sink.entries)
+        if (e.rtf.rfind("{\\rtf1 ", 0) == 0)
+            EXPECT_EQ(JoinPlainText(e.listText, e.overflow), e.rtf.substr(7, e.rtf.size() - 8));
+}
+
+TEST(DataFileReader, EveryTruncationIsCorruptAfterDeliveringTheCompleteEntries) {
+    // Strings of each prefix form, an entry that is dropped, and both lists.
+    struct Step {
+        std::string call;  // what the sink hears once the input holds `needs` bytes
+        std::size_t needs; // BeginList(0) needs the version; an entry needs its last byte
+    };
+    std::vector<Step> steps;
+    CDataFileWriter writer;
+    steps.push_back({"begin 0", writer.Bytes().size()});
+    writer.BeginList();
+    const ReadEntry mainEntries[] = {{0, "", "abc", ""},
+                                     {0, "{\\rtf1 x}", test::MakeText(300), "tail"},
+                                     {0, "r", "", "o"},
+                                     {0, "", "d\xE9", test::MakeText(70000, 7)}};
+    for (const ReadEntry& e : mainEntries) {
+        ASSERT_TRUE(writer.AddEntry(e.rtf, e.listText, e.overflow));
+        if (!e.listText.empty())
+            steps.push_back({"entry " + e.listText.substr(0, 20), writer.Bytes().size()});
+    }
+    writer.EndList();
+    steps.push_back({"end 0", writer.Bytes().size()});
+    steps.push_back({"begin 1", writer.Bytes().size()});
+    writer.BeginList();
+    ASSERT_TRUE(writer.AddEntry("", test::HighBytesText(), ""));
+    steps.push_back({"entry " + test::HighBytesText().substr(0, 20), writer.Bytes().size()});
+    writer.EndList();
+    const std::string file = writer.TakeBytes();
+
+    for (std::size_t cut = 0; cut < file.size(); ++cut) {
+        RecordingSink sink;
+        const DataFileReadResult result = Read(file.substr(0, cut), sink);
+        std::vector<std::string> expected;
+        for (const Step& s : steps)
+            if (s.needs <= cut)
+                expected.push_back(s.call);
+        ASSERT_EQ(result, DataFileReadResult::Corrupt) << "cut at " << cut;
+        ASSERT_EQ(sink.calls, expected) << "cut at " << cut;
+    }
+    RecordingSink whole;
+    EXPECT_EQ(Read(file, whole), DataFileReadResult::Ok);
+    EXPECT_EQ(whole.entries.size(), 4u);
+}
+
+TEST(DataFileReader, AbsurdLengthsAreCorruptWithoutBeingAllocated) {
+    const struct {
+        const char* name;
+        std::string file;
+    } cases[] = {
+        {"one-byte length", FileWithRawRtf(Bytes({200, 'a', 'b'}))},
+        {"16-bit length", FileWithRawRtf(Bytes({0xFF, 0xFD, 0xFF, 'a'}))},
+        {"32-bit 0xFFFFFFFF", FileWithRawRtf(Bytes({0xFF, 0xFF, 0xFF}) + Le32(0xFFFFFFFF))},
+        {"32-bit 0x7FFFFFFF", FileWithRawRtf(Bytes({0xFF, 0xFF, 0xFF}) + Le32(0x7FFFFFFF))},
+        {"wide 0xFFFFFFFF units",
+         FileWithRawRtf(Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF}) + Le32(0xFFFFFFFF))},
+        {"wide 0x80000000 units",
+         FileWithRawRtf(Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF}) + Le32(0x80000000))},
+        {"count 0x7FFFFFFF", Le32(1) + Le32(0x7FFFFFFF) + Bytes({0, 1, 'a', 0})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingSink sink;
+        sink.calls.reserve(16);
+        sink.entries.reserve(16);
+        DataFileReadResult result;
+        std::size_t largest = 0;
+        {
+            test::LargestAllocationProbe probe;
+            result = Read(c.file, sink);
+            largest = probe.Largest();
+        }
+        EXPECT_EQ(result, DataFileReadResult::Corrupt);
+        EXPECT_LT(largest, 256u);
+    }
+}
+
+TEST(DataFileReader, SinkRefusalStopsReading) {
+    const std::string file = WriteFile({{kMainListIndex, "", "a", ""},
+                                        {kMainListIndex, "", "b", ""},
+                                        {kRetainListIndex, "", "c", ""}});
+    RecordingSink sink;
+    sink.acceptLimit = 1;
+    EXPECT_EQ(Read(file, sink), DataFileReadResult::Stopped);
+    EXPECT_EQ(sink.calls, (std::vector<std::string>{"begin 0", "entry a"}));
+}
+
+} // namespace
+} // namespace qv
