@@ -6,6 +6,7 @@
 #include "history/stored_record.h"
 #include "mainwindow/placement_keeper.h"
 #include "platform/platform.h"
+#include "search/search_terms.h"
 #include "settings/settings.h"
 #include <cstdint>
 #include <memory>
@@ -62,6 +63,19 @@ class CMainDialog : public platform::IDialogEvents {
     void Step(int delta);
     void NavigationRefresh();
 
+    // The Search field.
+    void CommitSearchTerm();
+    void SearchRun();
+    // Nearest selected line above (direction -1) or below (+1) position; -1 when none.
+    int FindFoundNeighbour(int position, int direction) const;
+    void UpdateBackAndForward(int position);
+    // Back (-1) and Forward (+1).
+    void StepFound(int direction);
+    void LoadSearchTerms();
+    void SaveSearchTerms();
+    const SearchTermList& SearchTerms() const { return searchTerms_; }
+    bool IsSearchStepping() const { return searchStepping_; }
+
     // Status texts.
     void UpdateCharCount();
     void UpdateSelectedCount();
@@ -86,6 +100,7 @@ class CMainDialog : public platform::IDialogEvents {
   private:
     void OnHistorySelChange();
     void AskExit();
+    void OnSearchField(int notifyCode);
     void UpdateNavigationLabel(bool previous, bool hasNeighbour, int position);
     // True unless the user answers No to the exit question.
     bool ConfirmExit();
@@ -97,11 +112,8 @@ class CMainDialog : public platform::IDialogEvents {
     platform::MsgResult Message(const std::string& text, platform::MsgButtons buttons,
                                 platform::MsgIcon icon);
     // Seams that the features still to come fill: data file, search terms, navigation, tips.
-    void CommitSearchTerm() {}
     bool SaveDataFile() { return false; }
     bool LoadDataFile() { return false; }
-    void LoadSearchTerms() {}
-    void SaveSearchTerms() {}
     void ShowTipOfTheDay() {}
 
     // Results the dialog ends with: Esc after the question, and the Close command.
@@ -139,6 +151,7 @@ class CMainDialog : public platform::IDialogEvents {
     std::int64_t lastDeleteTime_ = 0;
     std::uint32_t lastCaptureTime_ = 0;
     CSettings settings_;
+    SearchTermList searchTerms_;
 };
 
 } // namespace qv

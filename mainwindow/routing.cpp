@@ -70,6 +70,27 @@ void CMainDialog::OnCommand(int id, int notifyCode) {
     case IDC_NEXT:
         Step(1);
         break;
+    case IDC_SEARCH:
+        OnSearchField(notifyCode);
+        break;
+    case IDC_BACK:
+        StepFound(-1);
+        break;
+    case IDC_FORWARD:
+        StepFound(+1);
+        break;
+    case IDC_DELETE:
+    case IDC_FONT:
+    case IDC_COLOR:
+    case IDC_SET_MARK:
+    case IDC_OPTIONS:
+    case IDC_LAUNCH:
+    case IDC_MERGE:
+    case IDC_SPLIT:
+    case IDC_CHANGE_LIST:
+        // Commands whose features are still to come commit the search term all the same.
+        CommitSearchTerm();
+        break;
     case IDM_EXIT_ASK:
         AskExit();
         break;

@@ -16,7 +16,9 @@ template <class Interface> class ControlBase : public Interface {
     void SetText(const std::string& text) override { text_ = text; }
     std::string GetText() const override { return text_; }
     void SetFocus() override { ++focusCount; }
+    void SetVisible(bool visible) override { this->visible = visible; }
     int focusCount = 0;
+    bool visible = true;
 
   protected:
     bool enabled_ = true;

@@ -16,6 +16,8 @@ class IControl {
     virtual void SetText(const std::string& text) = 0;
     virtual std::string GetText() const = 0;
     virtual void SetFocus() = 0;
+    // Hides or shows the control without activating it.
+    virtual void SetVisible(bool /*visible*/) {}
 };
 
 class IButton : public IControl {
