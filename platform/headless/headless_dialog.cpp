@@ -108,9 +108,16 @@ HeadlessDialog::HeadlessDialog(HeadlessPlatform& platform, int templateId, Windo
         case ControlKind::Label:
             control = std::make_unique<HeadlessLabel>();
             break;
-        case ControlKind::RichEdit:
-            control = std::make_unique<HeadlessRichEdit>(platform_.clipboard);
+        case ControlKind::RichEdit: {
+            auto pane = std::make_unique<HeadlessRichEdit>(platform_.clipboard);
+            // Text changes reach the window as the platform's change notification.
+            pane->onChange = [this, id = t.id] {
+                if (events)
+                    events->OnCommand(id, kEditChange);
+            };
+            control = std::move(pane);
             break;
+        }
         case ControlKind::Button:
         case ControlKind::CheckBox:
             control = std::make_unique<HeadlessButton>();
