@@ -15,6 +15,18 @@ SplitText SplitPlainText(const std::string& text) {
     return result;
 }
 
+SplitText SplitPlainText(std::string&& text) {
+    if (text.size() <= kListTextLimit)
+        return SplitText{std::move(text), std::string()};
+    SplitText result;
+    result.listText.reserve(kListTextLimit + sizeof(kOverflowMarker) - 1);
+    result.listText.assign(text, 0, kListTextLimit);
+    result.listText += kOverflowMarker;
+    text.erase(0, kListTextLimit);
+    result.overflowText = std::move(text);
+    return result;
+}
+
 std::string JoinPlainText(const std::string& listText, const std::string& overflowText) {
     if (overflowText.empty())
         return listText;

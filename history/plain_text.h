@@ -14,6 +14,8 @@ struct SplitText {
 };
 
 SplitText SplitPlainText(const std::string& text);
+// The same, taking the text over: a long text becomes the overflow text in place, without a copy.
+SplitText SplitPlainText(std::string&& text);
 std::string JoinPlainText(const std::string& listText, const std::string& overflowText);
 
 } // namespace qv

@@ -85,6 +85,9 @@ bool CMainDialog::AddCapturedItem(IRichEdit& control) {
     try {
         item = std::make_unique<CHistoryItem>(platform_.Clock().Now());
         std::string& rtf = item->rtfText;
+        // RTF runs a little longer than its text; reserving avoids regrowing a large capture.
+        const long length = std::max(control.GetTextLength(), 0L);
+        rtf.reserve(static_cast<std::size_t>(length) + static_cast<std::size_t>(length) / 8 + 4096);
         control.StreamOut(platform::StreamFormat::Rtf, [&rtf](const char* data, long length) {
             if (length > 0)
                 rtf.append(data, static_cast<std::size_t>(length));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace qv::platform::headless {
@@ -189,12 +190,16 @@ void HeadlessRichEdit::SetSel(long start, long end) {
 }
 
 bool HeadlessRichEdit::StreamOut(StreamFormat format, const ChunkSink& sink) {
-    const std::string doc =
-        format == StreamFormat::Text ? text_ : (rtf_.empty() ? MakeRtfDocument(text_) : rtf_);
+    const auto write = [&sink](const char* data, std::size_t n) { sink(data, long(n)); };
+    if (format == StreamFormat::Rtf && rtf_.empty()) {
+        WriteRtfDocument(text_, write);
+        return true;
+    }
     // Hand the document over in chunks, as the real control does.
+    const std::string& doc = format == StreamFormat::Text ? text_ : rtf_;
     const std::size_t chunk = 4096;
     for (std::size_t pos = 0; pos < doc.size(); pos += chunk)
-        sink(doc.data() + pos, long(std::min(chunk, doc.size() - pos)));
+        write(doc.data() + pos, std::min(chunk, doc.size() - pos));
     return true;
 }
 
@@ -224,26 +229,46 @@ void HeadlessRichEdit::Changed() {
         onChange();
 }
 
-std::string MakeRtfDocument(const std::string& text) {
-    std::string rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 ";
-    rtf.reserve(rtf.size() + text.size() + text.size() / 8 + 8);
+void WriteRtfDocument(const std::string& text, const ChunkWriter& write) {
+    // Encoded through a small buffer, as the real control streams from its own storage.
+    char buf[4096];
+    std::size_t used = 0;
+    auto put = [&](const char* data, std::size_t n) {
+        if (used + n > sizeof buf) {
+            write(buf, used);
+            used = 0;
+        }
+        std::memcpy(buf + used, data, n);
+        used += n;
+    };
+    static const char kHeader[] = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 ";
+    put(kHeader, sizeof kHeader - 1);
     for (unsigned char c : text) {
+        char esc[8];
         if (c == '\\' || c == '{' || c == '}') {
-            rtf += '\\';
-            rtf += char(c);
+            esc[0] = '\\';
+            esc[1] = char(c);
+            put(esc, 2);
         } else if (c == '\n') {
-            rtf += "\\par\n";
+            put("\\par\n", 5);
         } else if (c == '\r') {
             // The line break is written once, at its line feed.
         } else if (c >= 0x80) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\'%02x", c);
-            rtf += hex;
+            std::snprintf(esc, sizeof esc, "\\'%02x", c);
+            put(esc, 4);
         } else {
-            rtf += char(c);
+            esc[0] = char(c);
+            put(esc, 1);
         }
     }
-    rtf += "}";
+    put("}", 1);
+    if (used)
+        write(buf, used);
+}
+
+std::string MakeRtfDocument(const std::string& text) {
+    std::string rtf;
+    WriteRtfDocument(text, [&rtf](const char* data, std::size_t n) { rtf.append(data, n); });
     return rtf;
 }
 

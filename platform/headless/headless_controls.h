@@ -131,6 +131,8 @@ class HeadlessRichEdit : public ControlBase<IRichEdit> {
 };
 
 // Minimal RTF for the headless pane: a valid document around the text, and its plain text back.
+using ChunkWriter = std::function<void(const char* data, std::size_t length)>;
+void WriteRtfDocument(const std::string& text, const ChunkWriter& write);
 std::string MakeRtfDocument(const std::string& text);
 std::string RtfToPlainText(const std::string& rtf);
 
