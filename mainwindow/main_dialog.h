@@ -1,6 +1,7 @@
 // The main window: owns the History list and the other lists, watches the clipboard, and routes
 // every command of the window.
 #pragma once
+#include "history/data_file_writer.h"
 #include "history/history_entry.h"
 #include "history/history_list_box.h"
 #include "history/stored_record.h"
@@ -52,6 +53,12 @@ class CMainDialog : public platform::IDialogEvents {
     bool Recall(bool useCaret);
     void SetWatching();
     void SetIncludeFormatting();
+
+    // The data file: both lists, written after Change Limit changes and at exit.
+    bool SaveDataFile();
+    bool LoadDataFile();
+    bool SavesAtExit() const { return saveAtExit_; }
+    const std::vector<CStoredRecord>& ParkedRetainList() const { return parkedRetainList_; }
 
     // Start-up and shutdown.
     bool JoinClipboardChain();
@@ -112,9 +119,12 @@ class CMainDialog : public platform::IDialogEvents {
     platform::MsgResult Message(const std::string& text, platform::MsgButtons buttons,
                                 platform::MsgIcon icon);
     // Seams that the features still to come fill: data file, search terms, navigation, tips.
-    bool SaveDataFile() { return false; }
-    bool LoadDataFile() { return false; }
     void ShowTipOfTheDay() {}
+    void OpenOptionsSheet() {}
+    void ClearMark();
+    class LoadSink;
+    void WriteShownList(CDataFileWriter& writer);
+    void WriteParkedList(CDataFileWriter& writer, const std::vector<CStoredRecord>& records);
 
     // Results the dialog ends with: Esc after the question, and the Close command.
     static constexpr int kEndOk = 1;

@@ -18,6 +18,14 @@ constexpr const char kMsgSelectSingleItem[] = "Please select a single item.";
 constexpr const char kMsgCannotRetrieve[] =
     "Could not retrieve this item.  You may want to delete it.";
 
+constexpr const char kMsgCannotSave[] = "Could not save Clipboard data into \"%s\".";
+constexpr const char kMsgCannotRead[] = "Could not read Clipboard data from \"%s\".";
+constexpr const char kMsgCannotReadIntoMemory[] =
+    "Could not read the data file into memory.  Close another application and try again.";
+constexpr const char kMsgNewerDataFile[] =
+    "This program cannot load a data file that has a higher version number.  Do you want to exit "
+    "this program without changing the stored settings?";
+
 constexpr const char kTitleNotWatching[] = " - [not watching Clipboard]";
 constexpr const char kTitleEmpty[] = " - [empty]";
 constexpr const char kTitleImage[] = " - [image]";

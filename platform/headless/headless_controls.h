@@ -17,8 +17,10 @@ template <class Interface> class ControlBase : public Interface {
     std::string GetText() const override { return text_; }
     void SetFocus() override { ++focusCount; }
     void SetVisible(bool visible) override { this->visible = visible; }
+    void SetRedraw(bool on) override { redrawOn = on; }
     int focusCount = 0;
     bool visible = true;
+    bool redrawOn = true;
 
   protected:
     bool enabled_ = true;
@@ -109,7 +111,6 @@ class HeadlessRichEdit : public ControlBase<IRichEdit> {
     bool StreamIn(StreamFormat format, const ChunkSource& source) override;
     CharFormat GetDefaultCharFormat() const override { return format_; }
     void SetDefaultCharFormat(const CharFormat& format) override { format_ = format; }
-    void SetRedraw(bool on) override { redrawOn = on; }
     void Repaint() override { ++repaintCount; }
     void EnableChangeNotifications() override { notifying_ = true; }
 
@@ -118,7 +119,6 @@ class HeadlessRichEdit : public ControlBase<IRichEdit> {
     std::function<void()> onChange;
     // Chunk size the pane asks its import callback for.
     long importChunk = 4096;
-    bool redrawOn = true;
     int repaintCount = 0;
 
   private:

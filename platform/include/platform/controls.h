@@ -18,6 +18,8 @@ class IControl {
     virtual void SetFocus() = 0;
     // Hides or shows the control without activating it.
     virtual void SetVisible(bool /*visible*/) {}
+    // Stops and resumes drawing; resuming repaints at once.
+    virtual void SetRedraw(bool /*on*/) {}
 };
 
 class IButton : public IControl {

@@ -1,0 +1,178 @@
+// Reading and writing both History lists: the data file at start-up, after every Change Limit
+// changes, at exit and at log-off.
+#include "history/data_file_backup.h"
+#include "history/data_file_reader.h"
+#include "history/data_file_save.h"
+#include "history/data_file_writer.h"
+#include "mainwindow/main_dialog.h"
+#include "mainwindow/messages.h"
+#include "resource.h"
+#include <new>
+
+namespace qv {
+
+namespace {
+
+std::string WithPath(const char* format, const std::string& path) {
+    // Paths in messages are cut to 259 characters.
+    const std::string cut = path.substr(0, 259);
+    std::string text = format;
+    text.replace(text.find("%s"), 2, cut);
+    return text;
+}
+
+const std::string kNoText;
+
+} // namespace
+
+void CMainDialog::WriteShownList(CDataFileWriter& writer) {
+    auto& list = history_->List();
+    const int count = std::max(list.GetCount(), 0);
+    writer.BeginList();
+    std::string listText;
+    for (int i = 0; i < count; ++i) {
+        const auto* item = dynamic_cast<const CHistoryItem*>(history_->GetEntry(i));
+        if (!list.GetLineText(i, listText))
+            listText.clear();
+        writer.AddEntry(item ? item->rtfText : kNoText, listText,
+                        item ? item->overflowText : kNoText);
+    }
+    writer.EndList();
+}
+
+void CMainDialog::WriteParkedList(CDataFileWriter& writer,
+                                  const std::vector<CStoredRecord>& records) {
+    writer.BeginList();
+    for (const CStoredRecord& r : records)
+        writer.AddEntry(r.item ? r.item->rtfText : kNoText, r.listText,
+                        r.item ? r.item->overflowText : kNoText);
+    writer.EndList();
+}
+
+bool CMainDialog::SaveDataFile() {
+    BackUpDataFile(platform_.Files(), platform_.Clock(), dataFilePath_);
+    bool saved = false;
+    try {
+        std::string bytes;
+        CDataFileWriter writer(bytes);
+        if (mainListShown_) {
+            WriteShownList(writer);
+            WriteParkedList(writer, parkedRetainList_);
+        } else {
+            WriteParkedList(writer, parkedMainList_);
+            WriteShownList(writer);
+        }
+        saved = SaveFileSafely(platform_.Files(), dataFilePath_, bytes);
+    } catch (const std::bad_alloc&) {
+        saved = false;
+    }
+    if (!saved) {
+        Message(WithPath(kMsgCannotSave, dataFilePath_), platform::MsgButtons::Ok,
+                platform::MsgIcon::Exclamation);
+        return false;
+    }
+    changeCounter_ = 0;
+    return true;
+}
+
+// Puts the file's entries where each list lives now: the shown one into the History list box,
+// the other into its parked list.
+class CMainDialog::LoadSink : public IDataFileSink {
+  public:
+    explicit LoadSink(CMainDialog& dialog) : d_(dialog) {}
+
+    void BeginList(int list) override {
+        if (list == kMainListIndex)
+            d_.history_->RemoveAllEntries();
+        if (!IsShown(list))
+            Parked(list).clear();
+    }
+
+    bool AddEntry(int list, std::string rtf, std::string listText, std::string overflow) override {
+        try {
+            auto item = std::make_unique<CHistoryItem>(std::move(rtf), std::move(overflow));
+            if (IsShown(list)) {
+                if (d_.AppendToHistory(listText, std::move(item)) < 0)
+                    return Fail();
+                d_.ApplyHistoryLimit();
+            } else {
+                Parked(list).push_back(CStoredRecord{-1, std::move(listText), std::move(item)});
+            }
+            return true;
+        } catch (const std::bad_alloc&) {
+            return Fail();
+        }
+    }
+
+    void EndList(int list) override {
+        if (!IsShown(list))
+            return;
+        auto& box = d_.history_->List();
+        const int last = box.GetCount() - 1;
+        box.SetCaretIndex(last);
+        box.SetSel(-1, false);
+        box.SetSel(last, true);
+        d_.NavigationRefresh();
+    }
+
+  private:
+    bool IsShown(int list) const { return (list == kMainListIndex) == d_.mainListShown_; }
+    std::vector<CStoredRecord>& Parked(int list) {
+        return list == kMainListIndex ? d_.parkedMainList_ : d_.parkedRetainList_;
+    }
+    bool Fail() {
+        d_.Message(kMsgCannotReadIntoMemory, platform::MsgButtons::Ok,
+                   platform::MsgIcon::Exclamation);
+        return false;
+    }
+    CMainDialog& d_;
+};
+
+bool CMainDialog::LoadDataFile() {
+    if (!platform_.Files().FindFirst(dataFilePath_))
+        return false;
+    auto& list = history_->List();
+    list.SetRedraw(false);
+    bool loaded = false;
+    try {
+        std::string bytes;
+        if (platform_.Files().ReadFile(dataFilePath_, bytes)) {
+            LoadSink sink(*this);
+            switch (ReadDataFile(bytes, platform_.CodePage(), sink)) {
+            case DataFileReadResult::NewerVersion:
+                if (Message(kMsgNewerDataFile, platform::MsgButtons::YesNo,
+                            platform::MsgIcon::Question) == platform::MsgResult::Yes) {
+                    saveAtExit_ = false;
+                    window_->PostQuit(kExitNewerDataFile);
+                }
+                list.SetRedraw(true);
+                return true;
+            case DataFileReadResult::Ok:
+            case DataFileReadResult::Stopped:
+                loaded = true;
+                break;
+            case DataFileReadResult::Corrupt:
+                break;
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        loaded = false;
+    }
+    if (loaded) {
+        changeCounter_ = 0;
+    } else {
+        Message(WithPath(kMsgCannotRead, dataFilePath_), platform::MsgButtons::Ok,
+                platform::MsgIcon::Exclamation);
+        OpenOptionsSheet();
+    }
+    ClearMark();
+    list.SetRedraw(true);
+    return loaded;
+}
+
+void CMainDialog::ClearMark() {
+    markSet_ = false;
+    markIndex_ = -1;
+}
+
+} // namespace qv
