@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 
 namespace qv::platform::headless {
@@ -44,6 +45,8 @@ int HeadlessListBox::GetTextLen(int index) const {
 }
 
 bool HeadlessListBox::GetLineText(int index, std::string& out) const {
+    if (outOfMemoryOnText)
+        throw std::bad_alloc();
     if (!Valid(index))
         return false;
     out = lines_[index].text;
@@ -204,6 +207,8 @@ bool HeadlessRichEdit::StreamOut(StreamFormat format, const ChunkSink& sink) {
 }
 
 bool HeadlessRichEdit::StreamIn(StreamFormat format, const ChunkSource& source) {
+    if (outOfMemoryOnImport)
+        throw std::bad_alloc();
     std::string data;
     std::string buf(std::size_t(importChunk), '\0');
     for (;;) {

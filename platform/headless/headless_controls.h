@@ -66,6 +66,8 @@ class HeadlessListBox : public ControlBase<IListBox> {
     int charWidth = 6;
     bool hasDrawingContext = true;
     std::vector<int> brokenDataLines;
+    // Reading a line's text runs out of memory.
+    bool outOfMemoryOnText = false;
 
   private:
     bool Valid(int index) const { return index >= 0 && index < int(lines_.size()); }
@@ -119,6 +121,8 @@ class HeadlessRichEdit : public ControlBase<IRichEdit> {
     std::function<void()> onChange;
     // Chunk size the pane asks its import callback for.
     long importChunk = 4096;
+    // An import runs out of memory.
+    bool outOfMemoryOnImport = false;
     int repaintCount = 0;
 
   private:
