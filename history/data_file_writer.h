@@ -4,19 +4,21 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 
 namespace qv {
 
 // Usage: BeginList, AddEntry for each line, EndList; once for the Main List, then for the Retain
-// List. The buffer starts with the version field. Growing the buffer may throw std::bad_alloc,
-// which the save operation catches at its top.
+// List. Growing the buffer may throw std::bad_alloc, which the save operation catches at its top.
 class CDataFileWriter {
   public:
-    CDataFileWriter();
+    // Empties buffer and starts it with the version field. The buffer keeps its capacity, so a
+    // caller that keeps it from one save to the next writes into memory that is already mapped.
+    explicit CDataFileWriter(std::string& buffer);
+    CDataFileWriter(const CDataFileWriter&) = delete;
+    CDataFileWriter& operator=(const CDataFileWriter&) = delete;
 
     // The exact number of bytes one entry takes in the file; summing these for ReserveForEntries
-    // lets a save allocate its buffer once.
+    // lets a save size its buffer once.
     static std::size_t EntrySize(std::string_view rtf, std::string_view listText,
                                  std::string_view overflow);
     // Makes room for entries of this many bytes plus the count fields of both lists.
@@ -29,15 +31,12 @@ class CDataFileWriter {
     bool AddEntry(std::string_view rtf, std::string_view listText, std::string_view overflow);
     void EndList();
 
-    const std::string& Bytes() const { return bytes_; }
-    std::string TakeBytes() { return std::move(bytes_); }
-
   private:
     static constexpr std::size_t kNoList = std::string::npos;
 
     void AppendString(std::string_view text);
 
-    std::string bytes_;
+    std::string& bytes_;
     std::size_t countOffset_ = kNoList;
     std::int32_t count_ = 0;
 };

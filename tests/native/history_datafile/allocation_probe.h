@@ -6,7 +6,7 @@
 namespace qv::test {
 
 class LargestAllocationProbe {
-public:
+  public:
     LargestAllocationProbe();
     ~LargestAllocationProbe();
     LargestAllocationProbe(const LargestAllocationProbe&) = delete;

@@ -25,15 +25,17 @@ DataFileReadResult Read(const std::string& bytes, RecordingSink& sink) {
 }
 
 std::string WriteFile(const std::vector<ReadEntry>& entries) {
-    CDataFileWriter writer;
+    std::string bytes;
+    CDataFileWriter writer(bytes);
     for (int list : {kMainListIndex, kRetainListIndex}) {
         writer.BeginList();
         for (const ReadEntry& e : entries)
-            if (e.list == list)
+            if (e.list == list) {
                 EXPECT_TRUE(writer.AddEntry(e.rtf, e.listText, e.overflow));
+            }
         writer.EndList();
     }
-    return writer.TakeBytes();
+    return bytes;
 }
 
 // A file with one Main List entry whose RTF text is given as raw string bytes, list text "x".
@@ -43,7 +45,7 @@ std::string FileWithRawRtf(const std::string& rawRtf) {
 
 const std::vector<std::string> kCompleteRead = {"begin 0", "end 0", "begin 1", "end 1"};
 
-TEST(DataFileReader, ReadsTheDocumentedExampleFiles) {
+TEST(DataFileReader, ReadsEmptyListsAndOneItemFiles) {
     RecordingSink empty;
     EXPECT_EQ(Read(Bytes({1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), empty), DataFileReadResult::Ok);
     EXPECT_EQ(empty.calls, kCompleteRead);
@@ -54,8 +56,8 @@ TEST(DataFileReader, ReadsTheDocumentedExampleFiles) {
     for (const std::string& file : {abc, abc + "trailing junk"}) {
         RecordingSink sink;
         EXPECT_EQ(Read(file, sink), DataFileReadResult::Ok);
-        EXPECT_EQ(sink.calls, (std::vector<std::string>{"begin 0", "entry abc", "end 0",
-                                                        "begin 1", "end 1"}));
+        EXPECT_EQ(sink.calls,
+                  (std::vector<std::string>{"begin 0", "entry abc", "end 0", "begin 1", "end 1"}));
         EXPECT_EQ(sink.entries, (std::vector<ReadEntry>{{kMainListIndex, "", "abc", ""}}));
     }
 }
@@ -65,9 +67,9 @@ TEST(DataFileReader, RefusesOnlyNewerVersionsAndBeforeTouchingTheSink) {
         std::int32_t version;
         DataFileReadResult result;
     } cases[] = {
-        {2, DataFileReadResult::NewerVersion},   {INT_MAX, DataFileReadResult::NewerVersion},
-        {1, DataFileReadResult::Ok},             {0, DataFileReadResult::Ok},
-        {-1, DataFileReadResult::Ok},            {INT_MIN, DataFileReadResult::Ok},
+        {2, DataFileReadResult::NewerVersion}, {INT_MAX, DataFileReadResult::NewerVersion},
+        {1, DataFileReadResult::Ok},           {0, DataFileReadResult::Ok},
+        {-1, DataFileReadResult::Ok},          {INT_MIN, DataFileReadResult::Ok},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.version);
@@ -117,15 +119,13 @@ TEST(DataFileReader, ConvertsWideTextAndRejectsMalformedMarkers) {
         bool ok;
         std::string text;
     } cases[] = {
-        {"one-byte count", Bytes({0xFF, 0xFE, 0xFF, 3, 'a', 0, 'b', 0, 0xE9, 0}), true,
-         "ab\xE9"},
+        {"one-byte count", Bytes({0xFF, 0xFE, 0xFF, 3, 'a', 0, 'b', 0, 0xE9, 0}), true, "ab\xE9"},
         {"unmappable unit", Bytes({0xFF, 0xFE, 0xFF, 1, 0xAC, 0x20}), true, "?"},
         {"16-bit count", wide300, true, std::string(300, 'w')},
-        {"32-bit count",
-         Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 2, 0, 0, 0, 'h', 0, 'i', 0}), true, "hi"},
+        {"32-bit count", Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 2, 0, 0, 0, 'h', 0, 'i', 0}),
+         true, "hi"},
         {"empty", Bytes({0xFF, 0xFE, 0xFF, 0}), true, ""},
-        {"marker after marker", Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 1, 'a', 0}), false,
-         ""},
+        {"marker after marker", Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 1, 'a', 0}), false, ""},
         {"odd byte count", Bytes({0xFF, 0xFE, 0xFF, 2, 'a', 0, 'b'}), false, ""},
         {"marker without count", Bytes({0xFF, 0xFE, 0xFF}), false, ""},
     };
@@ -154,8 +154,8 @@ TEST(DataFileReader, WideTextAlsoWorksAsListAndOverflowText) {
 TEST(DataFileReader, RoundTripsBothListsWithHighBytesAndLongTexts) {
     std::vector<ReadEntry> entries;
     const std::string plains[] = {test::HighBytesText(), test::MakeText(600, 2),
-                                  test::MakeText(70000, 3), test::HighBytesText() +
-                                                                test::MakeText(1000, 4)};
+                                  test::MakeText(70000, 3),
+                                  test::HighBytesText() + test::MakeText(1000, 4)};
     int list = kMainListIndex;
     for (const std::string& plain : plains) {
         const SplitText split = SplitPlainText(plain);
@@ -176,40 +176,24 @@ TEST(DataFileReader, RoundTripsBothListsWithHighBytesAndLongTexts) {
     ASSERT_EQ(sink.entries, expected);
     // The split texts still join to the plain text that each RTF text wraps.
     for (const ReadEntry& e : sink.entries)
-        if (e.rtf.rfind("{\\rtf1 ", 0) == 0)
+        if (e.rtf.rfind("{\\rtf1 ", 0) == 0) {
             EXPECT_EQ(JoinPlainText(e.listText, e.overflow), e.rtf.substr(7, e.rtf.size() - 8));
+        }
 }
 
-TEST(DataFileReader, EveryTruncationIsCorruptAfterDeliveringTheCompleteEntries) {
-    // Strings of each prefix form, an entry that is dropped, and both lists.
-    struct Step {
-        std::string call;  // what the sink hears once the input holds `needs` bytes
-        std::size_t needs; // BeginList(0) needs the version; an entry needs its last byte
-    };
-    std::vector<Step> steps;
-    CDataFileWriter writer;
-    steps.push_back({"begin 0", writer.Bytes().size()});
-    writer.BeginList();
-    const ReadEntry mainEntries[] = {{0, "", "abc", ""},
-                                     {0, "{\\rtf1 x}", test::MakeText(300), "tail"},
-                                     {0, "r", "", "o"},
-                                     {0, "", "d\xE9", test::MakeText(70000, 7)}};
-    for (const ReadEntry& e : mainEntries) {
-        ASSERT_TRUE(writer.AddEntry(e.rtf, e.listText, e.overflow));
-        if (!e.listText.empty())
-            steps.push_back({"entry " + e.listText.substr(0, 20), writer.Bytes().size()});
-    }
-    writer.EndList();
-    steps.push_back({"end 0", writer.Bytes().size()});
-    steps.push_back({"begin 1", writer.Bytes().size()});
-    writer.BeginList();
-    ASSERT_TRUE(writer.AddEntry("", test::HighBytesText(), ""));
-    steps.push_back({"entry " + test::HighBytesText().substr(0, 20), writer.Bytes().size()});
-    writer.EndList();
-    const std::string file = writer.TakeBytes();
+// What the sink hears once the input holds `needs` bytes: BeginList(0) needs the version field,
+// an entry its last byte, EndList and the next BeginList the list's last entry.
+struct Step {
+    std::string call;
+    std::size_t needs;
+};
 
+// Cuts the file at every byte: each cut is Corrupt and the sink hears exactly the steps that the
+// bytes before the cut complete.
+void ExpectEveryTruncationCorrupt(const std::string& file, const std::vector<Step>& steps) {
     for (std::size_t cut = 0; cut < file.size(); ++cut) {
         RecordingSink sink;
+        // A copy of exactly the cut length, so that reading past it is caught by the sanitizers.
         const DataFileReadResult result = Read(file.substr(0, cut), sink);
         std::vector<std::string> expected;
         for (const Step& s : steps)
@@ -220,7 +204,40 @@ TEST(DataFileReader, EveryTruncationIsCorruptAfterDeliveringTheCompleteEntries) 
     }
     RecordingSink whole;
     EXPECT_EQ(Read(file, whole), DataFileReadResult::Ok);
-    EXPECT_EQ(whole.entries.size(), 4u);
+}
+
+TEST(DataFileReader, EveryTruncationIsCorruptAfterDeliveringTheCompleteEntries) {
+    SCOPED_TRACE("written file: 8- and 16-bit prefixes, a dropped entry, both lists");
+    std::vector<Step> steps;
+    std::string file;
+    CDataFileWriter writer(file);
+    steps.push_back({"begin 0", file.size()});
+    writer.BeginList();
+    const ReadEntry mainEntries[] = {{0, "", "abc", ""},
+                                     {0, "{\\rtf1 x}", test::MakeText(300), "tail"},
+                                     {0, "r", "", "o"},
+                                     {0, "", "d\xE9", std::string(255, 'o')}};
+    for (const ReadEntry& e : mainEntries) {
+        ASSERT_TRUE(writer.AddEntry(e.rtf, e.listText, e.overflow));
+        if (!e.listText.empty())
+            steps.push_back({"entry " + e.listText.substr(0, 20), file.size()});
+    }
+    writer.EndList();
+    steps.push_back({"end 0", file.size()});
+    steps.push_back({"begin 1", file.size()});
+    writer.BeginList();
+    ASSERT_TRUE(writer.AddEntry("", test::HighBytesText(), ""));
+    steps.push_back({"entry " + test::HighBytesText().substr(0, 20), file.size()});
+    writer.EndList();
+    ExpectEveryTruncationCorrupt(file, steps);
+}
+
+TEST(DataFileReader, EveryTruncationOfA32BitPrefixOrWideTextIsCorrupt) {
+    const std::string file = Le32(1) + Le32(2) +
+                             Bytes({0xFF, 0xFF, 0xFF, 3, 0, 0, 0, 'a', 'b', 'c', 1, 'x', 0}) +
+                             Bytes({0, 0xFF, 0xFE, 0xFF, 2, 'a', 0, 'b', 0, 0}) + Le32(0);
+    ExpectEveryTruncationCorrupt(
+        file, {{"begin 0", 4}, {"entry x", 21}, {"entry ab", 31}, {"end 0", 31}, {"begin 1", 31}});
 }
 
 TEST(DataFileReader, AbsurdLengthsAreCorruptWithoutBeingAllocated) {

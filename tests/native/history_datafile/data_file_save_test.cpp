@@ -19,7 +19,7 @@ const std::string kTemp = kPath + ".tmp";
 const std::string kBackup = kPath + ".bak";
 
 class DataFileOnDisk : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         clock.now = platform::LocalTime{2026, 12, 5, 4, 10, 0, 0, 0}; // Friday 2026-12-04
         fs.CreateFolder("C:"); // the headless drive may exist already
@@ -39,8 +39,8 @@ protected:
 
     // Puts contents at path as if last written at the given UTC time (the headless clock's
     // local time is UTC).
-    void PutFile(const std::string& path, const std::string& contents, int year, int month,
-                 int day, int hour = 12) {
+    void PutFile(const std::string& path, const std::string& contents, int year, int month, int day,
+                 int hour = 12) {
         ASSERT_TRUE(fs.WriteFile(path, contents));
         ASSERT_TRUE(fs.SetLastWriteTime(path, MakeFileTime(year, month, day, hour, 0, 0)));
     }
@@ -95,8 +95,9 @@ TEST_F(SafeSave, FailedWriteKeepsTheOldFileByteForByte) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs.DeleteFile(kPath);
-        if (c.oldFileExists)
+        if (c.oldFileExists) {
             ASSERT_TRUE(fs.WriteFile(kPath, old));
+        }
         c.fault(fs);
         EXPECT_FALSE(SaveFileSafely(fs, kPath, test::MakeText(20000, 9)));
         fs.diskFull = false;
@@ -144,8 +145,9 @@ TEST_F(DailyBackup, CopiesOnANewDayOrWhenThereIsNoBackup) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs.DeleteFile(kBackup);
-        if (c.backupBefore)
+        if (c.backupBefore) {
             ASSERT_TRUE(fs.WriteFile(kBackup, "older backup"));
+        }
         PutFile(kPath, "data file", c.year, c.month, c.day, c.hour);
         BackUpDataFile(fs, clock, kPath);
         EXPECT_EQ(Contents(kBackup), c.copies ? "data file" : "older backup");

@@ -26,10 +26,9 @@ inline void PrintTo(const ReadEntry& e, std::ostream* os) {
 }
 
 class RecordingSink : public IDataFileSink {
-public:
+  public:
     void BeginList(int list) override { calls.push_back("begin " + std::to_string(list)); }
-    bool AddEntry(int list, std::string rtf, std::string listText,
-                  std::string overflow) override {
+    bool AddEntry(int list, std::string rtf, std::string listText, std::string overflow) override {
         if (acceptLimit >= 0 && int(entries.size()) >= acceptLimit)
             return false;
         calls.push_back("entry " + listText.substr(0, 20));

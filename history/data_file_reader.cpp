@@ -1,0 +1,157 @@
+#include "history/data_file_reader.h"
+#include "history/data_file_format.h"
+#include "platform/services.h"
+#include <cstdint>
+#include <new>
+#include <utility>
+
+namespace qv {
+
+namespace {
+
+class Cursor {
+  public:
+    explicit Cursor(std::string_view bytes) : bytes_(bytes) {}
+
+    std::size_t Left() const { return bytes_.size() - pos_; }
+
+    bool ReadU8(std::uint8_t& value) {
+        if (Left() < 1)
+            return false;
+        value = Byte(0);
+        pos_ += 1;
+        return true;
+    }
+
+    bool ReadU16(std::uint16_t& value) {
+        if (Left() < 2)
+            return false;
+        value = std::uint16_t(Byte(0) | (Byte(1) << 8));
+        pos_ += 2;
+        return true;
+    }
+
+    bool ReadU32(std::uint32_t& value) {
+        if (Left() < 4)
+            return false;
+        value = std::uint32_t(Byte(0)) | std::uint32_t(Byte(1)) << 8 |
+                std::uint32_t(Byte(2)) << 16 | std::uint32_t(Byte(3)) << 24;
+        pos_ += 4;
+        return true;
+    }
+
+    bool ReadI32(std::int32_t& value) {
+        std::uint32_t raw = 0;
+        if (!ReadU32(raw))
+            return false;
+        value = raw <= 0x7FFFFFFFu ? std::int32_t(raw) : -std::int32_t(~raw) - 1;
+        return true;
+    }
+
+    // The next n bytes; the caller has checked that they are there.
+    std::string_view Take(std::size_t n) {
+        std::string_view taken = bytes_.substr(pos_, n);
+        pos_ += n;
+        return taken;
+    }
+
+  private:
+    unsigned Byte(std::size_t i) const { return static_cast<unsigned char>(bytes_[pos_ + i]); }
+
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+};
+
+enum class Prefix { Length, WideMarker, Truncated };
+
+Prefix ReadPrefix(Cursor& in, std::uint32_t& length) {
+    std::uint8_t first = 0;
+    if (!in.ReadU8(first))
+        return Prefix::Truncated;
+    if (first != kLongPrefix) {
+        length = first;
+        return Prefix::Length;
+    }
+    std::uint16_t word = 0;
+    if (!in.ReadU16(word))
+        return Prefix::Truncated;
+    if (word == kWideTextMarker)
+        return Prefix::WideMarker;
+    if (word != k32BitLengthFollows) {
+        length = word;
+        return Prefix::Length;
+    }
+    return in.ReadU32(length) ? Prefix::Length : Prefix::Truncated;
+}
+
+bool ReadWideText(Cursor& in, std::uint32_t units, const platform::ICodePage& codePage,
+                  std::string& text) {
+    // 64-bit arithmetic: twice a 32-bit count does not fit in 32 bits.
+    if (std::uint64_t(units) * 2 > in.Left())
+        return false;
+    const std::string_view raw = in.Take(std::size_t(units) * 2);
+    std::u16string wide(units, u'\0');
+    for (std::size_t i = 0; i < units; ++i)
+        wide[i] = char16_t(static_cast<unsigned char>(raw[2 * i]) |
+                           static_cast<unsigned char>(raw[2 * i + 1]) << 8);
+    text = codePage.WideToAnsi(wide);
+    return true;
+}
+
+bool ReadString(Cursor& in, const platform::ICodePage& codePage, std::string& text) {
+    try {
+        std::uint32_t length = 0;
+        switch (ReadPrefix(in, length)) {
+        case Prefix::Truncated:
+            return false;
+        case Prefix::WideMarker:
+            // A marker must be followed by a real length; a second marker is malformed.
+            if (ReadPrefix(in, length) != Prefix::Length)
+                return false;
+            return ReadWideText(in, length, codePage, text);
+        case Prefix::Length:
+            break;
+        }
+        if (length > in.Left())
+            return false;
+        const std::string_view chars = in.Take(length);
+        text.assign(chars.data(), chars.size());
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+} // namespace
+
+DataFileReadResult ReadDataFile(std::string_view bytes, const platform::ICodePage& codePage,
+                                IDataFileSink& sink) {
+    Cursor in(bytes);
+    std::int32_t version = 0;
+    if (!in.ReadI32(version))
+        return DataFileReadResult::Corrupt;
+    if (version > kDataFileVersion)
+        return DataFileReadResult::NewerVersion;
+
+    for (int list = 0; list < kDataFileListCount; ++list) {
+        sink.BeginList(list);
+        std::int32_t count = 0;
+        if (!in.ReadI32(count))
+            return DataFileReadResult::Corrupt;
+        // Each entry takes at least three bytes, so a huge count ends with the input.
+        for (std::int32_t i = 0; i < count; ++i) {
+            std::string rtf, listText, overflow;
+            if (!ReadString(in, codePage, rtf) || !ReadString(in, codePage, listText) ||
+                !ReadString(in, codePage, overflow))
+                return DataFileReadResult::Corrupt;
+            if (listText.empty())
+                continue;
+            if (!sink.AddEntry(list, std::move(rtf), std::move(listText), std::move(overflow)))
+                return DataFileReadResult::Stopped;
+        }
+        sink.EndList(list);
+    }
+    return DataFileReadResult::Ok;
+}
+
+} // namespace qv

@@ -1,0 +1,91 @@
+#include "history/data_file_writer.h"
+#include "history/data_file_format.h"
+#include <limits>
+
+namespace qv {
+
+namespace {
+
+void AppendU16(std::string& out, std::uint16_t value) {
+    out += char(value & 0xFF);
+    out += char(value >> 8);
+}
+
+void AppendU32(std::string& out, std::uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8)
+        out += char((value >> shift) & 0xFF);
+}
+
+void PutU32At(std::string& out, std::size_t offset, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        out[offset + std::size_t(i)] = char((value >> (8 * i)) & 0xFF);
+}
+
+std::size_t PrefixSize(std::size_t length) {
+    if (length <= kMaxByteLength)
+        return 1;
+    return length <= kMaxWordLength ? 3 : 7;
+}
+
+bool Fits(std::string_view text) {
+    return text.size() <= kMaxStringLength;
+}
+
+} // namespace
+
+CDataFileWriter::CDataFileWriter(std::string& buffer) : bytes_(buffer) {
+    bytes_.clear();
+    AppendU32(bytes_, std::uint32_t(kDataFileVersion));
+}
+
+std::size_t CDataFileWriter::EntrySize(std::string_view rtf, std::string_view listText,
+                                       std::string_view overflow) {
+    return PrefixSize(rtf.size()) + rtf.size() + PrefixSize(listText.size()) + listText.size() +
+           PrefixSize(overflow.size()) + overflow.size();
+}
+
+void CDataFileWriter::ReserveForEntries(std::size_t entryBytes) {
+    bytes_.reserve(bytes_.size() + entryBytes + 4 * kDataFileListCount);
+}
+
+void CDataFileWriter::BeginList() {
+    countOffset_ = bytes_.size();
+    count_ = 0;
+    AppendU32(bytes_, 0);
+}
+
+bool CDataFileWriter::AddEntry(std::string_view rtf, std::string_view listText,
+                               std::string_view overflow) {
+    if (countOffset_ == kNoList || count_ == std::numeric_limits<std::int32_t>::max() ||
+        !Fits(rtf) || !Fits(listText) || !Fits(overflow))
+        return false;
+    AppendString(rtf);
+    AppendString(listText);
+    AppendString(overflow);
+    ++count_;
+    return true;
+}
+
+void CDataFileWriter::EndList() {
+    if (countOffset_ == kNoList)
+        return;
+    PutU32At(bytes_, countOffset_, std::uint32_t(count_));
+    countOffset_ = kNoList;
+}
+
+void CDataFileWriter::AppendString(std::string_view text) {
+    const std::size_t length = text.size();
+    if (length <= kMaxByteLength) {
+        bytes_ += char(length);
+    } else if (length <= kMaxWordLength) {
+        bytes_ += char(kLongPrefix);
+        AppendU16(bytes_, std::uint16_t(length));
+    } else {
+        bytes_ += char(kLongPrefix);
+        AppendU16(bytes_, k32BitLengthFollows);
+        AppendU32(bytes_, std::uint32_t(length));
+    }
+    bytes_.append(text.data(), length);
+}
+
+} // namespace qv
