@@ -25,44 +25,60 @@ const std::string kNoText;
 
 } // namespace
 
-void CMainDialog::WriteShownList(CDataFileWriter& writer) {
+// Calls visit(rtf, list text, overflow) for each line of the shown list, in order.
+template <class Visit> void CMainDialog::ForEachShownEntry(Visit&& visit) {
     auto& list = history_->List();
     const int count = std::max(list.GetCount(), 0);
-    writer.BeginList();
     std::string listText;
     for (int i = 0; i < count; ++i) {
         const auto* item = dynamic_cast<const CHistoryItem*>(history_->GetEntry(i));
         if (!list.GetLineText(i, listText))
             listText.clear();
-        writer.AddEntry(item ? item->rtfText : kNoText, listText,
-                        item ? item->overflowText : kNoText);
+        visit(item ? item->rtfText : kNoText, listText, item ? item->overflowText : kNoText);
     }
-    writer.EndList();
 }
 
-void CMainDialog::WriteParkedList(CDataFileWriter& writer,
-                                  const std::vector<CStoredRecord>& records) {
-    writer.BeginList();
+template <class Visit>
+void CMainDialog::ForEachParkedEntry(const std::vector<CStoredRecord>& records, Visit&& visit) {
     for (const CStoredRecord& r : records)
-        writer.AddEntry(r.item ? r.item->rtfText : kNoText, r.listText,
-                        r.item ? r.item->overflowText : kNoText);
-    writer.EndList();
+        visit(r.item ? r.item->rtfText : kNoText, r.listText,
+              r.item ? r.item->overflowText : kNoText);
+}
+
+bool CMainDialog::EncodeLists() {
+    const std::vector<CStoredRecord>& parked = mainListShown_ ? parkedRetainList_ : parkedMainList_;
+    std::size_t size = 0;
+    auto measure = [&size](const std::string& rtf, const std::string& text,
+                           const std::string& overflow) {
+        size += CDataFileWriter::EntrySize(rtf, text, overflow);
+    };
+    ForEachShownEntry(measure);
+    ForEachParkedEntry(parked, measure);
+    CDataFileWriter writer(saveBuffer_);
+    writer.ReserveForEntries(size);
+    bool ok = true;
+    auto write = [&writer, &ok](const std::string& rtf, const std::string& text,
+                                const std::string& overflow) {
+        ok = writer.AddEntry(rtf, text, overflow) && ok;
+    };
+    // The Main List comes first in the file, wherever it lives now.
+    for (int list = 0; list < 2; ++list) {
+        writer.BeginList();
+        if ((list == kMainListIndex) == mainListShown_)
+            ForEachShownEntry(write);
+        else
+            ForEachParkedEntry(parked, write);
+        writer.EndList();
+    }
+    return ok;
 }
 
 bool CMainDialog::SaveDataFile() {
     BackUpDataFile(platform_.Files(), platform_.Clock(), dataFilePath_);
     bool saved = false;
     try {
-        std::string bytes;
-        CDataFileWriter writer(bytes);
-        if (mainListShown_) {
-            WriteShownList(writer);
-            WriteParkedList(writer, parkedRetainList_);
-        } else {
-            WriteParkedList(writer, parkedMainList_);
-            WriteShownList(writer);
-        }
-        saved = SaveFileSafely(platform_.Files(), dataFilePath_, bytes);
+        // An entry the file cannot hold fails the save rather than going missing from it.
+        saved = EncodeLists() && SaveFileSafely(platform_.Files(), dataFilePath_, saveBuffer_);
     } catch (const std::bad_alloc&) {
         saved = false;
     }

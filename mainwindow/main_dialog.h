@@ -1,7 +1,6 @@
 // The main window: owns the History list and the other lists, watches the clipboard, and routes
 // every command of the window.
 #pragma once
-#include "history/data_file_writer.h"
 #include "history/history_entry.h"
 #include "history/history_list_box.h"
 #include "history/stored_record.h"
@@ -123,8 +122,11 @@ class CMainDialog : public platform::IDialogEvents {
     void OpenOptionsSheet() {}
     void ClearMark();
     class LoadSink;
-    void WriteShownList(CDataFileWriter& writer);
-    void WriteParkedList(CDataFileWriter& writer, const std::vector<CStoredRecord>& records);
+    // Fills saveBuffer_ with both lists; false when an entry could not be written.
+    bool EncodeLists();
+    template <class Visit> void ForEachShownEntry(Visit&& visit);
+    template <class Visit>
+    void ForEachParkedEntry(const std::vector<CStoredRecord>& records, Visit&& visit);
 
     // Results the dialog ends with: Esc after the question, and the Close command.
     static constexpr int kEndOk = 1;
@@ -162,6 +164,8 @@ class CMainDialog : public platform::IDialogEvents {
     std::uint32_t lastCaptureTime_ = 0;
     CSettings settings_;
     SearchTermList searchTerms_;
+    // Kept between saves: a large save then writes into memory that is already mapped.
+    std::string saveBuffer_;
 };
 
 } // namespace qv

@@ -108,11 +108,15 @@ bool HeadlessFileSystem::CopyFile(const std::string& from, const std::string& to
 }
 
 bool HeadlessFileSystem::ReadFile(const std::string& path, std::string& contents) {
-    std::ifstream in(HostPath(path), std::ios::binary);
+    std::ifstream in(HostPath(path), std::ios::binary | std::ios::ate);
     if (!in)
         return false;
-    contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    const std::streamoff size = in.tellg();
+    if (size < 0)
+        return false;
+    contents.resize(static_cast<std::size_t>(size));
+    in.seekg(0);
+    return static_cast<bool>(in.read(contents.data(), size));
 }
 
 bool HeadlessFileSystem::WriteFile(const std::string& path, const std::string& contents) {
