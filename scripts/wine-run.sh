@@ -110,18 +110,29 @@ make_template() {
             rm -f "$link" && mkdir -p "$link"
         fi
     done
+    # This Wine does not read the fonts of its own data folder (Marlett, Tahoma, MS Sans Serif):
+    # the prefix's font folder, which it does read, gets copies.
+    local fonts
+    for fonts in /usr/share/wine/fonts /usr/lib/wine/fonts; do
+        [ -d "$fonts" ] && cp -n "$fonts"/* "$tmp/drive_c/windows/Fonts/" 2>/dev/null
+    done
     rm -rf "$tmp/home" && mkdir -p "$tmp/home"
+    echo "$template_version" >"$tmp/.qv-template"
     rm -rf "$template"
     mv "$tmp" "$template"
 }
 
+# Bumped whenever make_template changes, so that an older cached template is rebuilt.
+template_version=2
+template_ok() { [ "$(cat "$template/.qv-template" 2>/dev/null)" = "$template_version" ]; }
+
 ensure_template() {
-    [ -f "$template/system.reg" ] && return 0
+    template_ok && return 0
     mkdir -p "$(dirname "$template")" || return 1
     (
         # One run boots the template; parallel runs wait for it.
         flock -w 300 9 || exit 1
-        [ -f "$template/system.reg" ] || make_template
+        template_ok || make_template
     ) 9>"$(dirname "$template")/.template.lock"
 }
 

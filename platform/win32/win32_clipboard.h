@@ -1,0 +1,23 @@
+// The clipboard and the clipboard viewer chain.
+#pragma once
+#include "platform/clipboard.h"
+
+namespace qv::platform::win32 {
+
+class Win32Clipboard : public IClipboard {
+  public:
+    // Finding no other viewer in the chain is no error: only a reported error fails.
+    bool SetViewer(WindowRef owner, WindowRef& next) override;
+    // True unless the platform reported an error.
+    bool ChangeChain(WindowRef owner, WindowRef next) override;
+    void ForwardDrawClipboard(WindowRef next) override;
+    void ForwardChangeChain(WindowRef next, WindowRef removed, WindowRef after) override;
+    bool Open(WindowRef owner) override;
+    bool Empty() override;
+    void Close() override;
+    int CountFormats() override;
+    // Text is CF_TEXT, a bitmap CF_DIB, a file list CF_HDROP.
+    bool IsFormatAvailable(ClipFormat format) override;
+};
+
+} // namespace qv::platform::win32

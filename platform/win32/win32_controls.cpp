@@ -1,0 +1,173 @@
+#include "win32_controls.h"
+#include "win32_handles.h"
+#include <algorithm>
+#include <climits>
+
+namespace qv::platform::win32 {
+
+namespace {
+
+LPARAM TextParam(const std::string& text) {
+    return reinterpret_cast<LPARAM>(text.c_str());
+}
+
+} // namespace
+
+bool ButtonView::IsChecked() const {
+    return Send(BM_GETCHECK) == BST_CHECKED;
+}
+
+void ButtonView::SetChecked(bool on) {
+    Send(BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED);
+}
+
+int ListBoxView::AddString(const std::string& text) {
+    return static_cast<int>(Send(LB_ADDSTRING, 0, TextParam(text)));
+}
+
+int ListBoxView::InsertString(int index, const std::string& text) {
+    return static_cast<int>(Send(LB_INSERTSTRING, static_cast<WPARAM>(index), TextParam(text)));
+}
+
+int ListBoxView::DeleteString(int index) {
+    return static_cast<int>(Send(LB_DELETESTRING, static_cast<WPARAM>(index)));
+}
+
+void ListBoxView::ResetContent() {
+    Send(LB_RESETCONTENT);
+}
+
+int ListBoxView::GetCount() const {
+    return static_cast<int>(Send(LB_GETCOUNT));
+}
+
+int ListBoxView::GetTextLen(int index) const {
+    return static_cast<int>(Send(LB_GETTEXTLEN, static_cast<WPARAM>(index)));
+}
+
+bool ListBoxView::GetLineText(int index, std::string& out) const {
+    const int length = GetTextLen(index);
+    if (length < 0)
+        return false;
+    std::string text(std::size_t(length) + 1, '\0');
+    const int copied = static_cast<int>(
+        Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data())));
+    if (copied < 0)
+        return false;
+    text.resize(std::min(std::size_t(copied), std::size_t(length)));
+    out.swap(text);
+    return true;
+}
+
+bool ListBoxView::SetItemData(int index, void* data) {
+    return Send(LB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(data)) !=
+           LB_ERR;
+}
+
+bool ListBoxView::GetItemData(int index, void*& data) const {
+    const LRESULT value = Send(LB_GETITEMDATA, static_cast<WPARAM>(index));
+    if (value == LB_ERR)
+        return false;
+    data = reinterpret_cast<void*>(value);
+    return true;
+}
+
+int ListBoxView::GetSelCount() const {
+    return static_cast<int>(Send(LB_GETSELCOUNT));
+}
+
+std::vector<int> ListBoxView::GetSelItems() const {
+    const int count = GetSelCount();
+    if (count <= 0)
+        return {};
+    std::vector<int> items(std::size_t(count), 0);
+    const int got = static_cast<int>(
+        Send(LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(items.data())));
+    items.resize(got > 0 ? std::size_t(got) : 0);
+    return items;
+}
+
+bool ListBoxView::IsSelected(int index) const {
+    return Send(LB_GETSEL, static_cast<WPARAM>(index)) > 0;
+}
+
+bool ListBoxView::SetSel(int index, bool select) {
+    return Send(LB_SETSEL, select ? TRUE : FALSE, static_cast<LPARAM>(index)) != LB_ERR;
+}
+
+int ListBoxView::GetCaretIndex() const {
+    return static_cast<int>(Send(LB_GETCARETINDEX));
+}
+
+bool ListBoxView::SetCaretIndex(int index) {
+    return Send(LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE) != LB_ERR;
+}
+
+int ListBoxView::GetTopIndex() const {
+    return static_cast<int>(Send(LB_GETTOPINDEX));
+}
+
+void ListBoxView::SetHorizontalExtent(int width) {
+    Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(width));
+}
+
+int ListBoxView::GetHorizontalExtent() const {
+    return static_cast<int>(Send(LB_GETHORIZONTALEXTENT));
+}
+
+bool ListBoxView::MeasureText(const std::string& text, int& width) const {
+    const WindowDC dc(Window());
+    if (!dc.get())
+        return false;
+    // Measured in the list's own font, which the drawing context does not have by itself.
+    const SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
+    SIZE size{};
+    const int count = static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
+    if (!GetTextExtentPoint32A(dc.get(), text.data(), count, &size))
+        return false;
+    POINT ends[2] = {{0, 0}, {size.cx, size.cy}};
+    if (!LPtoDP(dc.get(), ends, 2))
+        return false;
+    width = ends[1].x - ends[0].x;
+    return true;
+}
+
+int ComboBoxView::AddString(const std::string& text) {
+    return static_cast<int>(Send(CB_ADDSTRING, 0, TextParam(text)));
+}
+
+int ComboBoxView::DeleteString(int index) {
+    return static_cast<int>(Send(CB_DELETESTRING, static_cast<WPARAM>(index)));
+}
+
+void ComboBoxView::ResetContent() {
+    Send(CB_RESETCONTENT);
+}
+
+int ComboBoxView::GetCount() const {
+    return static_cast<int>(Send(CB_GETCOUNT));
+}
+
+bool ComboBoxView::GetLBText(int index, std::string& out) const {
+    const int length = static_cast<int>(Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index)));
+    if (length < 0)
+        return false;
+    std::string text(std::size_t(length) + 1, '\0');
+    const int copied = static_cast<int>(
+        Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data())));
+    if (copied < 0)
+        return false;
+    text.resize(std::min(std::size_t(copied), std::size_t(length)));
+    out.swap(text);
+    return true;
+}
+
+int ComboBoxView::GetCurSel() const {
+    return static_cast<int>(Send(CB_GETCURSEL));
+}
+
+void ComboBoxView::SetCurSel(int index) {
+    Send(CB_SETCURSEL, static_cast<WPARAM>(index));
+}
+
+} // namespace qv::platform::win32

@@ -1,0 +1,75 @@
+// Non-owning views of a dialog's child controls: a window handle and the messages that the
+// control understands.
+#pragma once
+#include "platform/controls.h"
+#include "win32_text.h"
+
+namespace qv::platform::win32 {
+
+template <class Interface> class ControlView : public Interface {
+  public:
+    explicit ControlView(HWND window) : window_(window) {}
+    void Enable(bool on) override { EnableWindow(window_, on ? TRUE : FALSE); }
+    bool IsEnabled() const override { return IsWindowEnabled(window_) != FALSE; }
+    void SetText(const std::string& text) override { SetWindowTextA(window_, text.c_str()); }
+    std::string GetText() const override { return WindowText(window_); }
+    void SetFocus() override { ::SetFocus(window_); }
+    void SetVisible(bool visible) override { ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE); }
+    HWND Window() const { return window_; }
+
+  protected:
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return SendMessageA(window_, message, wParam, lParam);
+    }
+
+  private:
+    HWND window_;
+};
+
+using LabelView = ControlView<IControl>;
+
+class ButtonView : public ControlView<IButton> {
+  public:
+    using ControlView::ControlView;
+    bool IsChecked() const override;
+    void SetChecked(bool on) override;
+};
+
+// Results are the list box's own: LB_ERR (-1) and LB_ERRSPACE (-2) match kError and kNoRoom.
+class ListBoxView : public ControlView<IListBox> {
+  public:
+    using ControlView::ControlView;
+    int AddString(const std::string& text) override;
+    int InsertString(int index, const std::string& text) override;
+    int DeleteString(int index) override;
+    void ResetContent() override;
+    int GetCount() const override;
+    int GetTextLen(int index) const override;
+    bool GetLineText(int index, std::string& out) const override;
+    bool SetItemData(int index, void* data) override;
+    bool GetItemData(int index, void*& data) const override;
+    int GetSelCount() const override;
+    std::vector<int> GetSelItems() const override;
+    bool IsSelected(int index) const override;
+    bool SetSel(int index, bool select) override;
+    int GetCaretIndex() const override;
+    bool SetCaretIndex(int index) override;
+    int GetTopIndex() const override;
+    void SetHorizontalExtent(int width) override;
+    int GetHorizontalExtent() const override;
+    bool MeasureText(const std::string& text, int& width) const override;
+};
+
+class ComboBoxView : public ControlView<IComboBox> {
+  public:
+    using ControlView::ControlView;
+    int AddString(const std::string& text) override;
+    int DeleteString(int index) override;
+    void ResetContent() override;
+    int GetCount() const override;
+    bool GetLBText(int index, std::string& out) const override;
+    int GetCurSel() const override;
+    void SetCurSel(int index) override;
+};
+
+} // namespace qv::platform::win32

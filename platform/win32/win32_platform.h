@@ -1,0 +1,65 @@
+// The real platform: Win32 with the ANSI calls.
+#pragma once
+#include "platform/platform.h"
+#include "win32_clipboard.h"
+#include "win32_clock.h"
+#include "win32_files.h"
+#include "win32_handles.h"
+#include "win32_modal_loop.h"
+#include "win32_settings.h"
+#include "win32_shell_folders.h"
+#include "win32_text.h"
+
+namespace qv::platform::win32 {
+
+// Joins the thread to OLE for as long as it lives: the rich edit control copies through the OLE
+// clipboard, which refuses a thread that did not.
+class OleSession {
+  public:
+    OleSession();
+    ~OleSession();
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+
+  private:
+    bool joined_;
+};
+
+class Win32Platform : public IPlatform {
+  public:
+    // Prepares the common controls, OLE and the Rich Edit 1.0 library for the dialogs.
+    Win32Platform();
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
+    IClipboard& Clipboard() override { return clipboard_; }
+    ISettingsStore& Settings() override { return settings_; }
+    IFileSystem& Files() override { return files_; }
+    IShellFolders& ShellFolders() override { return shellFolders_; }
+    IClock& Clock() override { return clock_; }
+    IStringResources& Strings() override { return strings_; }
+    ICodePage& CodePage() override { return codePage_; }
+    MsgResult MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
+                         MsgIcon icon) override;
+    int RunModalDialog(int templateId, IDialogEvents& events) override;
+    int QuitCode() const override { return loop_.QuitCode(); }
+
+    HINSTANCE Instance() const { return instance_; }
+    ModalLoop& Loop() { return loop_; }
+    bool HasRichEdit() const { return static_cast<bool>(richEdit_); }
+
+  private:
+    HINSTANCE instance_;
+    OleSession ole_;
+    UniqueModule richEdit_; // kept loaded while any dialog may hold a rich edit control
+    Win32Clipboard clipboard_;
+    Win32Settings settings_;
+    Win32Files files_;
+    Win32ShellFolders shellFolders_;
+    Win32Clock clock_;
+    Win32Strings strings_;
+    Win32CodePage codePage_;
+    ModalLoop loop_;
+};
+
+} // namespace qv::platform::win32

@@ -1,0 +1,43 @@
+// The Rich Edit 1.0 control ("RICHEDIT" of riched32.dll) as the program's rich-text pane.
+#pragma once
+#include "win32_controls.h"
+#include "win32_handles.h"
+#include <memory>
+
+namespace qv::platform::win32 {
+
+class RichEditView : public ControlView<IRichEdit> {
+  public:
+    using ControlView::ControlView;
+    // Sets plain text: a text that happens to start like an RTF document stays plain text.
+    void SetText(const std::string& text) override;
+    bool Paste() override;
+    bool Copy() override; // false when nothing is selected
+    // Positions count characters of the text; (0, -1) selects all of it.
+    long GetTextLength() const override;
+    std::string GetPlainText() const override;
+    std::string GetFirstChars(long n) const override;
+    void GetSel(long& start, long& end) const override;
+    void SetSel(long start, long end) override;
+    // An exception thrown by the callback stops the transfer and is rethrown to the caller.
+    bool StreamOut(StreamFormat format, const ChunkSink& sink) override;
+    bool StreamIn(StreamFormat format, const ChunkSource& source) override;
+    CharFormat GetDefaultCharFormat() const override;
+    // Keeps the control's own character set and pitch, which CharFormat does not carry.
+    void SetDefaultCharFormat(const CharFormat& format) override;
+    void SetRedraw(bool on) override;
+    void Repaint() override;
+    void EnableChangeNotifications() override;
+};
+
+// Lifts the control's text limit (32,767 characters by default) so that large captures fit.
+void RaiseTextLimit(HWND richEdit);
+
+// A hidden multi-line rich edit child of parent in parent's font; null when it cannot be made.
+std::unique_ptr<IRichEdit> CreateHiddenRichEdit(HWND parent);
+
+// Copies text[start, end) (all of it when start == end) to the clipboard as plain text only,
+// through a hidden multi-line edit child of parent that is destroyed afterwards.
+bool CopyPlainText(HWND parent, const std::string& text, long start, long end);
+
+} // namespace qv::platform::win32

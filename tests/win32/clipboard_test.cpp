@@ -1,0 +1,135 @@
+// The clipboard viewer chain with two of the program's windows, and the format checks.
+#include "win32_fixture.h"
+#include <cstring>
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+namespace qv::win32test {
+namespace {
+
+using platform::WindowRef;
+
+WindowRef RefOf(const pw::Win32Dialog& dialog) {
+    return dialog.Handle();
+}
+
+bool PutClipboardData(HWND owner, UINT format, const void* bytes, std::size_t size) {
+    if (!OpenClipboard(owner))
+        return false;
+    EmptyClipboard();
+    bool ok = false;
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size)) {
+        if (void* target = GlobalLock(memory)) {
+            std::memcpy(target, bytes, size);
+            GlobalUnlock(memory);
+            ok = SetClipboardData(format, memory) != nullptr;
+        }
+        if (!ok)
+            GlobalFree(memory);
+    }
+    CloseClipboard();
+    return ok;
+}
+
+TEST(ClipboardChain, TwoViewersPassNoticesAndRepairTheChain) {
+    platform::IClipboard& clipboard = TestPlatform().Clipboard();
+    RecordingEvents eventsA, eventsB, eventsSource;
+    auto a = OpenDialog(eventsA);
+    auto b = OpenDialog(eventsB);
+    auto source = OpenDialog(eventsSource);
+    ASSERT_TRUE(a && b && source);
+
+    WindowRef nextA = 1, nextB = 0;
+    ASSERT_TRUE(clipboard.SetViewer(RefOf(*a), nextA)) << "an empty chain is no error";
+    EXPECT_EQ(nextA, 0u);
+    ASSERT_TRUE(clipboard.SetViewer(RefOf(*b), nextB));
+    EXPECT_EQ(nextB, RefOf(*a));
+    eventsB.onDrawClipboard = [&] { clipboard.ForwardDrawClipboard(nextB); };
+    Pump(300);
+    eventsA.Take();
+    eventsB.Take();
+
+    // Another window changes the clipboard: the first viewer hears it and passes it on.
+    ASSERT_TRUE(PutClipboardText(source->Window(), "from another application"));
+    Pump(2000, [&] { return eventsA.Saw("drawclipboard"); });
+    EXPECT_TRUE(eventsB.Saw("drawclipboard"));
+    EXPECT_TRUE(eventsA.Saw("drawclipboard"));
+
+    // A leaves: the first viewer is told which window went and which follows it.
+    EXPECT_TRUE(clipboard.ChangeChain(RefOf(*a), nextA));
+    EXPECT_TRUE(eventsB.Saw("changecbchain " + std::to_string(RefOf(*a)) + " 0"));
+
+    // A chain change passed on reaches the next viewer unchanged.
+    clipboard.ForwardChangeChain(RefOf(*a), 0x10, 0x20);
+    EXPECT_TRUE(eventsA.Saw("changecbchain 16 32"));
+    clipboard.ChangeChain(RefOf(*b), 0);
+}
+
+TEST(ClipboardChain, AWindowThatDoesNotExistCannotJoin) {
+    WindowRef next = 0;
+    EXPECT_FALSE(TestPlatform().Clipboard().SetViewer(0xDEAD00, next));
+}
+
+TEST(ClipboardFormats, TextBitmapAndFileListAreToldApart) {
+    platform::IClipboard& clipboard = TestPlatform().Clipboard();
+    RecordingEvents events;
+    auto owner = OpenDialog(events);
+    ASSERT_TRUE(owner);
+    using platform::ClipFormat;
+
+    ASSERT_TRUE(clipboard.Open(RefOf(*owner)));
+    EXPECT_TRUE(clipboard.Empty());
+    EXPECT_EQ(clipboard.CountFormats(), 0);
+    clipboard.Close();
+    EXPECT_FALSE(clipboard.IsFormatAvailable(ClipFormat::Text));
+
+    BITMAPINFOHEADER dib{};
+    dib.biSize = sizeof dib;
+    dib.biWidth = 1;
+    dib.biHeight = 1;
+    dib.biPlanes = 1;
+    dib.biBitCount = 32;
+    unsigned char dibBytes[sizeof dib + 4] = {};
+    std::memcpy(dibBytes, &dib, sizeof dib);
+
+    unsigned char dropBytes[sizeof(DROPFILES) + 16] = {};
+    reinterpret_cast<DROPFILES*>(dropBytes)->pFiles = sizeof(DROPFILES);
+    std::memcpy(dropBytes + sizeof(DROPFILES), "C:\\a.txt\0\0", 10);
+
+    struct Case {
+        const char* name;
+        UINT format;
+        const void* bytes;
+        std::size_t size;
+        bool text, bitmap, files;
+    } cases[] = {
+        {"text", CF_TEXT, "words", 6, true, false, false},
+        {"device-independent bitmap", CF_DIB, dibBytes, sizeof dibBytes, false, true, false},
+        {"dropped files", CF_HDROP, dropBytes, sizeof dropBytes, false, false, true},
+        {"another format", RegisterClipboardFormatA("Quorvane Test Format"), "x", 1, false, false,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(PutClipboardData(owner->Window(), c.format, c.bytes, c.size));
+        EXPECT_GE(clipboard.CountFormats(), 1);
+        EXPECT_EQ(clipboard.IsFormatAvailable(ClipFormat::Text), c.text);
+        EXPECT_EQ(clipboard.IsFormatAvailable(ClipFormat::Bitmap), c.bitmap);
+        EXPECT_EQ(clipboard.IsFormatAvailable(ClipFormat::FileList), c.files);
+    }
+}
+
+TEST(ClipboardFormats, ASessionKeepsTheClipboardOpenForItsScope) {
+    RecordingEvents events;
+    auto owner = OpenDialog(events);
+    ASSERT_TRUE(owner);
+    {
+        platform::ClipboardSession session(TestPlatform().Clipboard(), RefOf(*owner));
+        ASSERT_TRUE(session.IsOpen());
+        EXPECT_EQ(GetOpenClipboardWindow(), owner->Window());
+    }
+    EXPECT_EQ(GetOpenClipboardWindow(), nullptr);
+}
+
+} // namespace
+} // namespace qv::win32test

@@ -1,0 +1,176 @@
+// Files and folders on the real file system: exact contents, the replacing rename, copies, and
+// the file times the program compares.
+#include "win32_fixture.h"
+#include <gtest/gtest.h>
+
+namespace qv::win32test {
+namespace {
+
+class Files : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        folder_ = std::string(temp) + "qv-files-" + std::to_string(GetCurrentProcessId()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+    }
+    void TearDown() override {
+        WIN32_FIND_DATAA found{};
+        const HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                const std::string path = folder_ + "\\" + found.cFileName;
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                    RemoveDirectoryA(path.c_str());
+                else
+                    DeleteFileA(path.c_str());
+            } while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryA(folder_.c_str());
+    }
+    std::string Path(const std::string& name) const { return folder_ + "\\" + name; }
+    std::string Read(const std::string& name) {
+        std::string contents;
+        EXPECT_TRUE(files_.ReadFile(Path(name), contents)) << name;
+        return contents;
+    }
+    pw::Win32Files files_;
+    std::string folder_;
+};
+
+TEST_F(Files, WriteAndReadBackEveryByte) {
+    std::string binary("with\0zero\r\nand line ends", 24);
+    for (int c = 0x80; c <= 0xFF; ++c)
+        binary += static_cast<char>(c);
+    for (const std::string& contents : {binary, std::string(), std::string(3 << 20, 'q')}) {
+        ASSERT_TRUE(files_.WriteFile(Path("data.dat"), contents));
+        EXPECT_EQ(Read("data.dat"), contents);
+    }
+    // A shorter write leaves nothing of the longer file behind.
+    ASSERT_TRUE(files_.WriteFile(Path("data.dat"), "short"));
+    EXPECT_EQ(Read("data.dat"), "short");
+}
+
+TEST_F(Files, FailuresAreReportedAndChangeNothing) {
+    std::string contents = "unchanged";
+    EXPECT_FALSE(files_.ReadFile(Path("missing.dat"), contents));
+    EXPECT_EQ(contents, "unchanged");
+    EXPECT_FALSE(files_.WriteFile(Path("no folder\\data.dat"), "x"));
+    EXPECT_FALSE(files_.WriteFile(folder_, "a folder is no file"));
+    EXPECT_FALSE(files_.DeleteFile(Path("missing.dat")));
+}
+
+TEST_F(Files, ReplaceFileSwapsInTheNewContents) {
+    ASSERT_TRUE(files_.WriteFile(Path("Quorvane.dat"), "old contents"));
+    ASSERT_TRUE(files_.WriteFile(Path("Quorvane.tmp"), "new contents"));
+    ASSERT_TRUE(files_.ReplaceFile(Path("Quorvane.tmp"), Path("Quorvane.dat")));
+    EXPECT_EQ(Read("Quorvane.dat"), "new contents");
+    EXPECT_FALSE(files_.FindFirst(Path("Quorvane.tmp")));
+
+    // Without a target it is a plain rename; without a source it fails and keeps the target.
+    ASSERT_TRUE(files_.WriteFile(Path("first.tmp"), "first"));
+    ASSERT_TRUE(files_.ReplaceFile(Path("first.tmp"), Path("first.dat")));
+    EXPECT_EQ(Read("first.dat"), "first");
+    EXPECT_FALSE(files_.ReplaceFile(Path("missing.tmp"), Path("Quorvane.dat")));
+    EXPECT_EQ(Read("Quorvane.dat"), "new contents");
+}
+
+TEST_F(Files, CopyHonoursFailIfExists) {
+    ASSERT_TRUE(files_.WriteFile(Path("old.dat"), "from the documents folder"));
+    ASSERT_TRUE(files_.CopyFile(Path("old.dat"), Path("new.dat"), true));
+    EXPECT_EQ(Read("new.dat"), "from the documents folder");
+    EXPECT_EQ(Read("old.dat"), "from the documents folder") << "the original stays";
+
+    ASSERT_TRUE(files_.WriteFile(Path("new.dat"), "kept"));
+    EXPECT_FALSE(files_.CopyFile(Path("old.dat"), Path("new.dat"), true));
+    EXPECT_EQ(Read("new.dat"), "kept");
+    EXPECT_TRUE(files_.CopyFile(Path("old.dat"), Path("new.dat"), false));
+    EXPECT_EQ(Read("new.dat"), "from the documents folder");
+}
+
+TEST_F(Files, AttributesSearchesAndFolders) {
+    ASSERT_TRUE(files_.WriteFile(Path("file.dat"), "x"));
+    struct Case {
+        std::string path;
+        bool exists;
+        bool isFolder;
+    } cases[] = {
+        {Path("file.dat"), true, false},
+        {folder_, true, true},
+        {Path("missing"), false, false},
+        {"C:\\", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        bool isFolder = !c.isFolder;
+        EXPECT_EQ(files_.GetAttributes(c.path, isFolder), c.exists);
+        if (c.exists) {
+            EXPECT_EQ(isFolder, c.isFolder);
+        }
+    }
+    EXPECT_TRUE(files_.FindFirst(Path("file.dat")));
+    EXPECT_TRUE(files_.FindFirst(Path("*.dat")));
+    EXPECT_FALSE(files_.FindFirst(Path("*.bak")));
+
+    EXPECT_TRUE(files_.CreateFolder(Path("sub")));
+    EXPECT_FALSE(files_.CreateFolder(Path("sub"))) << "it exists";
+    EXPECT_FALSE(files_.CreateFolder(Path("missing\\sub"))) << "one level at a time";
+    EXPECT_TRUE(files_.DeleteFile(Path("file.dat")));
+}
+
+TEST_F(Files, LastWriteTimeIsTheFilesOwn) {
+    ASSERT_TRUE(files_.WriteFile(Path("dated.dat"), "x"));
+    // 29 February 2020, 12:34:56 UTC.
+    const SYSTEMTIME when{2020, 2, 6, 29, 12, 34, 56, 0};
+    FILETIME stamp{};
+    ASSERT_TRUE(SystemTimeToFileTime(&when, &stamp));
+    const HANDLE file = CreateFileA(Path("dated.dat").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &stamp));
+    CloseHandle(file);
+
+    platform::FileTime time = 0;
+    ASSERT_TRUE(files_.GetLastWriteTime(Path("dated.dat"), time));
+    EXPECT_EQ(time, (platform::FileTime(stamp.dwHighDateTime) << 32) | stamp.dwLowDateTime);
+    EXPECT_FALSE(files_.GetLastWriteTime(Path("missing.dat"), time));
+
+    // The conversion to local time agrees with the platform's own time zone rules.
+    platform::LocalTime local;
+    ASSERT_TRUE(TestPlatform().Clock().FileTimeToLocal(time, local));
+    SYSTEMTIME expected{};
+    ASSERT_TRUE(SystemTimeToTzSpecificLocalTime(nullptr, &when, &expected));
+    EXPECT_EQ(local.year, expected.wYear);
+    EXPECT_EQ(local.month, expected.wMonth);
+    EXPECT_EQ(local.day, expected.wDay);
+    EXPECT_EQ(local.dayOfWeek, expected.wDayOfWeek);
+    EXPECT_EQ(local.hour, expected.wHour);
+    EXPECT_EQ(local.minute, 34);
+    EXPECT_EQ(local.second, 56);
+}
+
+TEST_F(Files, AFreshWriteIsDatedNow) {
+    FILETIME before{};
+    GetSystemTimeAsFileTime(&before);
+    ASSERT_TRUE(files_.WriteFile(Path("fresh.dat"), "x"));
+    platform::FileTime time = 0;
+    ASSERT_TRUE(files_.GetLastWriteTime(Path("fresh.dat"), time));
+    const platform::FileTime start =
+        (platform::FileTime(before.dwHighDateTime) << 32) | before.dwLowDateTime;
+    constexpr platform::FileTime kTenSeconds = 10ull * 10000000ull;
+    EXPECT_GE(time + kTenSeconds, start);
+    EXPECT_LE(time, start + kTenSeconds);
+
+    // The clock's local time and the converted file time tell the same minute.
+    platform::LocalTime fileLocal;
+    ASSERT_TRUE(TestPlatform().Clock().FileTimeToLocal(time, fileLocal));
+    const platform::LocalTime now = TestPlatform().Clock().Now();
+    EXPECT_EQ(fileLocal.year, now.year);
+    EXPECT_EQ(fileLocal.day, now.day);
+    EXPECT_NEAR(fileLocal.hour * 60 + fileLocal.minute, now.hour * 60 + now.minute, 1);
+}
+
+} // namespace
+} // namespace qv::win32test

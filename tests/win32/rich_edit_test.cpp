@@ -1,0 +1,236 @@
+// The contents pane (Rich Edit 1.0): formatted text through the clipboard, byte-exact plain text,
+// large texts, selections, character formats and change notices.
+#include "win32_fixture.h"
+#include <gtest/gtest.h>
+#include <new>
+#include <richedit.h>
+
+namespace qv::win32test {
+namespace {
+
+const char kFormattedRtf[] = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}"
+                             "{\\colortbl;\\red255\\green0\\blue0;}"
+                             "\\f0\\fs20 plain \\b bold\\b0  \\cf1 red\\cf0 .\\par}";
+
+std::string StreamOutAll(platform::IRichEdit& pane, platform::StreamFormat format) {
+    std::string out;
+    EXPECT_TRUE(pane.StreamOut(format, [&](const char* data, long length) {
+        if (length > 0)
+            out.append(data, std::size_t(length));
+    }));
+    return out;
+}
+
+bool StreamInAll(platform::IRichEdit& pane, platform::StreamFormat format,
+                 const std::string& data) {
+    std::size_t offset = 0;
+    return pane.StreamIn(format, [&](char* buffer, long capacity) -> long {
+        const std::size_t n = std::min(data.size() - offset, std::size_t(capacity));
+        std::copy_n(data.data() + offset, n, buffer);
+        offset += n;
+        return static_cast<long>(n);
+    });
+}
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+bool ClipboardHasRtf() {
+    return IsClipboardFormatAvailable(RegisterClipboardFormatA("Rich Text Format")) != FALSE;
+}
+
+// Lines of text with line breaks, as large captures are in practice.
+std::string LargeText(std::size_t size) {
+    std::string text;
+    text.reserve(size + 100);
+    for (int line = 0; text.size() < size; ++line)
+        text += "Line " + std::to_string(line) + " of a large clipboard capture, with words.\r\n";
+    text.resize(size);
+    return text;
+}
+
+class RichEdit : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dialog_ = OpenDialog(events_);
+        ASSERT_TRUE(dialog_);
+    }
+    platform::IRichEdit& Pane() { return dialog_->RichEdit(IDC_CONTENTS); }
+    RecordingEvents events_;
+    std::unique_ptr<pw::Win32Dialog> dialog_;
+};
+
+TEST_F(RichEdit, BoldAndColouredTextSurviveCopyAndPasteIntoAnotherPane) {
+    ASSERT_TRUE(StreamInAll(Pane(), platform::StreamFormat::Rtf, kFormattedRtf));
+    EXPECT_EQ(Pane().GetPlainText(), "plain bold red.");
+
+    Pane().SetSel(0, -1);
+    ASSERT_TRUE(Pane().Copy());
+    EXPECT_TRUE(ClipboardHasRtf());
+    EXPECT_EQ(ClipboardText(), "plain bold red.");
+
+    auto other = dialog_->CreateHiddenRichEdit();
+    ASSERT_TRUE(other);
+    ASSERT_TRUE(other->Paste());
+    EXPECT_EQ(other->GetPlainText(), "plain bold red.");
+    const std::string rtf = StreamOutAll(*other, platform::StreamFormat::Rtf);
+    EXPECT_NE(rtf.find("\\b bold"), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("\\red255\\green0\\blue0"), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("Arial"), std::string::npos) << rtf;
+}
+
+TEST_F(RichEdit, PlainTextKeepsEveryByteOfTheCodePage) {
+    std::string bytes = "ASCII and ";
+    for (int c = 0x80; c <= 0xFF; ++c)
+        bytes += static_cast<char>(c);
+    ASSERT_TRUE(StreamInAll(Pane(), platform::StreamFormat::Text, bytes));
+    EXPECT_EQ(Pane().GetTextLength(), static_cast<long>(bytes.size()));
+    EXPECT_EQ(Pane().GetPlainText(), bytes);
+    EXPECT_EQ(StreamOutAll(Pane(), platform::StreamFormat::Text), bytes);
+    EXPECT_EQ(Pane().GetFirstChars(12), bytes.substr(0, 12));
+}
+
+TEST_F(RichEdit, TextThatLooksLikeRtfStaysText) {
+    const std::string text = "{\\rtf1 this is what the user copied}";
+    Pane().SetText(text);
+    EXPECT_EQ(Pane().GetPlainText(), text);
+    Pane().SetText("");
+    EXPECT_EQ(Pane().GetTextLength(), 0);
+}
+
+TEST_F(RichEdit, LargeTextsAreNotCutAtTheDefaultLimit) {
+    const std::string big = LargeText(200000);
+    ASSERT_TRUE(StreamInAll(Pane(), platform::StreamFormat::Text, big));
+    EXPECT_EQ(Pane().GetTextLength(), static_cast<long>(big.size()));
+
+    // Through the clipboard as plain text, into the pane and into a hidden pane.
+    ASSERT_TRUE(dialog_->CopyPlainText(big, 0, 0));
+    EXPECT_EQ(ClipboardText().size(), big.size());
+    Pane().SetText("");
+    Pane().Paste();
+    EXPECT_EQ(Pane().GetTextLength(), static_cast<long>(big.size()));
+    auto hidden = dialog_->CreateHiddenRichEdit();
+    ASSERT_TRUE(hidden);
+    hidden->Paste();
+    EXPECT_EQ(hidden->GetPlainText(), big);
+}
+
+TEST_F(RichEdit, SelectionAndFirstCharacters) {
+    Pane().SetText("Hello world");
+    EXPECT_EQ(Pane().GetFirstChars(5), "Hello");
+    EXPECT_EQ(Pane().GetFirstChars(54), "Hello world");
+    EXPECT_EQ(Pane().GetFirstChars(0), "");
+
+    long start = -1, end = -1;
+    Pane().SetSel(6, 11);
+    Pane().GetSel(start, end);
+    EXPECT_EQ(start, 6);
+    EXPECT_EQ(end, 11);
+    ASSERT_TRUE(Pane().Copy());
+    EXPECT_EQ(ClipboardText(), "world");
+
+    // Selecting all selects the text, not the end-of-document mark that this control counts.
+    Pane().SetSel(0, -1);
+    Pane().GetSel(start, end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 11);
+    ASSERT_TRUE(Pane().Copy());
+    EXPECT_EQ(ClipboardText(), "Hello world");
+    const HWND pane = static_cast<pw::RichEditView&>(Pane()).Window();
+    SendMessageA(pane, EM_SETSEL, 0, -1); // as Ctrl+A in the pane does
+    Pane().GetSel(start, end);
+    EXPECT_EQ(end, 11);
+    ASSERT_TRUE(Pane().Copy());
+    EXPECT_EQ(ClipboardText(), "Hello world");
+
+    Pane().SetSel(3, 3);
+    EXPECT_FALSE(Pane().Copy()) << "nothing selected, nothing copied";
+}
+
+TEST_F(RichEdit, PlainCopyPutsOnlyTextOnTheClipboard) {
+    ASSERT_TRUE(StreamInAll(Pane(), platform::StreamFormat::Rtf, kFormattedRtf));
+    Pane().SetSel(0, -1);
+    ASSERT_TRUE(Pane().Copy());
+    ASSERT_TRUE(ClipboardHasRtf());
+
+    ASSERT_TRUE(dialog_->CopyPlainText("abcdef", 1, 4));
+    EXPECT_EQ(ClipboardText(), "bcd");
+    EXPECT_FALSE(ClipboardHasRtf());
+    ASSERT_TRUE(dialog_->CopyPlainText("whole text", 3, 3));
+    EXPECT_EQ(ClipboardText(), "whole text");
+}
+
+TEST_F(RichEdit, DefaultCharacterFormatRoundTripsAndReachesTheRtf) {
+    platform::CharFormat format = Pane().GetDefaultCharFormat();
+    EXPECT_FALSE(format.face.empty());
+    format.face = "Courier New";
+    format.heightTwips = 240;
+    format.color = RGB(0, 0, 255);
+    format.effects = CFE_BOLD;
+    format.mask = CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_BOLD;
+    Pane().SetDefaultCharFormat(format);
+
+    const platform::CharFormat read = Pane().GetDefaultCharFormat();
+    EXPECT_EQ(read.face, "Courier New");
+    EXPECT_EQ(read.heightTwips, 240);
+    EXPECT_EQ(read.color, static_cast<std::uint32_t>(RGB(0, 0, 255)));
+    EXPECT_TRUE(read.effects & CFE_BOLD);
+
+    Pane().SetText("formatted");
+    const std::string rtf = StreamOutAll(Pane(), platform::StreamFormat::Rtf);
+    EXPECT_NE(rtf.find("Courier New"), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("\\red0\\green0\\blue255"), std::string::npos) << rtf;
+}
+
+TEST_F(RichEdit, ChangeNoticesOnlyOnceEnabled) {
+    const HWND pane = static_cast<pw::RichEditView&>(Pane()).Window();
+    events_.Take();
+    SendMessageA(pane, WM_CHAR, 'x', 0);
+    EXPECT_FALSE(events_.Saw("command 1000 768"));
+
+    Pane().EnableChangeNotifications();
+    SendMessageA(pane, WM_CHAR, 'y', 0);
+    EXPECT_TRUE(events_.Saw("command 1000 768")) << "typing";
+    events_.Take();
+    ASSERT_TRUE(PutClipboardText(dialog_->Window(), "pasted"));
+    Pane().Paste();
+    EXPECT_TRUE(events_.Saw("command 1000 768")) << "pasting";
+}
+
+TEST_F(RichEdit, ACallbacksExceptionReachesTheCaller) {
+    Pane().SetText("some text");
+    EXPECT_THROW(Pane().StreamOut(platform::StreamFormat::Rtf,
+                                  [](const char*, long) { throw std::bad_alloc(); }),
+                 std::bad_alloc);
+    EXPECT_THROW(Pane().StreamIn(platform::StreamFormat::Text,
+                                 [](char*, long) -> long { throw std::bad_alloc(); }),
+                 std::bad_alloc);
+    Pane().SetText("still usable");
+    EXPECT_EQ(Pane().GetPlainText(), "still usable");
+}
+
+TEST_F(RichEdit, AHiddenPaneGoesWithItsObject) {
+    auto hidden = dialog_->CreateHiddenRichEdit();
+    ASSERT_TRUE(hidden);
+    const HWND window = dynamic_cast<pw::RichEditView&>(*hidden).Window();
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_EQ(GetParent(window), dialog_->Window());
+    EXPECT_TRUE(GetWindowLongA(window, GWL_STYLE) & ES_MULTILINE);
+    hidden.reset();
+    EXPECT_FALSE(IsWindow(window));
+}
+
+} // namespace
+} // namespace qv::win32test

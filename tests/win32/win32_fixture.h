@@ -1,0 +1,66 @@
+// Shared pieces of the Win32 tier: the one platform of the test process, dialogs made from the
+// real templates, events that record what the dialog procedure delivered, and a message pump.
+#pragma once
+#include "resource.h"
+#include "win32/win32_dialog.h"
+#include "win32/win32_platform.h"
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qv::win32test {
+
+namespace pw = platform::win32;
+
+// Created on first use and kept for the whole run: it joins OLE and loads the rich edit library.
+pw::Win32Platform& TestPlatform();
+
+// Records every event as a short line ("command 1004 0", "sys 64", "close", ...).
+class RecordingEvents : public platform::IDialogEvents {
+  public:
+    bool OnInitDialog(platform::IDialogWindow& window) override;
+    void OnCommand(int id, int notifyCode) override;
+    bool OnSysCommand(unsigned command) override;
+    void OnClose() override;
+    void OnDestroy() override;
+    void OnDrawClipboard() override;
+    void OnChangeCbChain(platform::WindowRef removed, platform::WindowRef after) override;
+    void OnActivate(bool active) override;
+    void OnSize(platform::SizeKind kind) override;
+    bool OnQueryEndSession() override;
+    void OnEndSession(bool ending) override;
+    void OnFontChange() override;
+    int OnGetDefaultButton() override;
+
+    // The events that arrived since the last call, oldest first.
+    std::vector<std::string> Take();
+    bool Saw(const std::string& event) const;
+
+    std::vector<std::string> log;
+    // Called at the end of OnInitDialog, and for each command, system command and close.
+    std::function<void(platform::IDialogWindow&)> onInit;
+    std::function<void(int id, int code)> onCommand;
+    std::function<bool(unsigned command)> onSysCommand; // default: not handled
+    std::function<void()> onClose;
+    std::function<void()> onDrawClipboard;
+    bool initResult = true; // false: the initialisation placed the focus itself
+    bool endSessionAnswer = true;
+    int defaultButton = 0;
+    bool throwOnCommand = false;
+    // The window while it exists; null again once it is destroyed.
+    platform::IDialogWindow* window = nullptr;
+    bool visibleAtDestroy = false;
+};
+
+// Creates a dialog from its template, hidden, without running a loop.
+std::unique_ptr<pw::Win32Dialog> OpenDialog(platform::IDialogEvents& events,
+                                            int templateId = IDD_MAIN, HWND owner = nullptr);
+
+// Dispatches the thread's messages for the given time (or until done() is true).
+void Pump(unsigned milliseconds, const std::function<bool()>& done = nullptr);
+
+// Text on the clipboard as another application would put it.
+bool PutClipboardText(HWND owner, const std::string& text);
+
+} // namespace qv::win32test
