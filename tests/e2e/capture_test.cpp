@@ -1,0 +1,41 @@
+// Text that another application copies becomes a History item, shown in the title, and is in
+// the data file after the program closes.
+#include "e2e_fixture.h"
+
+namespace qv::e2e {
+namespace {
+
+TEST_F(EndToEnd, TextCopiedElsewhereIsCapturedAndSavedAtExit) {
+    const HWND history = program_.Control(IDC_HISTORY);
+    ASSERT_TRUE(CopyElsewhere("Hello from elsewhere\r\nsecond line"));
+    ASSERT_TRUE(program_.WaitUntil([&] { return ListCount(history) == 1; }, 5000))
+        << program_.Describe("no History line after a copy elsewhere");
+    EXPECT_EQ(program_.Title(), "Hello from elsewhere... - Quorvane");
+    std::string line;
+    ASSERT_TRUE(ListLine(history, 0, line));
+    EXPECT_EQ(line.rfind("Hello from elsewhere", 0), 0u) << line;
+    EXPECT_EQ(ListSelection(history), std::vector<int>{0});
+
+    // Formatted text from a word processor arrives through the pane with its formatting.
+    const std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 \\b Bold\\b0  words}";
+    ASSERT_TRUE(CopyElsewhere("Bold words", rtf));
+    ASSERT_TRUE(program_.WaitUntil([&] { return ListCount(history) == 2; }, 5000))
+        << program_.Describe("no second History line");
+    EXPECT_EQ(program_.ControlText(IDC_CONTENTS), "Bold words");
+    EXPECT_EQ(program_.Title(), "Bold words - Quorvane");
+
+    DWORD exitCode = 1;
+    std::string error;
+    ASSERT_TRUE(program_.Close(exitCode, error)) << error;
+    EXPECT_EQ(exitCode, 0u);
+    std::string data;
+    ASSERT_TRUE(ReadWholeFile(DataFilePath(), data)) << DataFilePath();
+    EXPECT_NE(data.find("Hello from elsewhere"), std::string::npos);
+    // The item keeps the pane's RTF export: the bold run and the copied text's own font.
+    EXPECT_NE(data.find("Arial"), std::string::npos);
+    EXPECT_NE(data.find("\\b\\"), std::string::npos);
+    EXPECT_TRUE(RegistryDword("Placement", "ShowCmd").has_value());
+}
+
+} // namespace
+} // namespace qv::e2e

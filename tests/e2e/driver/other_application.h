@@ -1,0 +1,26 @@
+// The driver as another application on the same desktop: a small visible window of its own that
+// can take the foreground and own the clipboard.
+#pragma once
+#include "win32/win32_handles.h"
+#include <string>
+
+namespace qv::e2e {
+
+class OtherApplication {
+  public:
+    OtherApplication();
+    HWND Window() const { return window_.get(); }
+    // Makes the driver's window the foreground window, so that the program is in the background.
+    bool TakeForeground();
+    // Replaces the clipboard contents with text (CF_TEXT) and, when rtf is not empty, the same
+    // text as "Rich Text Format", as a word processor would. Takes the foreground first. False
+    // when the clipboard could not be opened within the time bound.
+    bool CopyText(const std::string& text, const std::string& rtf = std::string());
+    bool EmptyClipboard();
+
+  private:
+    bool OpenClipboardBounded();
+    platform::win32::UniqueWindow window_;
+};
+
+} // namespace qv::e2e
