@@ -18,6 +18,6 @@ if [ -z "${DISPLAY:-}" ]; then
   sleep 1
 fi
 exec_status=0
-wine "$root/build/windows/Quorvane.exe" || exec_status=$?
+wine "$root/build/windows/platform/Quorvane.exe" || exec_status=$?
 wineserver -w || true
 exit $exec_status
