@@ -16,26 +16,16 @@ int CHistoryListBox::AddEntry(const std::string& text) {
 }
 
 int CHistoryListBox::AddEntry(const std::string& text, std::unique_ptr<CHistoryEntry>& record) {
-    std::unique_ptr<CHistoryEntry> bare;
-    if (!record) {
-        try {
-            bare = std::make_unique<CHistoryEntry>();
-        } catch (const std::bad_alloc&) {
-            return -1;
-        }
-    }
-    const int idx = list_.AddString(text);
-    if (idx < 0)
-        return idx;
-    std::unique_ptr<CHistoryEntry>& owner = record ? record : bare;
-    const int result = Attach(idx, text, owner.get(), record != nullptr);
-    if (result >= 0)
-        owner.release(); // the line owns it now
-    return result;
+    return Place(kAppend, text, record);
 }
 
 int CHistoryListBox::InsertEntry(int position, const std::string& text,
                                  std::unique_ptr<CHistoryEntry>& record) {
+    return Place(position, text, record);
+}
+
+int CHistoryListBox::Place(int position, const std::string& text,
+                           std::unique_ptr<CHistoryEntry>& record) {
     std::unique_ptr<CHistoryEntry> bare;
     if (!record) {
         try {
@@ -44,11 +34,13 @@ int CHistoryListBox::InsertEntry(int position, const std::string& text,
             return -1;
         }
     }
-    const int idx = list_.InsertString(position, text);
+    const int idx =
+        position == kAppend ? list_.AddString(text) : list_.InsertString(position, text);
     if (idx < 0)
         return idx;
     std::unique_ptr<CHistoryEntry>& owner = record ? record : bare;
-    const int result = Attach(idx, text, owner.get(), true);
+    // A record handed in may still carry links from an earlier place in the index.
+    const int result = Attach(idx, text, owner.get(), position != kAppend || record != nullptr);
     if (result >= 0)
         owner.release(); // the line owns it now
     return result;

@@ -43,6 +43,8 @@ class CHistoryListBox {
     const CWidthIndex& Index() const { return index_; }
 
   private:
+    static constexpr int kAppend = -2;
+    int Place(int position, const std::string& text, std::unique_ptr<CHistoryEntry>& record);
     int Attach(int index, const std::string& text, CHistoryEntry* record, bool reset);
     int Remove(int index, std::unique_ptr<CHistoryEntry>* taken);
 

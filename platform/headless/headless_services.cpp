@@ -17,42 +17,43 @@ void HeadlessSettings::SetRoot(const std::string& company, const std::string& ap
     root = "Software\\" + company + "\\" + application;
 }
 
-int HeadlessSettings::GetInt(const std::string& section, const std::string& key, int defaultValue) {
+template <class T>
+T HeadlessSettings::Get(const std::string& section, const std::string& key,
+                        const T& defaultValue) const {
     auto k = keys.find(Path(section));
     if (k == keys.end())
         return defaultValue;
     auto v = k->second.find(key);
     if (v == k->second.end())
         return defaultValue;
-    const int* value = std::get_if<int>(&v->second);
+    // A value of another type reads as the default, as the registry back end does.
+    const T* value = std::get_if<T>(&v->second);
     return value ? *value : defaultValue;
 }
 
-bool HeadlessSettings::WriteInt(const std::string& section, const std::string& key, int value) {
-    if (failWrites)
-        return false;
-    keys[Path(section)][key] = value;
-    return true;
+int HeadlessSettings::GetInt(const std::string& section, const std::string& key, int defaultValue) {
+    return Get(section, key, defaultValue);
 }
 
 std::string HeadlessSettings::GetString(const std::string& section, const std::string& key,
                                         const std::string& defaultValue) {
-    auto k = keys.find(Path(section));
-    if (k == keys.end())
-        return defaultValue;
-    auto v = k->second.find(key);
-    if (v == k->second.end())
-        return defaultValue;
-    const std::string* value = std::get_if<std::string>(&v->second);
-    return value ? *value : defaultValue;
+    return Get(section, key, defaultValue);
+}
+
+bool HeadlessSettings::Put(const std::string& section, const std::string& key, SettingValue value) {
+    if (failWrites)
+        return false;
+    keys[Path(section)][key] = std::move(value);
+    return true;
+}
+
+bool HeadlessSettings::WriteInt(const std::string& section, const std::string& key, int value) {
+    return Put(section, key, value);
 }
 
 bool HeadlessSettings::WriteString(const std::string& section, const std::string& key,
                                    const std::string& value) {
-    if (failWrites)
-        return false;
-    keys[Path(section)][key] = value;
-    return true;
+    return Put(section, key, value);
 }
 
 HeadlessFileSystem::HeadlessFileSystem() {

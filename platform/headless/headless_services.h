@@ -31,6 +31,9 @@ class HeadlessSettings : public ISettingsStore {
 
   private:
     std::string Path(const std::string& section) const { return root + "\\" + section; }
+    template <class T>
+    T Get(const std::string& section, const std::string& key, const T& defaultValue) const;
+    bool Put(const std::string& section, const std::string& key, SettingValue value);
 };
 
 // Real files under a temporary folder: "C:\a\b" lives at <folder>/C/a/b.
