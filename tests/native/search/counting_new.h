@@ -9,7 +9,9 @@ namespace qv::test {
 
 inline std::atomic<long> gAllocations{0};
 
-inline long AllocationCount() { return gAllocations.load(std::memory_order_relaxed); }
+inline long AllocationCount() {
+    return gAllocations.load(std::memory_order_relaxed);
+}
 
 inline void* CountedAllocate(std::size_t size) {
     gAllocations.fetch_add(1, std::memory_order_relaxed);
@@ -25,16 +27,30 @@ void* operator new(std::size_t size) {
         return p;
     throw std::bad_alloc();
 }
-void* operator new[](std::size_t size) { return operator new(size); }
+void* operator new[](std::size_t size) {
+    return operator new(size);
+}
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     return qv::test::CountedAllocate(size);
 }
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
     return qv::test::CountedAllocate(size);
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}

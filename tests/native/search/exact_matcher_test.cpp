@@ -12,7 +12,9 @@ struct ExactCase {
     bool found;
 };
 
-void PrintTo(const ExactCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ExactCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ExactMatcherTable : public ::testing::TestWithParam<ExactCase> {};
 
@@ -26,28 +28,28 @@ TEST_P(ExactMatcherTable, FindsExactlyTheListedTexts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, ExactMatcherTable,
-    ::testing::Values(
-        ExactCase{"SpaceMatchesRunOfMixedBlanks", "Say HELLO\r\n\tWorld", "hello world", true},
-        ExactCase{"SpaceMatchesZeroBlanks", "helloworld", "hello world", true},
-        ExactCase{"TrailingSpaceNeedsAFollowingChar", "xabc", "abc ", false},
-        ExactCase{"TrailingSpaceBeforeLetter", "abcd", "abc ", true},
-        ExactCase{"TrailingSpaceBeforeTwoSpaces", "abc  ", "abc ", true},
-        ExactCase{"EmptyPatternNotInText", "abc", "", false},
-        ExactCase{"EmptyPatternInEmptyText", "", "", true},
-        ExactCase{"PatternNotInEmptyText", "", "a", false},
-        ExactCase{"HighBytesCompareExactly", "caf\xC9", "caf\xE9", false},
-        ExactCase{"HighBytesEqual", "caf\xE9!", "CAF\xE9", true},
-        ExactCase{"AsciiLettersFold", "xxABCxx", "abc", true},
-        ExactCase{"OnlyLettersFold", "a[b", "a{b", false},
-        ExactCase{"PatternTabMatchesTextTab", "a\tb", "a\tb", true},
-        ExactCase{"PatternTabIsNoBlankRun", "a b", "a\tb", false},
-        ExactCase{"PatternLineFeedIsOrdinary", "a\r\nb", "a\nb", false},
-        ExactCase{"LeadingSpaceMatchesAnywhere", "word", " or", true},
-        ExactCase{"SingleSpaceMatchesAnyText", "x", " ", true},
-        ExactCase{"MatchAtLastPosition", "aaab", "b", true},
-        ExactCase{"PatternLongerThanText", "ab", "abc", false},
-        ExactCase{"NoTypoTolerance", "receive", "recieve", false},
-        ExactCase{"FirstStartFailsLaterSucceeds", "aab aabc", "aabc", true}),
+    ::testing::Values(ExactCase{"SpaceMatchesRunOfMixedBlanks", "Say HELLO\r\n\tWorld",
+                                "hello world", true},
+                      ExactCase{"SpaceMatchesZeroBlanks", "helloworld", "hello world", true},
+                      ExactCase{"TrailingSpaceNeedsAFollowingChar", "xabc", "abc ", false},
+                      ExactCase{"TrailingSpaceBeforeLetter", "abcd", "abc ", true},
+                      ExactCase{"TrailingSpaceBeforeTwoSpaces", "abc  ", "abc ", true},
+                      ExactCase{"EmptyPatternNotInText", "abc", "", false},
+                      ExactCase{"EmptyPatternInEmptyText", "", "", true},
+                      ExactCase{"PatternNotInEmptyText", "", "a", false},
+                      ExactCase{"HighBytesCompareExactly", "caf\xC9", "caf\xE9", false},
+                      ExactCase{"HighBytesEqual", "caf\xE9!", "CAF\xE9", true},
+                      ExactCase{"AsciiLettersFold", "xxABCxx", "abc", true},
+                      ExactCase{"OnlyLettersFold", "a[b", "a{b", false},
+                      ExactCase{"PatternTabMatchesTextTab", "a\tb", "a\tb", true},
+                      ExactCase{"PatternTabIsNoBlankRun", "a b", "a\tb", false},
+                      ExactCase{"PatternLineFeedIsOrdinary", "a\r\nb", "a\nb", false},
+                      ExactCase{"LeadingSpaceMatchesAnywhere", "word", " or", true},
+                      ExactCase{"SingleSpaceMatchesAnyText", "x", " ", true},
+                      ExactCase{"MatchAtLastPosition", "aaab", "b", true},
+                      ExactCase{"PatternLongerThanText", "ab", "abc", false},
+                      ExactCase{"NoTypoTolerance", "receive", "recieve", false},
+                      ExactCase{"FirstStartFailsLaterSucceeds", "aab aabc", "aabc", true}),
     [](const ::testing::TestParamInfo<ExactCase>& info) { return info.param.name; });
 
 TEST(ExactMatcher, MissingArgumentsNeverMatch) {

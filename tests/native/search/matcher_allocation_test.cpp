@@ -15,7 +15,7 @@ TEST(MatcherAllocation, MatchingAllocatesNothing) {
     const std::string text = test::MakeText(3000, 7) + " needle";
     const SplitText split = SplitPlainText(text);
     const std::vector<std::string> patterns = {"needle", "neeldE", "absent pattern", " ", "",
-                                               "x  y", "q"};
+                                               "x  y",   "q"};
     CExactMatcher exact;
     CTypoMatcher typo(2);
     SearchPattern exactSearch("needle", false, 2);

@@ -4,8 +4,8 @@
 #include "search/exact_matcher.h"
 #include "search/search_pattern.h"
 #include "search/typo_matcher.h"
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 
@@ -17,7 +17,7 @@ namespace {
 constexpr char kAlphabet[] = {' ', '\t', '\r', '\n', 'a', 'b', 'c', 'A', 'B', '.', '\xE9', '\xC9'};
 
 class Generator {
-public:
+  public:
     explicit Generator(std::uint32_t seed) : rng_(seed) {}
 
     int Uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
@@ -31,18 +31,19 @@ public:
 
     // A pattern that is often a slightly damaged piece of the text, else random.
     std::string Pattern(const std::string& text) {
-        const std::size_t length = static_cast<std::size_t>(Uniform(0, 7));
+        const std::size_t length =
+            static_cast<std::size_t>(Uniform(0, 9) == 0 ? Uniform(8, 20) : Uniform(0, 7));
         if (text.size() < length || Uniform(0, 2) == 0)
             return Text(length);
-        std::string p = text.substr(static_cast<std::size_t>(Uniform(0, int(text.size() - length))),
-                                    length);
+        std::string p =
+            text.substr(static_cast<std::size_t>(Uniform(0, int(text.size() - length))), length);
         if (!p.empty() && Uniform(0, 1))
             p[static_cast<std::size_t>(Uniform(0, int(p.size()) - 1))] =
                 kAlphabet[Uniform(0, sizeof kAlphabet - 1)];
         return p;
     }
 
-private:
+  private:
     std::mt19937 rng_;
 };
 
@@ -61,7 +62,7 @@ TEST(MatcherDifferential, ShortTextsAgreeWithReference) {
     Generator gen(20240611);
     CExactMatcher exact;
     for (int n = 0; n < 100000; ++n) {
-        const std::string text = gen.Text(static_cast<std::size_t>(gen.Uniform(0, 70)));
+        const std::string text = gen.Text(static_cast<std::size_t>(gen.Uniform(0, 120)));
         const std::string pattern = gen.Pattern(text);
         const int separation = gen.Uniform(-1, 10);
         CTypoMatcher typo(separation);
@@ -104,9 +105,9 @@ TEST(MatcherDifferential, ItemTextsAgreeWithReferenceOnTheJoinedText) {
 
         SearchPattern search(pattern, allowTypos, separation);
         const bool found = ItemMatches(search, listText, overflow);
-        const reference::MatchResult expected = allowTypos
-                                                    ? reference::TypoMatch(joined, pattern, separation)
-                                                    : reference::ExactMatch(joined, pattern);
+        const reference::MatchResult expected =
+            allowTypos ? reference::TypoMatch(joined, pattern, separation)
+                       : reference::ExactMatch(joined, pattern);
         ASSERT_TRUE(Agrees(search.Matcher(), found, expected, joined, pattern, separation));
     }
 }

@@ -22,7 +22,9 @@ struct ShapeCase {
     std::string overflowText;
 };
 
-void PrintTo(const ShapeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ShapeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ItemTextShapes : public ::testing::TestWithParam<ShapeCase> {};
 
@@ -37,17 +39,18 @@ TEST_P(ItemTextShapes, ViewSpellsTheJoinedText) {
 
 const std::string k500 = test::MakeText(500, 3);
 
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, ItemTextShapes,
-    ::testing::Values(ShapeCase{"ShortNoOverflow", "short text", ""},
-                      ShapeCase{"EmptyBoth", "", ""},
-                      ShapeCase{"DotsKeptWithoutOverflow", k500 + "...", ""},
-                      ShapeCase{"SplitForm", k500 + "...", "overflow part"},
-                      ShapeCase{"ShortListWithOverflow", "short", "more"},
-                      ShapeCase{"ListWithinMarker", k500 + "..", "more"},
-                      ShapeCase{"ListBeyondMarker", k500 + "...tail", "more"},
-                      ShapeCase{"ExactlyLimitWithOverflow", k500, "more"}),
-    [](const ::testing::TestParamInfo<ShapeCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Shapes, ItemTextShapes,
+                         ::testing::Values(ShapeCase{"ShortNoOverflow", "short text", ""},
+                                           ShapeCase{"EmptyBoth", "", ""},
+                                           ShapeCase{"DotsKeptWithoutOverflow", k500 + "...", ""},
+                                           ShapeCase{"SplitForm", k500 + "...", "overflow part"},
+                                           ShapeCase{"ShortListWithOverflow", "short", "more"},
+                                           ShapeCase{"ListWithinMarker", k500 + "..", "more"},
+                                           ShapeCase{"ListBeyondMarker", k500 + "...tail", "more"},
+                                           ShapeCase{"ExactlyLimitWithOverflow", k500, "more"}),
+                         [](const ::testing::TestParamInfo<ShapeCase>& info) {
+                             return info.param.name;
+                         });
 
 struct ItemCase {
     const char* name;
@@ -58,7 +61,9 @@ struct ItemCase {
     bool found;
 };
 
-void PrintTo(const ItemCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ItemCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ItemMatching : public ::testing::TestWithParam<ItemCase> {};
 

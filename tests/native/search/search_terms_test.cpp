@@ -10,7 +10,7 @@ namespace {
 using Terms = std::vector<std::string>;
 
 class SearchTermsTest : public ::testing::Test {
-protected:
+  protected:
     SearchTermsTest() { store.SetRoot("Harrowmere Software", "Quorvane"); }
 
     // The stored "Term%d" values of section "Searching", by name.

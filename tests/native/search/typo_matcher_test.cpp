@@ -14,7 +14,9 @@ struct TypoCase {
     int typos; // checked only when found
 };
 
-void PrintTo(const TypoCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TypoCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TypoMatcherTable : public ::testing::TestWithParam<TypoCase> {};
 
@@ -23,8 +25,9 @@ TEST_P(TypoMatcherTable, FindsWithTheExpectedCorrections) {
     CTypoMatcher matcher(c.separation);
     EXPECT_EQ(matcher.Match(c.text.c_str(), c.pattern.c_str()), c.found)
         << "pattern '" << c.pattern << "' in '" << c.text << "' at separation " << c.separation;
-    if (c.found)
+    if (c.found) {
         EXPECT_EQ(matcher.GetTypoCount(), c.typos);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,74 @@
+#include "search/search_terms.h"
+#include "search/match_chars.h"
+#include <algorithm>
+#include <cstdio>
+
+namespace qv {
+
+namespace {
+
+constexpr const char kSection[] = "Searching";
+
+std::string TermKey(int k) {
+    char key[16];
+    std::snprintf(key, sizeof key, "Term%d", k);
+    return key;
+}
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return match::Same(static_cast<unsigned char>(x), static_cast<unsigned char>(y));
+           });
+}
+
+} // namespace
+
+std::string TrimWhiteSpace(const std::string& text) {
+    constexpr const char kWhite[] = " \t\n\v\f\r";
+    const std::size_t first = text.find_first_not_of(kWhite);
+    if (first == std::string::npos)
+        return std::string();
+    const std::size_t last = text.find_last_not_of(kWhite);
+    return text.substr(first, last + 1 - first);
+}
+
+bool SearchTermList::Commit(const std::string& fieldText) {
+    std::string term = TrimWhiteSpace(fieldText);
+    if (term.empty() || Find(term) != -1)
+        return false;
+    entries_.push_back(std::move(term));
+    return true;
+}
+
+int SearchTermList::Find(const std::string& text) const {
+    for (std::size_t k = 0; k < entries_.size(); ++k)
+        if (EqualIgnoringCase(entries_[k], text))
+            return static_cast<int>(k);
+    return -1;
+}
+
+void SearchTermList::LoadSearchTerms(platform::ISettingsStore& store) {
+    for (int k = 0; k < kStoredTerms; ++k) {
+        std::string term = store.GetString(kSection, TermKey(k), std::string());
+        if (term.empty())
+            break;
+        entries_.push_back(std::move(term));
+    }
+}
+
+void SearchTermList::SaveSearchTerms(platform::ISettingsStore& store) const {
+    const std::size_t count = entries_.size();
+    const std::size_t stored = static_cast<std::size_t>(kStoredTerms);
+    const std::size_t first = count > stored ? count - stored : 0;
+    for (std::size_t k = 0; first + k < count; ++k)
+        store.WriteString(kSection, TermKey(static_cast<int>(k)), entries_[first + k]);
+}
+
+void SearchTermList::ClearSearchTerms(platform::ISettingsStore& store) {
+    entries_.clear();
+    // The store offers no deletion; an empty value ends the stored list just as a missing one.
+    for (int k = 0; k < kStoredTerms; ++k)
+        store.WriteString(kSection, TermKey(k), std::string());
+}
+
+} // namespace qv
