@@ -8,6 +8,11 @@ if(QV_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# Coverage instrumentation for the fuzzers reaches into the program's own modules.
+if(QV_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # GoogleTest from Debian's sources, built with the same compiler and flags as the project.
 function(qv_add_googletest)
   if(NOT TARGET gtest)
