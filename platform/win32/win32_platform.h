@@ -12,8 +12,8 @@
 
 namespace qv::platform::win32 {
 
-// Joins the thread to OLE for as long as it lives: the rich edit control copies through the OLE
-// clipboard, which refuses a thread that did not.
+// Joins the thread to OLE for as long as it lives: the rich edit control registers for OLE drag
+// and drop and copies through the OLE clipboard, which want a thread that joined OLE.
 class OleSession {
   public:
     OleSession();

@@ -10,7 +10,9 @@ function(qv_wine_test target name timeout)
   add_test(NAME ${name} COMMAND ${target} ${ARGN})
   # ctest's own limit sits above the wrapper's, so the wrapper reports the timeout with its details.
   math(EXPR ctest_timeout "${timeout} + 60")
-  set_tests_properties(${name} PROPERTIES TIMEOUT ${ctest_timeout})
+  # A run that fails leaves a picture of its screen here (the wrapper prints the path).
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${ctest_timeout}
+                       ENVIRONMENT "QV_WINE_SCREENSHOT=${CMAKE_BINARY_DIR}/wine-screenshots")
 endfunction()
 
 # Windows programs here are single files: the C and C++ runtimes linked in.

@@ -128,9 +128,15 @@ std::vector<HWND> WindowsOf(DWORD processId) {
             auto* s = reinterpret_cast<Search*>(context);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == s->processId)
+            if (owner != s->processId)
+                return TRUE;
+            // Nothing may unwind through the platform's enumeration.
+            try {
                 s->found.push_back(window);
-            return TRUE;
+                return TRUE;
+            } catch (...) {
+                return FALSE;
+            }
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;

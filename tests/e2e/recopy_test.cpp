@@ -1,0 +1,41 @@
+// What the program puts on the clipboard stays there, formatted, after the program has ended.
+#include "e2e_fixture.h"
+
+namespace qv::e2e {
+namespace {
+
+std::string ClipboardText(HWND owner) {
+    std::string text;
+    if (!OpenClipboard(owner))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST_F(EndToEnd, ReCopiedTextOutlivesTheProgram) {
+    const HWND history = program_.Control(IDC_HISTORY);
+    const std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 \\b Kept\\b0  text}";
+    ASSERT_TRUE(CopyElsewhere("Kept text", rtf));
+    ASSERT_TRUE(program_.WaitUntil([&] { return ListCount(history) == 1; }, 5000))
+        << program_.Describe("no capture");
+    ASSERT_TRUE(program_.Other().EmptyClipboard());
+
+    program_.Click(IDC_RECOPY);
+    ASSERT_TRUE(program_.WaitUntil([&] { return ListCount(history) == 2; }, 5000))
+        << program_.Describe("Re-Copy added no item");
+    DWORD exitCode = 1;
+    std::string error;
+    ASSERT_TRUE(program_.Close(exitCode, error)) << error;
+
+    EXPECT_EQ(ClipboardText(program_.Other().Window()), "Kept text");
+    EXPECT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatA("Rich Text Format")));
+}
+
+} // namespace
+} // namespace qv::e2e
