@@ -103,6 +103,9 @@ TEST_F(RichEdit, PlainTextKeepsEveryByteOfTheCodePage) {
 
 TEST_F(RichEdit, TextThatLooksLikeRtfStaysText) {
     const std::string text = "{\\rtf1 this is what the user copied}";
+    // The control's own WM_SETTEXT would read it as a document.
+    SetWindowTextA(static_cast<pw::RichEditView&>(Pane()).Window(), text.c_str());
+    EXPECT_NE(Pane().GetPlainText(), text);
     Pane().SetText(text);
     EXPECT_EQ(Pane().GetPlainText(), text);
     Pane().SetText("");
@@ -110,7 +113,7 @@ TEST_F(RichEdit, TextThatLooksLikeRtfStaysText) {
 }
 
 TEST_F(RichEdit, LargeTextsAreNotCutAtTheDefaultLimit) {
-    const std::string big = LargeText(200000);
+    const std::string big = LargeText(100000);
     ASSERT_TRUE(StreamInAll(Pane(), platform::StreamFormat::Text, big));
     EXPECT_EQ(Pane().GetTextLength(), static_cast<long>(big.size()));
 
@@ -206,6 +209,12 @@ TEST_F(RichEdit, ChangeNoticesOnlyOnceEnabled) {
     ASSERT_TRUE(PutClipboardText(dialog_->Window(), "pasted"));
     Pane().Paste();
     EXPECT_TRUE(events_.Saw("command 1000 768")) << "pasting";
+    events_.Take();
+    Pane().SetText("");
+    EXPECT_TRUE(events_.Saw("command 1000 768")) << "emptying";
+    events_.Take();
+    ASSERT_TRUE(StreamInAll(Pane(), platform::StreamFormat::Rtf, kFormattedRtf));
+    EXPECT_TRUE(events_.Saw("command 1000 768")) << "streaming in";
 }
 
 TEST_F(RichEdit, ACallbacksExceptionReachesTheCaller) {
