@@ -93,6 +93,8 @@ bool CMainDialog::ConfirmExit() {
 }
 
 void CMainDialog::OnClose() {
+    if (!window_)
+        return;
     if (settings_.confirmExit && !ConfirmExit())
         return;
     window_->EndDialog(kEndCancel);
@@ -129,6 +131,8 @@ void CMainDialog::OnDestroy() {
 }
 
 void CMainDialog::OnEndSession(bool ending) {
+    if (!window_)
+        return;
     if (!ending) {
         // The window never left the viewer chain for a cancelled log-off; joining again could
         // make it its own next viewer, so it stays as it is.

@@ -34,6 +34,9 @@ void CMainDialog::BuildSystemMenu() {
 }
 
 void CMainDialog::OnCommand(int id, int notifyCode) {
+    // Controls still send notices while the window is being destroyed.
+    if (!window_)
+        return;
     switch (id) {
     case IDC_UPDATE:
         UpdateFromClipboard();
@@ -100,6 +103,8 @@ void CMainDialog::OnCommand(int id, int notifyCode) {
 }
 
 bool CMainDialog::OnSysCommand(unsigned command) {
+    if (!window_)
+        return false;
     switch (command & 0xFFF0u) {
     case IDM_WATCH:
         window_->Button(IDC_WATCH).SetChecked(!watching_);

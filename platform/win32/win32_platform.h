@@ -50,8 +50,10 @@ class Win32Platform : public IPlatform {
 
   private:
     HINSTANCE instance_;
-    OleSession ole_;
     UniqueModule richEdit_; // kept loaded while any dialog may hold a rich edit control
+    // Ends before the rich edit library is freed: leaving OLE renders the pane's copied data
+    // still on the clipboard, which takes that library's code.
+    OleSession ole_;
     Win32Clipboard clipboard_;
     Win32Settings settings_;
     Win32Files files_;

@@ -22,6 +22,27 @@ class EndToEnd : public ::testing::Test {
         PumpFor(700);
         return program_.Other().CopyText(text, rtf);
     }
+    // Copies elsewhere and waits until the History list has count lines.
+    void CopyAndWait(const std::string& text, int count, const std::string& rtf = std::string()) {
+        ASSERT_TRUE(CopyElsewhere(text, rtf));
+        ASSERT_TRUE(program_.WaitUntil(
+            [&] { return ListCount(program_.Control(IDC_HISTORY)) == count; }, 20000))
+            << program_.Describe("expected " + std::to_string(count) + " History lines");
+    }
+    // Selects exactly one History line, as a click would leave it.
+    void SelectLine(int line) {
+        LRESULT ignored = 0;
+        const HWND history = program_.Control(IDC_HISTORY);
+        SendBounded(history, LB_SETSEL, FALSE, -1, ignored);
+        SendBounded(history, LB_SETSEL, TRUE, line, ignored);
+        SendBounded(history, LB_SETCARETINDEX, line, FALSE, ignored);
+    }
+    void CloseNormally() {
+        DWORD exitCode = 1;
+        std::string error;
+        ASSERT_TRUE(program_.Close(exitCode, error)) << error;
+        EXPECT_EQ(exitCode, 0u);
+    }
     Program program_;
 };
 

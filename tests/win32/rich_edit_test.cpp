@@ -1,6 +1,7 @@
 // The contents pane (Rich Edit 1.0): formatted text through the clipboard, byte-exact plain text,
 // large texts, selections, character formats and change notices.
 #include "win32_fixture.h"
+#include <cstring>
 #include <gtest/gtest.h>
 #include <new>
 #include <richedit.h>
@@ -127,6 +128,35 @@ TEST_F(RichEdit, LargeTextsAreNotCutAtTheDefaultLimit) {
     ASSERT_TRUE(hidden);
     hidden->Paste();
     EXPECT_EQ(hidden->GetPlainText(), big);
+}
+
+// Puts text on the clipboard as ANSI text only, as many programs do.
+bool SetClipboardAnsiText(const std::string& text) {
+    if (!OpenClipboard(nullptr))
+        return false;
+    EmptyClipboard();
+    bool ok = false;
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
+        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+        ok = SetClipboardData(CF_TEXT, memory) != nullptr;
+        if (!ok)
+            GlobalFree(memory);
+    }
+    CloseClipboard();
+    return ok;
+}
+
+TEST_F(RichEdit, PastedAnsiTextKeepsItsLineBreaks) {
+    // Lines whose breaks fall on every kind of position, among them the ends of the blocks in
+    // which the platform converts ANSI clipboard text: a line break must never be doubled.
+    std::string text;
+    for (int i = 0; text.size() < 64 * 1024; ++i)
+        text += "line " + std::to_string(i) + " of a long copied text\r\n";
+    ASSERT_TRUE(SetClipboardAnsiText(text));
+    ASSERT_TRUE(Pane().Paste());
+    EXPECT_EQ(Pane().GetTextLength(), static_cast<long>(text.size()));
+    EXPECT_EQ(Pane().GetPlainText(), text);
 }
 
 TEST_F(RichEdit, SelectionAndFirstCharacters) {

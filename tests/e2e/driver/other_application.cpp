@@ -50,8 +50,9 @@ bool OtherApplication::OpenClipboardBounded() {
     return WaitUntil([&] { return OpenClipboard(window_.get()) != FALSE; }, 5000);
 }
 
-bool OtherApplication::CopyText(const std::string& text, const std::string& rtf) {
-    if (!TakeForeground() || !OpenClipboardBounded())
+bool OtherApplication::CopyText(const std::string& text, const std::string& rtf,
+                                bool takeForeground) {
+    if ((takeForeground && !TakeForeground()) || !OpenClipboardBounded())
         return false;
     bool ok = ::EmptyClipboard() && SetGlobalData(CF_TEXT, text);
     if (ok && !rtf.empty())
@@ -59,6 +60,46 @@ bool OtherApplication::CopyText(const std::string& text, const std::string& rtf)
     CloseClipboard();
     PumpFor(50);
     return ok;
+}
+
+bool OtherApplication::CopyFormat(UINT format) {
+    if (!TakeForeground() || !OpenClipboardBounded())
+        return false;
+    const bool ok = ::EmptyClipboard() && SetGlobalData(format, std::string(64, '\0'));
+    CloseClipboard();
+    PumpFor(50);
+    return ok;
+}
+
+namespace {
+
+std::string ReadFormat(UINT format) {
+    std::string text;
+    if (HANDLE data = GetClipboardData(format)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+            GlobalUnlock(data);
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+std::string OtherApplication::ClipboardText() {
+    if (!OpenClipboardBounded())
+        return std::string();
+    const std::string text = ReadFormat(CF_TEXT);
+    CloseClipboard();
+    return text;
+}
+
+std::string OtherApplication::ClipboardRtf() {
+    if (!OpenClipboardBounded())
+        return std::string();
+    const std::string text = ReadFormat(RegisterClipboardFormatA("Rich Text Format"));
+    CloseClipboard();
+    return text;
 }
 
 bool OtherApplication::EmptyClipboard() {

@@ -15,8 +15,14 @@ class OtherApplication {
     // Replaces the clipboard contents with text (CF_TEXT) and, when rtf is not empty, the same
     // text as "Rich Text Format", as a word processor would. Takes the foreground first. False
     // when the clipboard could not be opened within the time bound.
-    bool CopyText(const std::string& text, const std::string& rtf = std::string());
+    bool CopyText(const std::string& text, const std::string& rtf = std::string(),
+                  bool takeForeground = true);
     bool EmptyClipboard();
+    // Puts an empty piece of data of the format (CF_DIB, CF_HDROP, ...) on the clipboard.
+    bool CopyFormat(UINT format);
+    // What the clipboard holds now: its plain text and its RTF ("" when absent).
+    std::string ClipboardText();
+    std::string ClipboardRtf();
 
   private:
     bool OpenClipboardBounded();

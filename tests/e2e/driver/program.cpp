@@ -46,6 +46,11 @@ Program::~Program() {
 bool Program::Start(std::string& error, unsigned timeoutMs) {
     ResetUserData();
     other_.EmptyClipboard();
+    return Launch(error, timeoutMs);
+}
+
+bool Program::Launch(std::string& error, unsigned timeoutMs, bool waitForWindow) {
+    main_ = nullptr;
     const std::string path = WindowsPath(Options().program);
     std::string commandLine = "\"" + path + "\"";
     STARTUPINFOA startup{};
@@ -59,11 +64,14 @@ bool Program::Start(std::string& error, unsigned timeoutMs) {
     CloseHandle(info.hThread);
     process_.reset(info.hProcess);
     processId_ = info.dwProcessId;
+    if (!waitForWindow)
+        return true;
 
     const bool found = WaitUntil(
         [&] {
             for (HWND window : WindowsOf(processId_))
-                if (IsMainWindow(window) && TextOf(window).rfind("Quorvane", 0) == 0) {
+                // At start-up the title may already show clipboard text before the name.
+                if (IsMainWindow(window) && TextOf(window).find("Quorvane") != std::string::npos) {
                     main_ = window;
                     return true;
                 }
@@ -76,6 +84,11 @@ bool Program::Start(std::string& error, unsigned timeoutMs) {
         return false;
     }
     return true;
+}
+
+bool Program::TakeForeground() {
+    SetForegroundWindow(main_);
+    return WaitUntil([&] { return GetForegroundWindow() == main_; }, 2000);
 }
 
 bool Program::Running() const {

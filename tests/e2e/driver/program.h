@@ -34,6 +34,13 @@ class Program {
     // Resets the user data and the clipboard, starts the program and waits for its visible main
     // window (title beginning "Quorvane"). On failure, error says why.
     bool Start(std::string& error, unsigned timeoutMs = 20000);
+    // Starts the program again as it is, keeping the user data (a restart, or data seeded by the
+    // test after ResetUserData).
+    // With waitForWindow false it returns once the process runs (its start-up may show a
+    // message box before any window).
+    bool Launch(std::string& error, unsigned timeoutMs = 20000, bool waitForWindow = true);
+    // Makes the main window the foreground window, so that keys reach its accelerators.
+    bool TakeForeground();
     bool Running() const;
     DWORD ProcessId() const { return processId_; }
     HANDLE Process() const { return process_.get(); }

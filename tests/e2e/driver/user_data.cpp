@@ -102,4 +102,17 @@ std::optional<std::string> RegistryString(const std::string& section, const std:
     return value;
 }
 
+bool SetRegistryDword(const std::string& section, const std::string& name, DWORD value) {
+    const std::string key = std::string(kProgramKey) + "\\" + section;
+    return RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name.c_str(), REG_DWORD, &value,
+                           sizeof value) == ERROR_SUCCESS;
+}
+
+bool SetRegistryString(const std::string& section, const std::string& name,
+                       const std::string& value) {
+    const std::string key = std::string(kProgramKey) + "\\" + section;
+    return RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name.c_str(), REG_SZ, value.c_str(),
+                           static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+}
+
 } // namespace qv::e2e

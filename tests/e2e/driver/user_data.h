@@ -27,4 +27,9 @@ bool FileExists(const std::string& path);
 std::optional<DWORD> RegistryDword(const std::string& section, const std::string& name);
 std::optional<std::string> RegistryString(const std::string& section, const std::string& name);
 
+// Values the program will read at its next start.
+bool SetRegistryDword(const std::string& section, const std::string& name, DWORD value);
+bool SetRegistryString(const std::string& section, const std::string& name,
+                       const std::string& value);
+
 } // namespace qv::e2e

@@ -213,3 +213,23 @@ TEST_F(MainWindowTest, MinimizeAndRestoreSwapTheMenuEntries) {
 
 } // namespace
 } // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+TEST_F(MainWindowTest, NoticesDuringDestructionAreIgnored) {
+    Open();
+    window->Combo(IDC_SEARCH).SetText("typed");
+    platform.CloseDialog(std::move(window));
+    // The search field loses its focus and the chain may still call while the window goes.
+    dialog->OnCommand(IDC_SEARCH, 4);
+    dialog->OnCommand(IDC_RECALL, platform::kButtonClicked);
+    EXPECT_FALSE(dialog->OnSysCommand(IDM_WATCH));
+    dialog->OnDrawClipboard();
+    dialog->OnChangeCbChain(1, 2);
+    dialog->OnClose();
+    dialog->OnEndSession(true);
+}
+
+} // namespace
+} // namespace qv::test

@@ -1,0 +1,131 @@
+// What only the real clipboard, viewer chain and rich edit can show about capture and recall.
+#include "driver/chain_viewer.h"
+#include "e2e_fixture.h"
+
+namespace qv::e2e {
+namespace {
+
+const std::string kBoldRed =
+    "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+    "\\f0 plain \\b\\cf1 bold red\\b0\\cf0  end}";
+
+TEST_F(EndToEnd, CopiesWhileTheWindowIsActiveAreNotTaken) {
+    CopyAndWait("from elsewhere", 1);
+    ASSERT_TRUE(program_.TakeForeground());
+    PumpFor(700);
+    ASSERT_TRUE(program_.Other().CopyText("while active", std::string(), false));
+    PumpFor(1000);
+    EXPECT_EQ(ListCount(program_.Control(IDC_HISTORY)), 1);
+    CopyAndWait("from elsewhere", 2); // the same text again is a second item
+}
+
+TEST_F(EndToEnd, OtherFormatsShowInTheTitle) {
+    CopyAndWait("text first", 1);
+    struct Case {
+        UINT format;
+        const char* title;
+    };
+    for (const Case& c :
+         {Case{CF_DIB, "Quorvane - [image]"}, Case{CF_HDROP, "Quorvane - [files or folders]"},
+          Case{CF_WAVE, "Quorvane - [other data format]"}}) {
+        PumpFor(700);
+        ASSERT_TRUE(program_.Other().CopyFormat(c.format));
+        EXPECT_TRUE(program_.WaitUntil([&] { return program_.Title() == c.title; }, 5000))
+            << program_.Describe(c.title);
+        EXPECT_TRUE(ListSelection(program_.Control(IDC_HISTORY)).empty());
+        EXPECT_FALSE(program_.IsEnabled(IDC_RECALL));
+        EXPECT_EQ(program_.ControlText(IDC_CONTENTS), "");
+    }
+}
+
+TEST_F(EndToEnd, FormattingComesBackFromRecall) {
+    CopyAndWait("plain bold red end", 1, kBoldRed);
+    CopyAndWait("something else", 2);
+    SelectLine(0);
+    program_.Click(IDC_RECALL);
+    ASSERT_TRUE(program_.WaitUntil(
+        [&] { return program_.Other().ClipboardText() == "plain bold red end"; }, 5000))
+        << program_.Describe("recall did not reach the clipboard");
+    const std::string rtf = program_.Other().ClipboardRtf();
+    EXPECT_NE(rtf.find("\\b"), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("\\red255\\green0\\blue0"), std::string::npos) << rtf;
+    EXPECT_EQ(ListCount(program_.Control(IDC_HISTORY)), 2);
+}
+
+TEST_F(EndToEnd, WithoutFormattingTheClipboardKeepsPlainTextOnly) {
+    program_.Click(IDC_INCLUDE_FORMATTING);
+    ASSERT_TRUE(
+        program_.WaitUntil([&] { return !program_.IsChecked(IDC_INCLUDE_FORMATTING); }, 3000));
+    CopyAndWait("plain bold red end", 1, kBoldRed);
+    PumpFor(1500); // the program's own plain copy must not come back as a second item
+    EXPECT_EQ(ListCount(program_.Control(IDC_HISTORY)), 1);
+    EXPECT_EQ(program_.Other().ClipboardRtf(), "");
+    EXPECT_EQ(program_.Other().ClipboardText(), "plain bold red end");
+}
+
+TEST_F(EndToEnd, HighBytesAndLongTextsSurvive) {
+    std::string high = "high:";
+    for (int c = 0xA0; c <= 0xFF; ++c)
+        high += static_cast<char>(c);
+    CopyAndWait(high, 1);
+    std::string line;
+    ASSERT_TRUE(ListLine(program_.Control(IDC_HISTORY), 0, line));
+    EXPECT_EQ(line, high);
+
+    // Well beyond the list text and the rich edit's default limit of 32,767 characters. (Wine's
+    // rich edit empties a pane of many lines in quadratic time, so this stays far below the
+    // sizes the native tests capture.)
+    std::string big;
+    for (int i = 0; big.size() < 64 * 1024; ++i)
+        big += "line " + std::to_string(i) + " of a long copied text\r\n";
+    CopyAndWait(big, 2);
+    ASSERT_TRUE(ListLine(program_.Control(IDC_HISTORY), 1, line));
+    EXPECT_EQ(line.size(), 503u);
+    CopyAndWait("small", 3);
+    SelectLine(1);
+    program_.Click(IDC_RECALL);
+    ASSERT_TRUE(program_.WaitUntil(
+        [&] { return program_.Other().ClipboardText().size() == big.size(); }, 10000))
+        << program_.Describe("the long item came back with " +
+                             std::to_string(program_.Other().ClipboardText().size()) + " of " +
+                             std::to_string(big.size()) + " characters, pane " +
+                             program_.ControlText(IDC_CHAR_COUNT));
+    EXPECT_EQ(program_.Other().ClipboardText(), big);
+    SelectLine(0);
+    program_.Click(IDC_RECALL);
+    ASSERT_TRUE(program_.WaitUntil([&] { return program_.Other().ClipboardText() == high; }, 5000))
+        << program_.Describe("high bytes did not come back unchanged");
+}
+
+// A viewer of another process that joined the chain before the program: the program must pass
+// every notice on exactly once, also after a cancelled log-off.
+class ChainTest : public EndToEnd {
+  protected:
+    void SetUp() override {
+        ResetUserData();
+        program_.Other().EmptyClipboard(); // else start-up takes what an earlier test left
+        viewer_ = std::make_unique<ChainViewer>();
+        std::string error;
+        ASSERT_TRUE(program_.Launch(error)) << error;
+    }
+    std::unique_ptr<ChainViewer> viewer_;
+};
+
+TEST_F(ChainTest, SecondViewerGetsEveryNoticeOnceAcrossACancelledLogOff) {
+    const int before = viewer_->Notices();
+    CopyAndWait("first", 1);
+    EXPECT_TRUE(program_.WaitUntil([&] { return viewer_->Notices() == before + 1; }, 3000));
+    LRESULT answer = 0;
+    ASSERT_TRUE(SendBounded(program_.MainWindow(), WM_QUERYENDSESSION, 0, 0, answer));
+    EXPECT_NE(answer, 0);
+    ASSERT_TRUE(SendBounded(program_.MainWindow(), WM_ENDSESSION, FALSE, 0, answer));
+    CopyAndWait("second", 2);
+    PumpFor(500);
+    EXPECT_EQ(viewer_->Notices(), before + 2);
+    EXPECT_EQ(ListCount(program_.Control(IDC_HISTORY)), 2);
+    CloseNormally();
+    viewer_.reset();
+}
+
+} // namespace
+} // namespace qv::e2e

@@ -1,0 +1,82 @@
+// Both lists survive a restart of the real program, and the data file is written when it must be.
+#include "e2e_fixture.h"
+#include "history/data_file_writer.h"
+
+namespace qv::e2e {
+namespace {
+
+std::string MakeDataFile(int version, int items) {
+    std::string bytes;
+    CDataFileWriter writer(bytes);
+    writer.BeginList();
+    for (int i = 0; i < items; ++i)
+        writer.AddEntry("", "stored item " + std::to_string(i), "");
+    writer.EndList();
+    writer.BeginList();
+    writer.EndList();
+    bytes[0] = static_cast<char>(version);
+    return bytes;
+}
+
+TEST_F(EndToEnd, ItemsOfThePreviousRunAreBackAfterARestart) {
+    CopyAndWait("kept across runs", 1);
+    CopyAndWait("also kept", 2);
+    CloseNormally();
+    ASSERT_TRUE(program_.Other().EmptyClipboard()); // else start-up takes it as a third item
+    std::string error;
+    ASSERT_TRUE(program_.Launch(error)) << error;
+    const HWND history = program_.Control(IDC_HISTORY);
+    ASSERT_TRUE(program_.WaitUntil([&] { return ListCount(history) == 2; }, 5000))
+        << program_.Describe("the previous run's items are missing");
+    std::string line;
+    ASSERT_TRUE(ListLine(history, 0, line));
+    EXPECT_EQ(line, "kept across runs");
+}
+
+TEST_F(EndToEnd, LoadedItemsAreCountedWithSeparators) {
+    program_.Kill();
+    ResetUserData();
+    ASSERT_TRUE(CreateDirectoryA(DataFolder().c_str(), nullptr) || FileExists(DataFolder()));
+    ASSERT_TRUE(WriteWholeFile(DataFilePath(), MakeDataFile(1, 1234)));
+    ASSERT_TRUE(SetRegistryDword("Misc", "Use Limit", 0));
+    std::string error;
+    ASSERT_TRUE(program_.Launch(error)) << error;
+    EXPECT_TRUE(program_.WaitUntil(
+        [&] { return program_.ControlText(IDC_ITEM_COUNT) == "1,234 items"; }, 5000))
+        << program_.Describe("item count reads " + program_.ControlText(IDC_ITEM_COUNT));
+}
+
+TEST_F(EndToEnd, NewerDataFileDeclinedWithYesIsLeftUntouched) {
+    program_.Kill();
+    ResetUserData();
+    CreateDirectoryA(DataFolder().c_str(), nullptr);
+    const std::string newer = MakeDataFile(2, 3);
+    ASSERT_TRUE(WriteWholeFile(DataFilePath(), newer));
+    std::string error;
+    ASSERT_TRUE(program_.Launch(error, 20000, false)) << error;
+    const auto box = program_.WaitForMessageBox(15000);
+    ASSERT_TRUE(box.has_value()) << program_.Describe("no question about the newer file");
+    EXPECT_EQ(box->text.rfind("This program cannot load a data file that has a higher version", 0),
+              0u);
+    ASSERT_TRUE(program_.Answer(*box, IDYES));
+    DWORD exitCode = 0;
+    ASSERT_TRUE(program_.WaitForExit(exitCode, 10000)) << program_.Describe("did not quit");
+    EXPECT_EQ(exitCode, 3u);
+    std::string after;
+    ASSERT_TRUE(ReadWholeFile(DataFilePath(), after));
+    EXPECT_EQ(after, newer);
+}
+
+TEST_F(EndToEnd, LogOffWritesTheDataFile) {
+    CopyAndWait("saved at log-off", 1);
+    LRESULT answer = 0;
+    ASSERT_TRUE(
+        SendBounded(program_.MainWindow(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, answer));
+    ASSERT_TRUE(SendBounded(program_.MainWindow(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, answer));
+    std::string data;
+    ASSERT_TRUE(ReadWholeFile(DataFilePath(), data));
+    EXPECT_NE(data.find("saved at log-off"), std::string::npos);
+}
+
+} // namespace
+} // namespace qv::e2e
