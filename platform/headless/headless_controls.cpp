@@ -69,6 +69,8 @@ bool HeadlessListBox::GetItemData(int index, void*& data) const {
 }
 
 int HeadlessListBox::GetSelCount() const {
+    if (countsFail)
+        return kError;
     return int(
         std::count_if(lines_.begin(), lines_.end(), [](const Line& l) { return l.selected; }));
 }

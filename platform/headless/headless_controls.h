@@ -44,7 +44,7 @@ class HeadlessListBox : public ControlBase<IListBox> {
     int InsertString(int index, const std::string& text) override;
     int DeleteString(int index) override;
     void ResetContent() override;
-    int GetCount() const override { return int(lines_.size()); }
+    int GetCount() const override { return countsFail ? kError : int(lines_.size()); }
     int GetTextLen(int index) const override;
     bool GetLineText(int index, std::string& out) const override;
     bool SetItemData(int index, void* data) override;
@@ -68,6 +68,8 @@ class HeadlessListBox : public ControlBase<IListBox> {
     std::vector<int> brokenDataLines;
     // Reading a line's text runs out of memory.
     bool outOfMemoryOnText = false;
+    // The line and selection counts report the platform's error.
+    bool countsFail = false;
 
   private:
     bool Valid(int index) const { return index >= 0 && index < int(lines_.size()); }
@@ -104,7 +106,7 @@ class HeadlessRichEdit : public ControlBase<IRichEdit> {
     void SetText(const std::string& text) override;
     bool Paste() override;
     bool Copy() override;
-    long GetTextLength() const override { return long(text_.size()); }
+    long GetTextLength() const override { return lengthFails ? -1 : long(text_.size()); }
     std::string GetPlainText() const override { return text_; }
     std::string GetFirstChars(long n) const override;
     void GetSel(long& start, long& end) const override;
@@ -123,6 +125,8 @@ class HeadlessRichEdit : public ControlBase<IRichEdit> {
     long importChunk = 4096;
     // An import runs out of memory.
     bool outOfMemoryOnImport = false;
+    // The text length reports an error.
+    bool lengthFails = false;
     int repaintCount = 0;
 
   private:

@@ -36,5 +36,34 @@ TEST_F(EndToEnd, TypingSearchesAndBackForwardRecall) {
     EXPECT_EQ(RegistryString("Searching", "Term0"), std::optional<std::string>("apple"));
 }
 
+TEST_F(EndToEnd, StoredTermsFillTheDropDownAndTheLatestTenAreKept) {
+    program_.Kill();
+    ResetUserData();
+    ASSERT_TRUE(SetRegistryString("Searching", "Term0", "stored one"));
+    ASSERT_TRUE(SetRegistryString("Searching", "Term1", "stored two"));
+    std::string error;
+    ASSERT_TRUE(program_.Launch(error)) << error;
+    const HWND field = program_.Control(IDC_SEARCH);
+    std::string term;
+    ASSERT_TRUE(ComboLine(field, 0, term));
+    EXPECT_EQ(term, "stored one");
+    ASSERT_TRUE(ComboLine(field, 1, term));
+    EXPECT_EQ(term, "stored two");
+
+    // Nine more terms, each committed by pressing Clear: eleven in all, the latest ten stored.
+    ASSERT_TRUE(program_.TakeForeground());
+    for (int i = 0; i < 9; ++i) {
+        ASSERT_TRUE(PressKey('E', VK_MENU));
+        ASSERT_TRUE(TypeText("t" + std::to_string(i)));
+        program_.Click(IDC_CLEAR);
+        PumpFor(100);
+        LRESULT ignored = 0;
+        SendBounded(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""), ignored);
+    }
+    CloseNormally();
+    EXPECT_EQ(RegistryString("Searching", "Term0"), std::optional<std::string>("stored two"));
+    EXPECT_EQ(RegistryString("Searching", "Term9"), std::optional<std::string>("t8"));
+}
+
 } // namespace
 } // namespace qv::e2e

@@ -57,5 +57,20 @@ TEST_F(MainWindowTest, CountsReadWithSeparatorsAndSingulars) {
     EXPECT_EQ(Label(IDC_CHAR_COUNT), "1 character");
 }
 
+TEST_F(MainWindowTest, CountLabelsAreEmptiedWhenThePlatformReportsAnError) {
+    Open();
+    CopyElsewhere("one");
+    List().countsFail = true;
+    Pane().lengthFails = true;
+    dialog->UpdateItemCount();
+    dialog->UpdateSelectedCount();
+    dialog->UpdateCharCount();
+    EXPECT_EQ(Label(IDC_ITEM_COUNT), "");
+    EXPECT_EQ(Label(IDC_SELECTED_COUNT), "");
+    EXPECT_EQ(Label(IDC_CHAR_COUNT), "");
+    List().countsFail = false;
+    Pane().lengthFails = false;
+}
+
 } // namespace
 } // namespace qv::test
