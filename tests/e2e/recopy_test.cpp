@@ -4,20 +4,6 @@
 namespace qv::e2e {
 namespace {
 
-std::string ClipboardText(HWND owner) {
-    std::string text;
-    if (!OpenClipboard(owner))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-            text = bytes;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
 TEST_F(EndToEnd, ReCopiedTextOutlivesTheProgram) {
     const HWND history = program_.Control(IDC_HISTORY);
     const std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 \\b Kept\\b0  text}";
@@ -33,7 +19,7 @@ TEST_F(EndToEnd, ReCopiedTextOutlivesTheProgram) {
     std::string error;
     ASSERT_TRUE(program_.Close(exitCode, error)) << error;
 
-    EXPECT_EQ(ClipboardText(program_.Other().Window()), "Kept text");
+    EXPECT_EQ(program_.Other().ClipboardText(), "Kept text");
     EXPECT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatA("Rich Text Format")));
 }
 

@@ -13,24 +13,6 @@ WindowRef RefOf(const pw::Win32Dialog& dialog) {
     return dialog.Handle();
 }
 
-bool PutClipboardData(HWND owner, UINT format, const void* bytes, std::size_t size) {
-    if (!OpenClipboard(owner))
-        return false;
-    EmptyClipboard();
-    bool ok = false;
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size)) {
-        if (void* target = GlobalLock(memory)) {
-            std::memcpy(target, bytes, size);
-            GlobalUnlock(memory);
-            ok = SetClipboardData(format, memory) != nullptr;
-        }
-        if (!ok)
-            GlobalFree(memory);
-    }
-    CloseClipboard();
-    return ok;
-}
-
 TEST(ClipboardChain, TwoViewersPassNoticesAndRepairTheChain) {
     platform::IClipboard& clipboard = TestPlatform().Clipboard();
     RecordingEvents eventsA, eventsB, eventsSource;

@@ -33,20 +33,6 @@ bool StreamInAll(platform::IRichEdit& pane, platform::StreamFormat format,
     });
 }
 
-std::string ClipboardText() {
-    std::string text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-            text = bytes;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
 bool ClipboardHasRtf() {
     return IsClipboardFormatAvailable(RegisterClipboardFormatA("Rich Text Format")) != FALSE;
 }
@@ -130,30 +116,13 @@ TEST_F(RichEdit, LargeTextsAreNotCutAtTheDefaultLimit) {
     EXPECT_EQ(hidden->GetPlainText(), big);
 }
 
-// Puts text on the clipboard as ANSI text only, as many programs do.
-bool SetClipboardAnsiText(const std::string& text) {
-    if (!OpenClipboard(nullptr))
-        return false;
-    EmptyClipboard();
-    bool ok = false;
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-        GlobalUnlock(memory);
-        ok = SetClipboardData(CF_TEXT, memory) != nullptr;
-        if (!ok)
-            GlobalFree(memory);
-    }
-    CloseClipboard();
-    return ok;
-}
-
 TEST_F(RichEdit, PastedAnsiTextKeepsItsLineBreaks) {
     // Lines whose breaks fall on every kind of position, among them the ends of the blocks in
     // which the platform converts ANSI clipboard text: a line break must never be doubled.
     std::string text;
     for (int i = 0; text.size() < 64 * 1024; ++i)
         text += "line " + std::to_string(i) + " of a long copied text\r\n";
-    ASSERT_TRUE(SetClipboardAnsiText(text));
+    ASSERT_TRUE(PutClipboardText(nullptr, text)); // ANSI text only, as many programs copy
     ASSERT_TRUE(Pane().Paste());
     EXPECT_EQ(Pane().GetTextLength(), static_cast<long>(text.size()));
     EXPECT_EQ(Pane().GetPlainText(), text);

@@ -125,22 +125,40 @@ void Pump(unsigned milliseconds, const std::function<bool()>& done) {
     }
 }
 
-bool PutClipboardText(HWND owner, const std::string& text) {
+bool PutClipboardData(HWND owner, UINT format, const void* bytes, std::size_t size) {
     if (!OpenClipboard(owner))
         return false;
     EmptyClipboard();
     bool ok = false;
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-        if (void* bytes = GlobalLock(memory)) {
-            std::memcpy(bytes, text.c_str(), text.size() + 1);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size)) {
+        if (void* target = GlobalLock(memory)) {
+            std::memcpy(target, bytes, size);
             GlobalUnlock(memory);
-            ok = SetClipboardData(CF_TEXT, memory) != nullptr;
+            ok = SetClipboardData(format, memory) != nullptr;
         }
         if (!ok)
             GlobalFree(memory);
     }
     CloseClipboard();
     return ok;
+}
+
+bool PutClipboardText(HWND owner, const std::string& text) {
+    return PutClipboardData(owner, CF_TEXT, text.c_str(), text.size() + 1);
+}
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
 }
 
 } // namespace qv::win32test

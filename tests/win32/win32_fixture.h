@@ -61,6 +61,10 @@ std::unique_ptr<pw::Win32Dialog> OpenDialog(platform::IDialogEvents& events,
 void Pump(unsigned milliseconds, const std::function<bool()>& done = nullptr);
 
 // Text on the clipboard as another application would put it.
+// Replaces the clipboard contents with one format's bytes, or with ANSI text.
+bool PutClipboardData(HWND owner, UINT format, const void* bytes, std::size_t size);
 bool PutClipboardText(HWND owner, const std::string& text);
+// The clipboard's ANSI text, empty when it has none.
+std::string ClipboardText();
 
 } // namespace qv::win32test
