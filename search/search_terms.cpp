@@ -66,9 +66,8 @@ void SearchTermList::SaveSearchTerms(platform::ISettingsStore& store) const {
 
 void SearchTermList::ClearSearchTerms(platform::ISettingsStore& store) {
     entries_.clear();
-    // The store offers no deletion; an empty value ends the stored list just as a missing one.
     for (int k = 0; k < kStoredTerms; ++k)
-        store.WriteString(kSection, TermKey(k), std::string());
+        store.DeleteValue(kSection, TermKey(k));
 }
 
 } // namespace qv

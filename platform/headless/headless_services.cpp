@@ -56,6 +56,15 @@ bool HeadlessSettings::WriteString(const std::string& section, const std::string
     return Put(section, key, value);
 }
 
+bool HeadlessSettings::DeleteValue(const std::string& section, const std::string& key) {
+    if (failWrites)
+        return false;
+    auto k = keys.find(Path(section));
+    if (k != keys.end())
+        k->second.erase(key);
+    return true;
+}
+
 HeadlessFileSystem::HeadlessFileSystem() {
     std::string tmpl = (fs::temp_directory_path() / "qv-headless-XXXXXX").string();
     if (!mkdtemp(tmpl.data()))

@@ -23,6 +23,7 @@ class HeadlessSettings : public ISettingsStore {
                           const std::string& defaultValue) override;
     bool WriteString(const std::string& section, const std::string& key,
                      const std::string& value) override;
+    bool DeleteValue(const std::string& section, const std::string& key) override;
 
     // Full key path "Software\<company>\<application>\<section>" -> values.
     std::map<std::string, std::map<std::string, SettingValue>> keys;

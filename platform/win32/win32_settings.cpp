@@ -75,6 +75,14 @@ bool Win32Settings::WriteString(const std::string& section, const std::string& k
     return Write(section, key, REG_SZ, value.c_str(), static_cast<unsigned long>(value.size() + 1));
 }
 
+bool Win32Settings::DeleteValue(const std::string& section, const std::string& key) {
+    if (root_.empty())
+        return false;
+    const LSTATUS result =
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, (root_ + "\\" + section).c_str(), key.c_str());
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
 bool Win32Settings::Write(const std::string& section, const std::string& key, unsigned long type,
                           const void* data, unsigned long size) {
     if (root_.empty())

@@ -14,6 +14,7 @@ class Win32Settings : public ISettingsStore {
     bool WriteInt(const std::string& section, const std::string& key, int value) override;
     std::string GetString(const std::string& section, const std::string& key,
                           const std::string& defaultValue) override;
+    bool DeleteValue(const std::string& section, const std::string& key) override;
     bool WriteString(const std::string& section, const std::string& key,
                      const std::string& value) override;
 

@@ -1,5 +1,6 @@
 // The settings store in the real registry: typed values where the program expects them, and the
 // default for anything of another type.
+#include "search/search_terms.h"
 #include "win32_fixture.h"
 #include <climits>
 #include <gtest/gtest.h>
@@ -83,6 +84,32 @@ TEST_F(Settings, NothingIsReadOrWrittenBeforeTheRootIsSet) {
     pw::Win32Settings unrooted;
     EXPECT_FALSE(unrooted.WriteInt("Section", "Number", 1));
     EXPECT_EQ(unrooted.GetInt("Section", "Number", 9), 9);
+}
+
+TEST_F(Settings, SearchTermsAreSavedLoadedAndClearedInTheRegistry) {
+    SearchTermList terms;
+    for (int k = 1; k <= 12; ++k)
+        terms.Commit("term " + std::to_string(k));
+    terms.SaveSearchTerms(store_);
+    constexpr char kSearching[] = "Software\\Quorvane Tests\\Settings Test\\Searching";
+    char value[64] = {};
+    DWORD size = sizeof value;
+    ASSERT_EQ(
+        RegGetValueA(HKEY_CURRENT_USER, kSearching, "Term0", RRF_RT_REG_SZ, nullptr, value, &size),
+        ERROR_SUCCESS);
+    EXPECT_STREQ(value, "term 3");
+    SearchTermList loaded;
+    loaded.LoadSearchTerms(store_);
+    ASSERT_EQ(loaded.Entries().size(), 10u);
+    EXPECT_EQ(loaded.Entries().back(), "term 12");
+
+    loaded.ClearSearchTerms(store_);
+    EXPECT_EQ(
+        RegGetValueA(HKEY_CURRENT_USER, kSearching, "Term0", RRF_RT_ANY, nullptr, nullptr, nullptr),
+        ERROR_FILE_NOT_FOUND);
+    SearchTermList after;
+    after.LoadSearchTerms(store_);
+    EXPECT_TRUE(after.Entries().empty());
 }
 
 } // namespace

@@ -18,6 +18,8 @@ class ISettingsStore {
                                   const std::string& defaultValue) = 0;
     virtual bool WriteString(const std::string& section, const std::string& key,
                              const std::string& value) = 0;
+    // Removes a value; true also when there was none.
+    virtual bool DeleteValue(const std::string& section, const std::string& key) = 0;
 };
 
 // File times are 100-nanosecond ticks as the platform counts them.

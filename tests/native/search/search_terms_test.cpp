@@ -98,6 +98,8 @@ TEST_F(SearchTermsTest, ClearEmptiesTheListAndTheStore) {
     list.SaveSearchTerms(store);
     list.ClearSearchTerms(store);
     EXPECT_TRUE(list.Entries().empty());
+    for (int k = 0; k < SearchTermList::kStoredTerms; ++k) // deleted, not emptied
+        EXPECT_EQ(store.GetString("Searching", "Term" + std::to_string(k), "none"), "none");
     SearchTermList next;
     next.LoadSearchTerms(store);
     EXPECT_TRUE(next.Entries().empty());
