@@ -1,4 +1,4 @@
-#include "allocation_probe.h"
+#include "support/allocation_probe.h"
 #include "byte_fixtures.h"
 #include "headless/headless_services.h"
 #include "history/data_file_reader.h"

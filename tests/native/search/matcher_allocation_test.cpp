@@ -1,4 +1,4 @@
-#include "counting_new.h"
+#include "support/allocation_probe.h"
 #include "history/plain_text.h"
 #include "search/exact_matcher.h"
 #include "search/search_pattern.h"

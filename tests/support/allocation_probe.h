@@ -1,10 +1,14 @@
-// Records the largest single heap request made while a probe is active, to show that a reader
-// does not allocate what a corrupt file announces.
+// Replaces the global allocation functions of a test program that uses anything declared here:
+// they count every allocation and record the largest single request while a probe is active.
 #pragma once
 #include <cstddef>
 
 namespace qv::test {
 
+// Allocations made so far by the whole program.
+long AllocationCount();
+
+// Shows that code does not allocate what a corrupt input announces.
 class LargestAllocationProbe {
   public:
     LargestAllocationProbe();

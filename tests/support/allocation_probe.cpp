@@ -1,4 +1,4 @@
-#include "allocation_probe.h"
+#include "support/allocation_probe.h"
 #include <atomic>
 #include <cstdlib>
 #include <new>
@@ -7,8 +7,10 @@ namespace {
 
 std::atomic<bool> g_probing{false};
 std::atomic<std::size_t> g_largest{0};
+std::atomic<long> g_count{0};
 
 void* Allocate(std::size_t size) noexcept {
+    g_count.fetch_add(1, std::memory_order_relaxed);
     if (g_probing.load(std::memory_order_relaxed)) {
         std::size_t seen = g_largest.load(std::memory_order_relaxed);
         while (size > seen && !g_largest.compare_exchange_weak(seen, size))
@@ -25,7 +27,8 @@ void* AllocateOrThrow(std::size_t size) {
 
 } // namespace
 
-// The whole test program allocates through these while the probe watches a few calls.
+// Every plain form is replaced, so that no block is allocated by one allocator and freed by
+// another (the sanitizer build reports such pairs).
 void* operator new(std::size_t size) {
     return AllocateOrThrow(size);
 }
@@ -58,6 +61,10 @@ void operator delete[](void* p, const std::nothrow_t&) noexcept {
 }
 
 namespace qv::test {
+
+long AllocationCount() {
+    return g_count.load(std::memory_order_relaxed);
+}
 
 LargestAllocationProbe::LargestAllocationProbe() {
     g_largest = 0;
