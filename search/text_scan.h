@@ -5,6 +5,7 @@
 #pragma once
 #include "search/text_view.h"
 #include <cstddef>
+#include <cstdint>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -30,14 +31,33 @@ inline __m128i LoadLoose16(const unsigned char* p) {
 inline __m128i Splat(unsigned char c) {
     return _mm_set1_epi8(static_cast<char>(c));
 }
+// Bit k set when lane k is all ones.
+inline std::uint32_t Bits(__m128i lanes) {
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(lanes));
+}
 #endif
 
 // A filter offers Reach() (how far beyond a position it reads), Accepts(text, s) for a TextView
 // or a ContiguousText and, with SSE2, Lanes(p): all ones in the lanes of the sixteen positions
-// from p that it accepts.
+// from p that it accepts, Refine(p, hits, available): hits (bit k for p + k) less positions
+// that a costlier test, reading up to available bytes from p, rules out, and
+// RejectsWindow(p, hits): true when none of the hits among the 32 positions from p can begin a
+// match (reading 48 bytes from p).
+
+// Keeps every hit: for filters that have no costlier test.
+struct NoRefinement {
+#if defined(__SSE2__)
+    unsigned Refine(const unsigned char*, unsigned hits, std::size_t) const {
+        return hits;
+    }
+    bool RejectsWindow(const unsigned char*, unsigned) const {
+        return false;
+    }
+#endif
+};
 
 // Accepts every position.
-struct AnyStart {
+struct AnyStart : NoRefinement {
     std::size_t Reach() const { return 0; }
     template <class Text> bool Accepts(const Text&, std::size_t) const { return true; }
 #if defined(__SSE2__)
@@ -48,7 +68,7 @@ struct AnyStart {
 };
 
 // Positions s with given bytes at given offsets from s (K of them, loosely compared).
-template <int K> class OffsetBytesFilter {
+template <int K> class OffsetBytesFilter : public NoRefinement {
   public:
     OffsetBytesFilter(const unsigned char (&bytes)[K], const std::size_t (&offsets)[K]) {
         for (int k = 0; k < K; ++k) {
@@ -82,7 +102,7 @@ template <int K> class OffsetBytesFilter {
 
 // Positions s where the byte at s or at s + 1 is one of a few values (loosely compared), or,
 // when endFits, where the byte after s is the end.
-class NearSetFilter {
+class NearSetFilter : public NoRefinement {
   public:
     static constexpr int kMaxBytes = 6;
     explicit NearSetFilter(bool endFits) : endFits_(endFits) {}
@@ -164,7 +184,19 @@ template <class Filter> class StartScanner {
             std::size_t pos = pos_;
             unsigned bits = 0;
             while (pos + 32 + reach <= piece.size && bits == 0) {
-                bits = BlockHits(piece.data + pos) | BlockHits(piece.data + pos + 16) << 16;
+                const unsigned char* d = piece.data + pos;
+                const std::size_t available = piece.size - pos;
+                const unsigned zeros = ZeroHits(d) | ZeroHits(d + 16) << 16;
+                bits = Bits(filter_.Lanes(d)) | Bits(filter_.Lanes(d + 16)) << 16;
+                // The costlier tests only where the quick one lets something through.
+                if (bits != 0) {
+                    if (available >= 48 && filter_.RejectsWindow(d, bits))
+                        bits = 0;
+                    else
+                        bits = filter_.Refine(d, bits & 0xFFFF, available) |
+                               filter_.Refine(d + 16, bits >> 16, available - 16) << 16;
+                }
+                bits |= zeros;
                 pos += 32;
             }
             if (bits != 0) {
@@ -175,7 +207,7 @@ template <class Filter> class StartScanner {
                 continue;
             }
             while (pos + 16 + reach <= piece.size && bits == 0) {
-                bits = BlockHits(piece.data + pos);
+                bits = BlockHits(piece.data + pos, piece.size - pos);
                 pos += 16;
             }
             pos_ = pos;
@@ -213,10 +245,15 @@ template <class Filter> class StartScanner {
 
   private:
 #if defined(__SSE2__)
-    // Bit k set when position d + k is a zero byte or accepted by the filter.
-    unsigned BlockHits(const unsigned char* d) const {
-        return static_cast<unsigned>(_mm_movemask_epi8(
-            _mm_or_si128(_mm_cmpeq_epi8(Load16(d), _mm_setzero_si128()), filter_.Lanes(d))));
+    // Bit k set when position d + k is a zero byte or accepted by the filter; available bytes
+    // can be read from d.
+    unsigned BlockHits(const unsigned char* d, std::size_t available) const {
+        const unsigned hits = Bits(filter_.Lanes(d));
+        return ZeroHits(d) | (hits != 0 ? filter_.Refine(d, hits, available) : 0u);
+    }
+    // Bit k set when d[k] is a zero byte.
+    static unsigned ZeroHits(const unsigned char* d) {
+        return Bits(_mm_cmpeq_epi8(Load16(d), _mm_setzero_si128()));
     }
 #endif
 

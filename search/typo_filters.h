@@ -4,7 +4,9 @@
 // to step. A match from s therefore needs a chain of them among the pairs that the first steps
 // can produce; e(a, b) below stands for one such equality.
 #pragma once
+#include "search/match_chars.h"
 #include "search/text_scan.h"
+#include <cstdint>
 
 namespace qv::match {
 
@@ -76,6 +78,19 @@ template <int N> class TypoChainFilter {
         : lowSeparation_(lowSeparation) {
         for (int k = 0; k < N; ++k)
             bytes_[k] = Loose(pattern[k]);
+        // The first depth characters must all be consumed by steps: none a blank, and none the
+        // last character, which may go missing instead.
+        int length = 0;
+        while (length <= kMaxDepth && pattern[length] != 0)
+            ++length;
+        int depth = 0;
+        while (depth < kMaxDepth && depth + 1 < length && !IsBlank(pattern[depth]))
+            ++depth;
+        if (depth >= kMinDepth) {
+            depth_ = depth;
+            for (int b = 0; b < depth; ++b)
+                chain_[b] = Loose(pattern[b]);
+        }
     }
     std::size_t Reach() const { return N - 1; }
     template <class Text> bool Accepts(const Text& text, std::size_t s) const {
@@ -94,9 +109,92 @@ template <int N> class TypoChainFilter {
         }
         return Condition([&](int x, int y) { return _mm_cmpeq_epi8(v[x], b[y]); });
     }
+
+    // Drops from hits (bit k for position d + k) the positions from which no run of steps
+    // consumes the pattern's first depth characters; needs 32 readable bytes from d.
+    unsigned Refine(const unsigned char* d, unsigned hits, std::size_t available) const {
+        if (depth_ == 0 || available < 32)
+            return hits;
+        const __m128i low = LoadLoose16(d);
+        const __m128i high = LoadLoose16(d + 16);
+        std::uint32_t eq[kMaxDepth + 1];
+        for (int b = depth_; b <= kMaxDepth; ++b)
+            eq[b] = ~std::uint32_t{0};
+        for (int b = 0; b < depth_; ++b) {
+            const __m128i c = Splat(chain_[b]);
+            eq[b] = Bits(_mm_cmpeq_epi8(low, c)) | Bits(_mm_cmpeq_epi8(high, c)) << 16;
+        }
+        for (unsigned rest = hits; rest != 0; rest &= rest - 1) {
+            const unsigned bit = rest & (0u - rest);
+            if (!ChainReaches(eq, std::uint32_t{bit}))
+                hits &= ~bit;
+        }
+        return hits;
+    }
+
+    // Whether none of hits (bit k for d + k, k below 32) can begin a match; reads 48 bytes from
+    // d. The state sets of different starts only ever join, so all go through at once.
+    bool RejectsWindow(const unsigned char* d, unsigned hits) const {
+        if (depth_ == 0)
+            return false;
+        const __m128i v0 = LoadLoose16(d);
+        const __m128i v1 = LoadLoose16(d + 16);
+        const __m128i v2 = LoadLoose16(d + 32);
+        std::uint64_t eq[kMaxDepth + 1];
+        for (int b = depth_; b <= kMaxDepth; ++b)
+            eq[b] = ~std::uint64_t{0};
+        for (int b = 0; b < depth_; ++b) {
+            const __m128i c = Splat(chain_[b]);
+            eq[b] = static_cast<std::uint64_t>(Bits(_mm_cmpeq_epi8(v0, c))) |
+                    static_cast<std::uint64_t>(Bits(_mm_cmpeq_epi8(v1, c))) << 16 |
+                    static_cast<std::uint64_t>(Bits(_mm_cmpeq_epi8(v2, c))) << 32;
+        }
+        return !ChainReaches(eq, std::uint64_t{hits});
+    }
 #endif
 
   private:
+    // Chains longer than the fixed condition's are followed step by step, at most this deep (the
+    // sixteen starts of a block and kMaxDepth + 1 levels of two text places each fit 32 bits).
+    static constexpr int kMaxDepth = 7;
+    static constexpr int kMinDepth = 6;
+
+    // Whether some run of steps from the window positions in starts consumes kMaxDepth characters,
+    // where bit a of eq[b] says that text[a] may equal pattern[b]; eq[b] is all ones from depth
+    // on, so that whatever consumes depth characters goes on to the end. The steps are the
+    // matcher's, taken more freely: any step may follow any other that its equalities allow, except
+    // that after a correction one exact step must come first (the matcher wants the separation's
+    // worth, or none at a separation of 1 after an extra or missing character). Bit a of a state
+    // set is an alignment standing at text[a]; free states may take a correction.
+    template <class Mask> bool ChainReaches(const Mask* eq, Mask starts) const {
+        // Levels b, b + 1 and b + 2 (characters consumed) in registers, rolled along.
+        Mask free0 = starts;
+        Mask held0 = 0;
+        Mask free1 = 0;
+        Mask held1 = 0;
+        Mask free2 = 0;
+        Mask held2 = 0;
+        // Where an extra or missing character leaves the run: free only at a separation of 1.
+        const Mask shiftFree = lowSeparation_ ? ~Mask{0} : 0;
+        for (int b = 0; b < kMaxDepth; ++b) {
+            const Mask next = eq[b] >> 1; // text[a + 1] equals pattern[b]
+            const Mask missing = free0 & eq[b + 1];
+            const Mask extra = (free0 & next) << 2;
+            free1 |= ((free0 | held0) & eq[b]) << 1; // exact step
+            free1 |= extra & shiftFree;
+            held1 |= (extra & ~shiftFree) | free0 << 1; // extra character; substitution
+            free2 = (missing << 1) & shiftFree;
+            held2 = ((missing << 1) & ~shiftFree) | (missing & next) << 2; // transposition
+            free0 = free1;
+            held0 = held1;
+            free1 = free2;
+            held1 = held2;
+            if ((free0 | held0 | free1 | held1) == 0)
+                return false; // every alignment has stopped
+        }
+        return (free0 | held0 | free1 | held1) != 0;
+    }
+
     template <class Eq> auto Condition(const Eq& e) const {
         if constexpr (N == 4)
             return detail::PairCondition(e, lowSeparation_);
@@ -106,6 +204,8 @@ template <int N> class TypoChainFilter {
 
     unsigned char bytes_[N] = {};
     bool lowSeparation_;
+    int depth_ = 0; // 0: no step-by-step chain
+    unsigned char chain_[kMaxDepth] = {};
 };
 
 // Two equalities in a row; valid for every separation.

@@ -112,5 +112,75 @@ TEST(MatcherDifferential, ItemTextsAgreeWithReferenceOnTheJoinedText) {
     }
 }
 
+// Matches deep into a long pattern, placed across the text so that they fall at every place of the
+// blocks the matcher scans: a correction just before a trailing pattern space, or a last
+// character that goes missing, must not make it skip the start.
+TEST(MatcherDifferential, DeepMatchesAtEveryPlaceOfALongText) {
+    struct Case {
+        const char* pattern;
+        const char* found; // the piece of text it finds
+        int separation;
+    };
+    const Case cases[] = {
+        {"abcabX ", "abcaba\tZ", 2},   // substitution, then a space that takes a tab
+        {"abcabcaX ", "abcabcaXZ", 9}, // exact to the space, which goes missing
+        {"abcabXcd", "abcabYcd", 2},   // substitution in the middle
+        {"abcaXbcd", "abcabcd.", 1},   // an extra character in the pattern
+        {"abcabcaXd", "abcabcaX", 2},  // the last character replaced
+    };
+    for (const Case& c : cases) {
+        for (std::size_t at = 0; at < 70; ++at) {
+            std::string text(at, '.');
+            text += c.found;
+            text += std::string(70, '.');
+            CTypoMatcher typo(c.separation);
+            const bool found = typo.Match(text.c_str(), c.pattern);
+            ASSERT_TRUE(Agrees(typo, found, reference::TypoMatch(text, c.pattern, c.separation),
+                               text, c.pattern, c.separation));
+            EXPECT_TRUE(found) << c.pattern << " at " << at;
+        }
+    }
+}
+
+// Long patterns with few blanks, taken from long texts and damaged by a few typing errors, so that
+// near matches many characters deep are common: the start positions the matcher skips without
+// trying them must all be ones that fail.
+TEST(MatcherDifferential, LongWordPatternsWithSeveralTyposAgreeWithReference) {
+    Generator gen(4242);
+    constexpr char kLetters[] = {'a', 'b', 'c', 'A', 'B', 'e', '.'};
+    const auto letter = [&] { return kLetters[gen.Uniform(0, sizeof kLetters - 1)]; };
+    for (int n = 0; n < 20000; ++n) {
+        std::string text(static_cast<std::size_t>(gen.Uniform(40, 200)), ' ');
+        for (char& c : text)
+            c = gen.Uniform(0, 15) == 0 ? ' ' : letter();
+        const std::size_t length = static_cast<std::size_t>(gen.Uniform(6, 12));
+        std::string pattern = text.substr(
+            static_cast<std::size_t>(gen.Uniform(0, int(text.size() - length))), length);
+        for (int edits = gen.Uniform(0, 3); edits > 0; --edits) {
+            const std::size_t at =
+                static_cast<std::size_t>(gen.Uniform(0, int(pattern.size()) - 2));
+            switch (gen.Uniform(0, 3)) {
+            case 0:
+                pattern[at] = letter();
+                break;
+            case 1:
+                pattern.insert(at, 1, letter());
+                break;
+            case 2:
+                pattern.erase(at, 1);
+                break;
+            default:
+                std::swap(pattern[at], pattern[at + 1]);
+                break;
+            }
+        }
+        const int separation = gen.Uniform(1, 9);
+        CTypoMatcher typo(separation);
+        const bool found = typo.Match(text.c_str(), pattern.c_str());
+        ASSERT_TRUE(Agrees(typo, found, reference::TypoMatch(text, pattern, separation), text,
+                           pattern, separation));
+    }
+}
+
 } // namespace
 } // namespace qv
