@@ -117,13 +117,12 @@ template <int N> class TypoChainFilter {
             return hits;
         const __m128i low = LoadLoose16(d);
         const __m128i high = LoadLoose16(d + 16);
-        std::uint32_t eq[kMaxDepth + 1];
-        for (int b = depth_; b <= kMaxDepth; ++b)
-            eq[b] = ~std::uint32_t{0};
-        for (int b = 0; b < depth_; ++b) {
+        const auto eq = [&](int b) {
+            if (b >= depth_)
+                return ~std::uint32_t{0};
             const __m128i c = Splat(chain_[b]);
-            eq[b] = Bits(_mm_cmpeq_epi8(low, c)) | Bits(_mm_cmpeq_epi8(high, c)) << 16;
-        }
+            return Bits(_mm_cmpeq_epi8(low, c)) | Bits(_mm_cmpeq_epi8(high, c)) << 16;
+        };
         for (unsigned rest = hits; rest != 0; rest &= rest - 1) {
             const unsigned bit = rest & (0u - rest);
             if (!ChainReaches(eq, std::uint32_t{bit}))
@@ -140,15 +139,14 @@ template <int N> class TypoChainFilter {
         const __m128i v0 = LoadLoose16(d);
         const __m128i v1 = LoadLoose16(d + 16);
         const __m128i v2 = LoadLoose16(d + 32);
-        std::uint64_t eq[kMaxDepth + 1];
-        for (int b = depth_; b <= kMaxDepth; ++b)
-            eq[b] = ~std::uint64_t{0};
-        for (int b = 0; b < depth_; ++b) {
+        const auto eq = [&](int b) {
+            if (b >= depth_)
+                return ~std::uint64_t{0};
             const __m128i c = Splat(chain_[b]);
-            eq[b] = static_cast<std::uint64_t>(Bits(_mm_cmpeq_epi8(v0, c))) |
-                    static_cast<std::uint64_t>(Bits(_mm_cmpeq_epi8(v1, c))) << 16 |
-                    static_cast<std::uint64_t>(Bits(_mm_cmpeq_epi8(v2, c))) << 32;
-        }
+            return static_cast<std::uint64_t>(Bits(_mm_cmpeq_epi8(v0, c))) |
+                   static_cast<std::uint64_t>(Bits(_mm_cmpeq_epi8(v1, c))) << 16 |
+                   static_cast<std::uint64_t>(Bits(_mm_cmpeq_epi8(v2, c))) << 32;
+        };
         return !ChainReaches(eq, std::uint64_t{hits});
     }
 #endif
@@ -160,13 +158,14 @@ template <int N> class TypoChainFilter {
     static constexpr int kMinDepth = 6;
 
     // Whether some run of steps from the window positions in starts consumes kMaxDepth characters,
-    // where bit a of eq[b] says that text[a] may equal pattern[b]; eq[b] is all ones from depth
+    // where bit a of eq(b) says that text[a] may equal pattern[b]; eq(b) is all ones from depth
     // on, so that whatever consumes depth characters goes on to the end. The steps are the
     // matcher's, taken more freely: any step may follow any other that its equalities allow, except
     // that after a correction one exact step must come first (the matcher wants the separation's
     // worth, or none at a separation of 1 after an extra or missing character). Bit a of a state
     // set is an alignment standing at text[a]; free states may take a correction.
-    template <class Mask> bool ChainReaches(const Mask* eq, Mask starts) const {
+    // eq(b) gives the mask for pattern[b], computed only for the levels that are reached.
+    template <class Mask, class Eq> bool ChainReaches(const Eq& eq, Mask starts) const {
         // Levels b, b + 1 and b + 2 (characters consumed) in registers, rolled along.
         Mask free0 = starts;
         Mask held0 = 0;
@@ -176,11 +175,13 @@ template <int N> class TypoChainFilter {
         Mask held2 = 0;
         // Where an extra or missing character leaves the run: free only at a separation of 1.
         const Mask shiftFree = lowSeparation_ ? ~Mask{0} : 0;
+        Mask here = eq(0);
         for (int b = 0; b < kMaxDepth; ++b) {
-            const Mask next = eq[b] >> 1; // text[a + 1] equals pattern[b]
-            const Mask missing = free0 & eq[b + 1];
+            const Mask after = eq(b + 1);
+            const Mask next = here >> 1; // text[a + 1] equals pattern[b]
+            const Mask missing = free0 & after;
             const Mask extra = (free0 & next) << 2;
-            free1 |= ((free0 | held0) & eq[b]) << 1; // exact step
+            free1 |= ((free0 | held0) & here) << 1; // exact step
             free1 |= extra & shiftFree;
             held1 |= (extra & ~shiftFree) | free0 << 1; // extra character; substitution
             free2 = (missing << 1) & shiftFree;
@@ -189,6 +190,7 @@ template <int N> class TypoChainFilter {
             held0 = held1;
             free1 = free2;
             held1 = held2;
+            here = after;
             if ((free0 | held0 | free1 | held1) == 0)
                 return false; // every alignment has stopped
         }
