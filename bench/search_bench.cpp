@@ -3,7 +3,7 @@
 // timed next to every run; counters give throughput, the ratio to that floor, and allocations per
 // run (a constant, independent of the number of items).
 #include "history/plain_text.h"
-#include "native/search/counting_new.h"
+#include "support/allocation_probe.h"
 #include "search/search_pattern.h"
 #include <algorithm>
 #include <benchmark/benchmark.h>
