@@ -118,7 +118,7 @@ template <int N> class TypoChainFilter {
         const __m128i low = LoadLoose16(d);
         const __m128i high = LoadLoose16(d + 16);
         const auto eq = [&](int b) {
-            if (b >= depth_)
+            if (b >= depth_ || b >= kMaxDepth) // depth_ never exceeds kMaxDepth
                 return ~std::uint32_t{0};
             const __m128i c = Splat(chain_[b]);
             return Bits(_mm_cmpeq_epi8(low, c)) | Bits(_mm_cmpeq_epi8(high, c)) << 16;
@@ -140,7 +140,7 @@ template <int N> class TypoChainFilter {
         const __m128i v1 = LoadLoose16(d + 16);
         const __m128i v2 = LoadLoose16(d + 32);
         const auto eq = [&](int b) {
-            if (b >= depth_)
+            if (b >= depth_ || b >= kMaxDepth) // depth_ never exceeds kMaxDepth
                 return ~std::uint64_t{0};
             const __m128i c = Splat(chain_[b]);
             return static_cast<std::uint64_t>(Bits(_mm_cmpeq_epi8(v0, c))) |
