@@ -103,13 +103,9 @@ bool CExactMatcher::Match(const char* text, const char* pattern) {
 }
 
 bool CExactMatcher::MatchView(const TextView& text, const char* patternChars) {
-    if (patternChars == nullptr)
-        return false;
+    if (const std::optional<bool> decided = DecidedBeforeMatching(text, patternChars))
+        return *decided;
     const auto* pattern = reinterpret_cast<const unsigned char*>(patternChars);
-    if (text.At(0) == 0)
-        return pattern[0] == 0;
-    if (pattern[0] == 0)
-        return false;
     // A leading space matches at every position; nothing narrows the start positions.
     if (pattern[0] == ' ')
         return Search(text, pattern, match::AnyStart());

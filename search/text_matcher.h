@@ -1,8 +1,21 @@
 // The matcher that decides whether a search pattern occurs in an item's text.
 #pragma once
 #include "search/text_view.h"
+#include <optional>
 
 namespace qv {
+
+// The checks both matchers make first: no pattern, an empty text or an empty pattern decide the
+// result before any matching. Empty when matching must decide.
+inline std::optional<bool> DecidedBeforeMatching(const TextView& text, const char* pattern) {
+    if (pattern == nullptr)
+        return false;
+    if (text.At(0) == 0)
+        return pattern[0] == 0;
+    if (pattern[0] == 0)
+        return false;
+    return std::nullopt;
+}
 
 class CTextMatcher {
   public:

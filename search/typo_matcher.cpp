@@ -130,13 +130,9 @@ bool CTypoMatcher::Search(const TextView& text, const unsigned char* pattern,
 
 bool CTypoMatcher::MatchView(const TextView& text, const char* patternChars) {
     typoCount_ = 0;
-    if (patternChars == nullptr)
-        return false;
+    if (const std::optional<bool> decided = DecidedBeforeMatching(text, patternChars))
+        return *decided;
     const auto* pattern = reinterpret_cast<const unsigned char*>(patternChars);
-    if (text.At(0) == 0)
-        return pattern[0] == 0;
-    if (pattern[0] == 0)
-        return false;
     // A leading space is consumed at every position; nothing narrows the start positions.
     if (pattern[0] == ' ')
         return Search(text, pattern, match::AnyStart());
