@@ -43,8 +43,7 @@ TEST_F(EndToEnd, FormattingComesBackFromRecall) {
     CopyAndWait("something else", 2);
     SelectLine(0);
     program_.Click(IDC_RECALL);
-    ASSERT_TRUE(program_.WaitUntil(
-        [&] { return program_.Other().ClipboardText() == "plain bold red end"; }, 5000))
+    ASSERT_TRUE(WaitForClipboardText("plain bold red end", 5000))
         << program_.Describe("recall did not reach the clipboard");
     const std::string rtf = program_.Other().ClipboardRtf();
     EXPECT_NE(rtf.find("\\b"), std::string::npos) << rtf;
@@ -84,16 +83,12 @@ TEST_F(EndToEnd, HighBytesAndLongTextsSurvive) {
     CopyAndWait("small", 3);
     SelectLine(1);
     program_.Click(IDC_RECALL);
-    ASSERT_TRUE(program_.WaitUntil(
-        [&] { return program_.Other().ClipboardText().size() == big.size(); }, 10000))
-        << program_.Describe("the long item came back with " +
-                             std::to_string(program_.Other().ClipboardText().size()) + " of " +
-                             std::to_string(big.size()) + " characters, pane " +
-                             program_.ControlText(IDC_CHAR_COUNT));
-    EXPECT_EQ(program_.Other().ClipboardText(), big);
+    ASSERT_TRUE(WaitForClipboardText(big, 10000)) << program_.Describe(
+        "the long item came back with " + std::to_string(clipboardText_.size()) + " of " +
+        std::to_string(big.size()) + " characters, pane " + program_.ControlText(IDC_CHAR_COUNT));
     SelectLine(0);
     program_.Click(IDC_RECALL);
-    ASSERT_TRUE(program_.WaitUntil([&] { return program_.Other().ClipboardText() == high; }, 5000))
+    ASSERT_TRUE(WaitForClipboardText(high, 5000))
         << program_.Describe("high bytes did not come back unchanged");
 }
 

@@ -29,6 +29,23 @@ class EndToEnd : public ::testing::Test {
             [&] { return ListCount(program_.Control(IDC_HISTORY)) == count; }, 20000))
             << program_.Describe("expected " + std::to_string(count) + " History lines");
     }
+    // Waits until the clipboard's text is expected. The clipboard is opened only after it changed
+    // (its sequence number), so that the driver never holds it when the program copies.
+    bool WaitForClipboardText(const std::string& expected, unsigned timeoutMs) {
+        DWORD seen = 0;
+        return program_.WaitUntil(
+            [&] {
+                const DWORD now = GetClipboardSequenceNumber();
+                if (now != seen) {
+                    seen = now;
+                    clipboardText_ = program_.Other().ClipboardText();
+                }
+                return clipboardText_ == expected;
+            },
+            timeoutMs);
+    }
+    // What WaitForClipboardText read last.
+    std::string clipboardText_;
     // Selects exactly one History line, as a click would leave it.
     void SelectLine(int line) {
         LRESULT ignored = 0;

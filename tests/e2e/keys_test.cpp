@@ -14,15 +14,13 @@ TEST_F(EndToEnd, CtrlPAndCtrlNStepAndRecall) {
     EXPECT_TRUE(
         program_.WaitUntil([&] { return ListSelection(history) == std::vector<int>{1}; }, 3000))
         << program_.Describe("Ctrl+P did not step");
-    EXPECT_TRUE(
-        program_.WaitUntil([&] { return program_.Other().ClipboardText() == "item 1"; }, 3000));
+    EXPECT_TRUE(WaitForClipboardText("item 1", 3000));
     ASSERT_TRUE(PressKey('P', VK_CONTROL));
     ASSERT_TRUE(PressKey('N', VK_CONTROL));
     ASSERT_TRUE(PressKey('N', VK_CONTROL));
     EXPECT_TRUE(
         program_.WaitUntil([&] { return ListSelection(history) == std::vector<int>{2}; }, 3000));
-    EXPECT_TRUE(
-        program_.WaitUntil([&] { return program_.Other().ClipboardText() == "item 2"; }, 3000));
+    EXPECT_TRUE(WaitForClipboardText("item 2", 3000));
     EXPECT_EQ(program_.ControlText(IDC_CONTENTS), "item 2");
     EXPECT_EQ(ListCount(history), 3);
 }

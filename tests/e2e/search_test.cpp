@@ -24,13 +24,11 @@ TEST_F(EndToEnd, TypingSearchesAndBackForwardRecall) {
     EXPECT_FALSE(program_.IsEnabled(IDC_FORWARD));
 
     program_.Click(IDC_BACK);
-    EXPECT_TRUE(
-        program_.WaitUntil([&] { return program_.Other().ClipboardText() == "apple pie"; }, 5000))
+    EXPECT_TRUE(WaitForClipboardText("apple pie", 5000))
         << program_.Describe("Back did not recall the item above");
     EXPECT_EQ(ListSelection(history), (std::vector<int>{0, 2}));
     program_.Click(IDC_FORWARD);
-    EXPECT_TRUE(program_.WaitUntil(
-        [&] { return program_.Other().ClipboardText() == "apple juice"; }, 5000));
+    EXPECT_TRUE(WaitForClipboardText("apple juice", 5000));
 
     CloseNormally();
     EXPECT_EQ(RegistryString("Searching", "Term0"), std::optional<std::string>("apple"));
