@@ -187,7 +187,6 @@ bool CMainDialog::LoadDataFile() {
 }
 
 void CMainDialog::ClearMark() {
-    markSet_ = false;
     markIndex_ = -1;
 }
 

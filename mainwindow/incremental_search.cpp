@@ -55,8 +55,7 @@ void CMainDialog::SearchRun() {
         list.SetCaretIndex(reference);
         UpdateBackAndForward(reference);
     }
-    UpdateSelectedCount();
-    NavigationRefresh();
+    NavigationRefresh(); // which ends by refreshing the selected-items count
     list.SetVisible(true);
 }
 

@@ -13,7 +13,6 @@ using platform::MsgResult;
 CMainDialog::CMainDialog(platform::IPlatform& platform, std::string dataFolder)
     : platform_(platform), programName_(platform.Strings().Load(IDS_APP_TITLE)),
       dataFolder_(std::move(dataFolder)) {
-    lastDeleteTime_ = platform_.Clock().CalendarSeconds();
     lastCaptureTime_ = platform_.Clock().MillisecondsSinceStart();
     try {
         placementKeeper_ = std::make_unique<CPlacementKeeper>(platform_.Settings());
@@ -116,7 +115,6 @@ void CMainDialog::OnDestroy() {
         if (history_)
             history_->RemoveAllEntries();
         undoBuffer_.clear();
-        undoValid_ = false;
         parkedMainList_.clear();
         parkedRetainList_.clear();
     }

@@ -165,7 +165,6 @@ void CMainDialog::OnHistorySelChange() {
     const int caret = list.GetCaretIndex();
     if (selected == 1 && list.IsSelected(caret) && (caret == 0 || caret == list.GetCount() - 1))
         Recall(false);
-    UpdateSelectedCount();
 }
 
 } // namespace qv
