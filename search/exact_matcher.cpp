@@ -86,12 +86,7 @@ bool SearchWord(const TextView& text, const unsigned char* pattern) {
         offsets[count] = best;
         rarity += Rarity(pattern[best]);
     }
-    if (count == 1)
-        return Search(text, pattern, match::OffsetBytesFilter<1>({bytes[0]}, {offsets[0]}));
-    if (count == 2)
-        return Search(text, pattern,
-                      match::OffsetBytesFilter<2>({bytes[0], bytes[1]}, {offsets[0], offsets[1]}));
-    return Search(text, pattern, match::OffsetBytesFilter<3>(bytes, offsets));
+    return Search(text, pattern, match::OffsetBytesFilter(bytes, offsets, static_cast<int>(count)));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "search/typo_matcher.h"
 #include "search/match_chars.h"
+#include "search/text_scan.h"
 #include "search/typo_filters.h"
 #include <cstring>
 
@@ -139,16 +140,17 @@ bool CTypoMatcher::MatchView(const TextView& text, const char* patternChars) {
     const bool isLong = pattern[1] != 0;
     if (!isLong) {
         // A one-character pattern is never corrected.
-        return Search(text, pattern, match::OffsetBytesFilter<1>({pattern[0]}, {0}));
+        const std::size_t atStart = 0;
+        return Search(text, pattern, match::OffsetBytesFilter(pattern, &atStart, 1));
     }
     // How many of the pattern's first characters are neither blanks nor the end.
     int word = 0;
     while (word < 5 && pattern[word] != 0 && !IsBlank(pattern[word]))
         ++word;
     if (word == 5 && separation_ >= 2)
-        return Search(text, pattern, match::TypoTripleFilter(pattern));
+        return Search(text, pattern, match::TypoChainFilter(pattern, 5, false));
     if (word >= 4)
-        return Search(text, pattern, match::TypoPairFilter(pattern, separation_ == 1));
+        return Search(text, pattern, match::TypoChainFilter(pattern, 4, separation_ == 1));
     // The first step needs text[s] or text[s + 1] to equal one of the first two pattern
     // characters; a blank second character also takes a blank or the end.
     const bool blankSecond = IsBlank(pattern[1]);

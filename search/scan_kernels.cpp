@@ -1,0 +1,68 @@
+#include "search/scan_kernels.h"
+#include "search/match_chars.h"
+#include "search/scan_kernel_impl.h"
+#include "search/text_scan.h"
+
+namespace qv::match {
+namespace {
+
+const ScanKernel kPortableScanKernel = {"portable", &TypoScan<ScalarLanes>, &BytesScan<ScalarLanes>,
+                                        &NearSetScan<ScalarLanes>};
+
+bool ProcessorHasAvx2() {
+#if defined(QV_AVX2_KERNEL)
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") != 0;
+#else
+    return false;
+#endif
+}
+
+struct KernelTable {
+    ScanKernel list[3] = {};
+    std::size_t count = 0;
+    void Add(const ScanKernel& kernel) { list[count++] = kernel; }
+};
+
+} // namespace
+
+TypoScanParams MakeTypoScanParams(const unsigned char* pattern, int width, bool lowSeparation) {
+    TypoScanParams params;
+    params.width = width;
+    params.lowSeparation = lowSeparation;
+    // The first depth characters must all be consumed by steps: none a blank, and none the last
+    // character, which may go missing instead.
+    constexpr int kMaxDepth = TypoScanParams::kMaxDepth;
+    int length = 0;
+    while (length <= kMaxDepth && pattern[length] != 0)
+        ++length;
+    int depth = 0;
+    while (depth < kMaxDepth && depth + 1 < length && !IsBlank(pattern[depth]))
+        ++depth;
+    if (depth >= TypoScanParams::kMinDepth)
+        params.depth = depth;
+    for (int k = 0; k < width || k < params.depth; ++k)
+        params.chars[k] = Loose(pattern[k]);
+    return params;
+}
+
+ScanKernels AvailableScanKernels() {
+    static const KernelTable table = [] {
+        KernelTable t;
+        if (ProcessorHasAvx2())
+            t.Add(kAvx2ScanKernel);
+#if defined(__SSE2__)
+        t.Add(kSse2ScanKernel);
+#endif
+        t.Add(kPortableScanKernel);
+        return t;
+    }();
+    return {table.list, table.count};
+}
+
+const ScanKernel& ChosenScanKernel() {
+    static const ScanKernel& chosen = AvailableScanKernels().list[0];
+    return chosen;
+}
+
+} // namespace qv::match
