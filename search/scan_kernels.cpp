@@ -41,7 +41,7 @@ TypoScanParams MakeTypoScanParams(const unsigned char* pattern, int width, bool 
         ++depth;
     if (depth >= TypoScanParams::kMinDepth)
         params.depth = depth;
-    for (int k = 0; k < width || k < params.depth; ++k)
+    for (int k = 0; k < kMaxDepth && (k < width || k < params.depth); ++k)
         params.chars[k] = Loose(pattern[k]);
     return params;
 }
