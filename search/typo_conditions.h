@@ -4,17 +4,12 @@
 // rise in both a and b from step to step. A match from s therefore needs a chain of them among
 // the pairs that the first steps can produce; e(a, b) below stands for one such equality.
 //
-// The conditions are written once and evaluated on one position (Ops = BoolOps) or on a vector
-// of positions (the scan kernels' own Ops), so that they are templates only: nothing here is an
-// ordinary inline function that a translation unit built for another processor could emit.
+// The conditions are evaluated on bit masks of many positions at once, with the scan kernels' own
+// Ops (And, Or) and equalities; they are templates only, so that nothing here is an ordinary
+// inline function that a translation unit built for another processor could emit.
 #pragma once
 
 namespace qv::match {
-
-struct BoolOps {
-    static bool And(bool a, bool b) { return a && b; }
-    static bool Or(bool a, bool b) { return a || b; }
-};
 
 template <class Ops, class V> V Any4(const V& a, const V& b, const V& c, const V& d) {
     return Ops::Or(Ops::Or(a, b), Ops::Or(c, d));
