@@ -66,17 +66,19 @@ int Rarity(unsigned char c) {
 // pattern's first word at s. The search looks only where the rarest two of that word's first
 // sixteen characters stand at their offsets, or the rarest three when those two are common.
 bool SearchWord(const TextView& text, const unsigned char* pattern) {
-    constexpr std::size_t kLookAhead = 16;
+    constexpr std::size_t kLookAhead = match::BytesScanParams::kMaxOffset + 1;
     constexpr int kRareEnough = 16; // two letters rarer on average than 'h' and 'r'
     std::size_t length = 0;
     while (length < kLookAhead && pattern[length] != 0 && pattern[length] != ' ')
         ++length;
-    unsigned char bytes[3] = {};
-    std::size_t offsets[3] = {};
+    unsigned char bytes[match::BytesScanParams::kMaxBytes] = {};
+    std::size_t offsets[match::BytesScanParams::kMaxBytes] = {};
     bool chosen[kLookAhead] = {};
     std::size_t count = 0;
     int rarity = 0;
-    for (; count < 3 && count < length && !(count == 2 && rarity >= kRareEnough); ++count) {
+    for (; count < match::BytesScanParams::kMaxBytes && count < length &&
+           !(count == 2 && rarity >= kRareEnough);
+         ++count) {
         std::size_t best = kLookAhead;
         for (std::size_t i = 0; i < length; ++i)
             if (!chosen[i] && (best == kLookAhead || Rarity(pattern[i]) > Rarity(pattern[best])))
