@@ -1,6 +1,7 @@
 // Each case starts the program fresh (user data and clipboard reset) and kills it at the end if
 // it is still running; all cases share one Wine prefix.
 #pragma once
+#include "driver/keyboard.h"
 #include "driver/program.h"
 #include "driver/remote.h"
 #include "driver/user_data.h"
@@ -53,6 +54,26 @@ class EndToEnd : public ::testing::Test {
         SendBounded(history, LB_SETSEL, FALSE, -1, ignored);
         SendBounded(history, LB_SETSEL, TRUE, line, ignored);
         SendBounded(history, LB_SETCARETINDEX, line, FALSE, ignored);
+    }
+    // Moves the keyboard focus into the Search field with its mnemonic, as a user would. Wine can
+    // hand the keystrokes over before the window's activation is complete: the Alt is then lost
+    // and the letter lands in the focused control, so the mnemonic is pressed again.
+    bool FocusSearchField() {
+        const HWND field = program_.Control(IDC_SEARCH);
+        const DWORD thread = GetWindowThreadProcessId(field, nullptr);
+        const auto focused = [&] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            return GetGUIThreadInfo(thread, &info) &&
+                   (info.hwndFocus == field || IsChild(field, info.hwndFocus));
+        };
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            if (!program_.TakeForeground() || !PressKey('E', VK_MENU))
+                return false;
+            if (program_.WaitUntil(focused, 2000))
+                return true;
+        }
+        return false;
     }
     void CloseNormally() {
         DWORD exitCode = 1;

@@ -11,8 +11,7 @@ TEST_F(EndToEnd, TypingSearchesAndBackForwardRecall) {
     for (int i = 0; i < 4; ++i)
         CopyAndWait(texts[i], i + 1);
     const HWND history = program_.Control(IDC_HISTORY);
-    ASSERT_TRUE(program_.TakeForeground());
-    ASSERT_TRUE(PressKey('E', VK_MENU)); // the field's mnemonic
+    ASSERT_TRUE(FocusSearchField()) << program_.Describe("Alt+E did not reach the Search field");
     ASSERT_TRUE(TypeText("apple"));
     ASSERT_TRUE(program_.WaitUntil(
         [&] {
@@ -49,9 +48,8 @@ TEST_F(EndToEnd, StoredTermsFillTheDropDownAndTheLatestTenAreKept) {
     EXPECT_EQ(term, "stored two");
 
     // Nine more terms, each committed by pressing Clear: eleven in all, the latest ten stored.
-    ASSERT_TRUE(program_.TakeForeground());
     for (int i = 0; i < 9; ++i) {
-        ASSERT_TRUE(PressKey('E', VK_MENU));
+        ASSERT_TRUE(FocusSearchField());
         ASSERT_TRUE(TypeText("t" + std::to_string(i)));
         program_.Click(IDC_CLEAR);
         PumpFor(100);
@@ -61,6 +59,31 @@ TEST_F(EndToEnd, StoredTermsFillTheDropDownAndTheLatestTenAreKept) {
     CloseNormally();
     EXPECT_EQ(RegistryString("Searching", "Term0"), std::optional<std::string>("stored two"));
     EXPECT_EQ(RegistryString("Searching", "Term9"), std::optional<std::string>("t8"));
+}
+
+// With Allow Typos on, a misspelt word finds an item that holds it far beyond the list text, and
+// only that item.
+TEST_F(EndToEnd, TypoTolerantSearchFindsAMisspeltWordDeepInALongItem) {
+    program_.Kill();
+    ResetUserData();
+    ASSERT_TRUE(SetRegistryDword("Searching", "Allow Typos", 1));
+    ASSERT_TRUE(SetRegistryDword("Searching", "Separation", 2));
+    std::string error;
+    ASSERT_TRUE(program_.Launch(error)) << error;
+    std::string prose;
+    while (prose.size() < 1500)
+        prose += "Then the meeting moved on to other matters of the day. ";
+    const std::string texts[] = {"the cat sat on the mat",
+                                 prose + "Please set the thermostat to twenty degrees.",
+                                 "thermometer reading"};
+    for (int i = 0; i < 3; ++i)
+        CopyAndWait(texts[i], i + 1);
+    const HWND history = program_.Control(IDC_HISTORY);
+    ASSERT_TRUE(FocusSearchField()) << program_.Describe("Alt+E did not reach the Search field");
+    ASSERT_TRUE(TypeText("thermsotat"));
+    ASSERT_TRUE(
+        program_.WaitUntil([&] { return ListSelection(history) == std::vector<int>{1}; }, 5000))
+        << program_.Describe("the typo-tolerant search did not select the long item alone");
 }
 
 } // namespace
