@@ -158,6 +158,8 @@ constexpr std::size_t kBlockBytes = 64;
 // A chain of kMaxDepth levels advances at most two places a level and reads one place further.
 static_assert(kTypoScanBlockStarts - 1 + 2 * TypoScanParams::kMaxDepth + 1 < kBlockBytes,
               "a chain must stay inside its block");
+// Levels beyond a chain's depth read as all ones only when no quick condition reaches them.
+static_assert(TypoScanParams::kMinDepth > 5, "a chain is deeper than the widest quick condition");
 
 template <class Lanes> class TypoKernel {
   public:
@@ -245,11 +247,9 @@ template <class Lanes> class TypoKernel {
     template <bool kLowSeparation>
     std::uint64_t Chain(const std::uint64_t (&masks)[TypoScanParams::kMaxDepth + 1],
                         std::uint64_t hits) const {
-        // Levels from the chain's depth on accept anything.
-        std::uint64_t chain[TypoScanParams::kMaxDepth + 1];
-        for (int b = 0; b <= TypoScanParams::kMaxDepth; ++b)
-            chain[b] = b < p_.depth ? masks[b] : ~std::uint64_t{0};
-        const auto eq = [&](int b) { return chain[b]; };
+        // The masks from the chain's depth on are all ones (a chain is always deeper than the
+        // quick condition), so that whatever gets that deep goes on.
+        const auto eq = [&](int b) { return masks[b]; };
         constexpr int kLevels = TypoScanParams::kMaxDepth;
         // The state sets of different starts only ever join, so all go through at once first.
         if (!ChainReaches<kLowSeparation>(eq, hits, kLevels))

@@ -46,6 +46,31 @@ TypoScanParams MakeTypoScanParams(const unsigned char* pattern, int width, bool 
     return params;
 }
 
+BytesScanParams MakeBytesScanParams(const unsigned char* bytes, const std::size_t* offsets,
+                                    int count) {
+    BytesScanParams params;
+    params.count = count;
+    for (int k = 0; k < count && k < BytesScanParams::kMaxBytes; ++k) {
+        params.bytes[k] = Loose(bytes[k]);
+        params.offsets[k] = offsets[k];
+    }
+    return params;
+}
+
+NearSetScanParams MakeNearSetScanParams(const unsigned char* bytes, int count, bool endFits) {
+    NearSetScanParams params;
+    params.endFits = endFits;
+    for (int k = 0; k < count; ++k) {
+        const unsigned char loose = Loose(bytes[k]);
+        bool known = false;
+        for (int n = 0; n < params.count; ++n)
+            known = known || params.bytes[n] == loose;
+        if (!known && params.count < NearSetScanParams::kMaxBytes)
+            params.bytes[params.count++] = loose;
+    }
+    return params;
+}
+
 ScanKernels AvailableScanKernels() {
     static const KernelTable table = [] {
         KernelTable t;

@@ -50,6 +50,13 @@ struct NearSetScanParams {
     bool endFits = false;
 };
 
+// count (1 to kMaxBytes) bytes, each at most kMaxOffset after the start.
+BytesScanParams MakeBytesScanParams(const unsigned char* bytes, const std::size_t* offsets,
+                                    int count);
+
+// count bytes with at most kMaxBytes distinct ones once loosened.
+NearSetScanParams MakeNearSetScanParams(const unsigned char* bytes, int count, bool endFits);
+
 // Start positions a block covers.
 constexpr std::size_t kTypoScanBlockStarts = 48;
 constexpr std::size_t kBytesScanBlockStarts = 64;

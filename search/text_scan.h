@@ -35,20 +35,14 @@ struct AnyStart {
     }
 };
 
-// Positions s with given bytes at given offsets from s (loosely compared).
-class OffsetBytesFilter {
+// A filter whose blocks a kernel of scan_kernels.h scans with the given parameters.
+template <class Params, std::size_t kStarts> class KernelFilter {
   public:
-    static constexpr std::size_t kBlockStarts = kBytesScanBlockStarts;
+    using Function = std::size_t (*)(const Params& params, const unsigned char* data,
+                                     std::size_t size, std::size_t pos, std::uint64_t& bits);
+    static constexpr std::size_t kBlockStarts = kStarts;
 
-    // count (1 to BytesScanParams::kMaxBytes) bytes, each at most kMaxOffset after the start.
-    OffsetBytesFilter(const unsigned char* bytes, const std::size_t* offsets, int count)
-        : scan_(ChosenScanKernel().bytes) {
-        params_.count = count;
-        for (int k = 0; k < count; ++k) {
-            params_.bytes[k] = Loose(bytes[k]);
-            params_.offsets[k] = offsets[k];
-        }
-    }
+    KernelFilter(const Params& params, Function scan) : params_(params), scan_(scan) {}
 
     std::size_t ScanBlocks(const unsigned char* data, std::size_t size, std::size_t pos,
                            std::uint64_t& bits) const {
@@ -56,39 +50,28 @@ class OffsetBytesFilter {
     }
 
   private:
-    BytesScanParams params_;
-    BytesScanFunction scan_;
+    Params params_;
+    Function scan_;
 };
 
-// Positions s where the byte at s or at s + 1 is one of a few values (loosely compared), or,
-// when endFits, where the byte after s is the end.
-class NearSetFilter {
-  public:
-    static constexpr std::size_t kBlockStarts = kNearSetScanBlockStarts;
+// Positions s with given bytes at given offsets from s.
+inline KernelFilter<BytesScanParams, kBytesScanBlockStarts>
+OffsetBytesFilter(const unsigned char* bytes, const std::size_t* offsets, int count) {
+    return {MakeBytesScanParams(bytes, offsets, count), ChosenScanKernel().bytes};
+}
 
-    explicit NearSetFilter(bool endFits) : scan_(ChosenScanKernel().nearSet) {
-        params_.endFits = endFits;
-    }
-    // False when the set is full.
-    bool Add(unsigned char c) {
-        for (int k = 0; k < params_.count; ++k)
-            if (params_.bytes[k] == Loose(c))
-                return true;
-        if (params_.count == NearSetScanParams::kMaxBytes)
-            return false;
-        params_.bytes[params_.count++] = Loose(c);
-        return true;
-    }
+// Positions s where the byte at s or at s + 1 is one of a few, or, when endFits, where the byte
+// after s is the end.
+inline KernelFilter<NearSetScanParams, kNearSetScanBlockStarts>
+NearSetFilter(const unsigned char* bytes, int count, bool endFits) {
+    return {MakeNearSetScanParams(bytes, count, endFits), ChosenScanKernel().nearSet};
+}
 
-    std::size_t ScanBlocks(const unsigned char* data, std::size_t size, std::size_t pos,
-                           std::uint64_t& bits) const {
-        return scan_(params_, data, size, pos, bits);
-    }
-
-  private:
-    NearSetScanParams params_;
-    NearSetScanFunction scan_;
-};
+// The typo matcher's filter for a pattern that begins with a word of four or more characters.
+inline KernelFilter<TypoScanParams, kTypoScanBlockStarts>
+TypoChainFilter(const unsigned char* pattern, int width, bool lowSeparation) {
+    return {MakeTypoScanParams(pattern, width, lowSeparation), ChosenScanKernel().typo};
+}
 
 // A text in one piece, addressed from its start; reads as the end beyond its size.
 struct ContiguousText {

@@ -1,7 +1,6 @@
 #include "search/typo_matcher.h"
 #include "search/match_chars.h"
 #include "search/text_scan.h"
-#include "search/typo_filters.h"
 #include <cstring>
 
 namespace qv {
@@ -154,12 +153,8 @@ bool CTypoMatcher::MatchView(const TextView& text, const char* patternChars) {
     // The first step needs text[s] or text[s + 1] to equal one of the first two pattern
     // characters; a blank second character also takes a blank or the end.
     const bool blankSecond = IsBlank(pattern[1]);
-    match::NearSetFilter near(blankSecond);
-    near.Add(pattern[0]);
-    near.Add(pattern[1]);
-    if (blankSecond)
-        for (unsigned char b : {' ', '\t', '\n', '\r'})
-            near.Add(b);
+    const unsigned char nearBytes[] = {pattern[0], pattern[1], ' ', '\t', '\n', '\r'};
+    const auto near = match::NearSetFilter(nearBytes, blankSecond ? 6 : 2, blankSecond);
     return Search(text, pattern, near);
 }
 
