@@ -35,6 +35,22 @@ bool FindFolders(platform::IShellFolders& shell, std::string& folder, std::strin
     return true;
 }
 
+// A network path (\\\\server\\share\\...) is created only one level below a folder that
+// exists: the levels above belong to the share.
+bool CreateLastLevel(platform::IFileSystem& files, const std::string& path) {
+    if (path.compare(0, 2, "\\\\") != 0)
+        return false;
+    std::string folder = path;
+    if (!folder.empty() && folder.back() == '\\')
+        folder.pop_back();
+    const std::size_t cut = folder.rfind('\\');
+    if (cut == std::string::npos || cut == 0)
+        return false;
+    const std::string parent = folder.substr(0, cut + 1);
+    return parent.size() > 3 && IsExistingFolder(files, parent.c_str(), true) &&
+           files.CreateFolder(folder);
+}
+
 } // namespace
 
 bool GetDataFolder(platform::IPlatform& platform, const std::string& programName,
@@ -61,8 +77,12 @@ bool GetDataFolder(platform::IPlatform& platform, const std::string& programName
 }
 
 bool EnsureFolderExists(platform::IFileSystem& files, std::string path) {
+    // A folder that exists is accepted whatever its form: a per-user folder redirected to a
+    // network share has no drive letter.
+    if (path.size() > 3 && IsExistingFolder(files, path.c_str(), true))
+        return true;
     if (path.size() < 3 || path[1] != ':')
-        return false;
+        return CreateLastLevel(files, path);
     if (path.size() == 3)
         return true;
     if (path.size() >= 256)

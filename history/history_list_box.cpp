@@ -48,16 +48,19 @@ int CHistoryListBox::Place(int position, const std::string& text,
 
 int CHistoryListBox::Attach(int idx, const std::string& text, CHistoryEntry* record, bool reset) {
     const int w = MeasureText(text);
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        record->width = ClampWidth(w);
+        if (!list_.SetItemData(idx, record)) {
+            // A line without its record would lose the item: take the line back.
+            list_.DeleteString(idx);
+            return -1;
+        }
+        index_.Insert(record, reset);
+    }
+    // Only a line that stays may widen the list.
     extent_ = std::max(extent_, w);
     list_.SetHorizontalExtent(extent_);
-    std::lock_guard<std::mutex> guard(lock_);
-    record->width = ClampWidth(w);
-    if (!list_.SetItemData(idx, record)) {
-        // A line without its record would lose the item: take the line back.
-        list_.DeleteString(idx);
-        return -1;
-    }
-    index_.Insert(record, reset);
     return idx;
 }
 

@@ -18,7 +18,31 @@ constexpr std::uint32_t kOwnPasteWindowMs = 500;
 constexpr long kTitleChars = 54;
 } // namespace
 
+// Every write of the program's own to the clipboard happens inside one of these: watching pauses
+// for the notice that arrives during the write, and the own-write time is stamped after it, so a
+// notice that the platform delivers later falls inside the half second as well, however long
+// the work before the write took.
+class CMainDialog::OwnClipboardWrite {
+  public:
+    explicit OwnClipboardWrite(CMainDialog& dialog) : d_(dialog), wasWatching_(dialog.watching_) {
+        d_.watching_ = false;
+    }
+    ~OwnClipboardWrite() {
+        d_.watching_ = wasWatching_;
+        d_.lastCaptureTime_ = d_.platform_.Clock().MillisecondsSinceStart();
+    }
+    OwnClipboardWrite(const OwnClipboardWrite&) = delete;
+    OwnClipboardWrite& operator=(const OwnClipboardWrite&) = delete;
+
+  private:
+    CMainDialog& d_;
+    bool wasWatching_;
+};
+
 void CMainDialog::OnDrawClipboard() {
+    // Notices still arrive while the window is being destroyed.
+    if (!window_)
+        return;
     const std::uint32_t elapsed = platform_.Clock().MillisecondsSinceStart() - lastCaptureTime_;
     if (nextViewer_)
         platform_.Clipboard().ForwardDrawClipboard(nextViewer_);
@@ -34,7 +58,8 @@ void CMainDialog::OnChangeCbChain(platform::WindowRef removed, platform::WindowR
 }
 
 void CMainDialog::OnActivate(bool active) {
-    foreground_ = active && !minimized_;
+    active_ = active;
+    foreground_ = active_ && !minimized_;
 }
 
 void CMainDialog::SetTitleSuffix(const char* suffix) {
@@ -66,6 +91,7 @@ void CMainDialog::UpdateFromClipboard() {
         if (!includeFormatting_) {
             const std::string text = pane.GetPlainText();
             pane.SetText(text);
+            OwnClipboardWrite write(*this);
             window_->CopyPlainText(text, 0, 0);
         }
         window_->Button(IDC_RECALL).Enable(true);
@@ -140,28 +166,28 @@ void CMainDialog::CopyToClipboard(bool addAsItem) {
     auto& pane = window_->RichEdit(IDC_CONTENTS);
     long start = 0, end = 0;
     pane.GetSel(start, end);
-    const bool wasWatching = watching_;
-    watching_ = false;
-    if (!includeFormatting_) {
-        window_->CopyPlainText(pane.GetPlainText(), start, end);
-    } else if (start == end) {
-        pane.SetRedraw(false);
-        pane.SetSel(0, -1);
-        pane.Copy();
-        pane.SetSel(start, end);
-        pane.SetRedraw(true);
-    } else {
-        pane.Copy();
-        pane.SetSel(0, 0);
-    }
-    watching_ = wasWatching;
-    if (addAsItem && platform_.Clipboard().IsFormatAvailable(platform::ClipFormat::Text)) {
-        std::unique_ptr<IRichEdit> hidden = window_->CreateHiddenRichEdit();
-        if (hidden) {
-            hidden->Paste();
-            AddCapturedItem(*hidden);
-            UpdateTitle(*hidden);
+    {
+        OwnClipboardWrite write(*this);
+        if (!includeFormatting_) {
+            window_->CopyPlainText(pane.GetPlainText(), start, end);
+        } else if (start == end) {
+            pane.SetRedraw(false);
+            pane.SetSel(0, -1);
+            pane.Copy();
+            pane.SetSel(start, end);
+            pane.SetRedraw(true);
+        } else {
+            pane.Copy();
+            pane.SetSel(0, 0);
         }
+    }
+    std::unique_ptr<IRichEdit> hidden;
+    if (addAsItem && platform_.Clipboard().IsFormatAvailable(platform::ClipFormat::Text))
+        hidden = window_->CreateHiddenRichEdit();
+    if (hidden) {
+        hidden->Paste();
+        AddCapturedItem(*hidden);
+        UpdateTitle(*hidden);
     } else {
         UpdateTitle(pane);
     }
@@ -186,12 +212,11 @@ void CMainDialog::ClearClipboard() {
 
 bool CMainDialog::RefreshClipboard() {
     auto& clipboard = platform_.Clipboard();
-    const bool wasWatching = watching_;
+    OwnClipboardWrite write(*this);
     {
         platform::ClipboardSession session(clipboard, window_->Handle());
         if (!session.IsOpen())
             return false;
-        watching_ = false;
         clipboard.Empty();
     }
     auto& pane = window_->RichEdit(IDC_CONTENTS);
@@ -202,7 +227,6 @@ bool CMainDialog::RefreshClipboard() {
     pane.Copy();
     pane.SetSel(start, end);
     pane.SetRedraw(true);
-    watching_ = wasWatching;
     return true;
 }
 

@@ -25,17 +25,21 @@ const std::string kNoText;
 
 } // namespace
 
-// Calls visit(rtf, list text, overflow) for each line of the shown list, in order.
-template <class Visit> void CMainDialog::ForEachShownEntry(Visit&& visit) {
+// Calls visit(rtf, list text, overflow) for each line of the shown list, in order. False when the
+// list cannot be read: a save must then fail rather than write a shorter list over a good file.
+template <class Visit> bool CMainDialog::ForEachShownEntry(Visit&& visit) {
     auto& list = history_->List();
-    const int count = std::max(list.GetCount(), 0);
+    const int count = list.GetCount();
+    if (count < 0)
+        return false;
     std::string listText;
     for (int i = 0; i < count; ++i) {
         const auto* item = dynamic_cast<const CHistoryItem*>(history_->GetEntry(i));
         if (!list.GetLineText(i, listText))
-            listText.clear();
+            return false;
         visit(item ? item->rtfText : kNoText, listText, item ? item->overflowText : kNoText);
     }
+    return true;
 }
 
 template <class Visit>
@@ -52,7 +56,8 @@ bool CMainDialog::EncodeLists() {
                            const std::string& overflow) {
         size += CDataFileWriter::EntrySize(rtf, text, overflow);
     };
-    ForEachShownEntry(measure);
+    if (!ForEachShownEntry(measure))
+        return false;
     ForEachParkedEntry(parked, measure);
     CDataFileWriter writer(saveBuffer_);
     writer.ReserveForEntries(size);
@@ -65,7 +70,7 @@ bool CMainDialog::EncodeLists() {
     for (int list = 0; list < 2; ++list) {
         writer.BeginList();
         if ((list == kMainListIndex) == mainListShown_)
-            ForEachShownEntry(write);
+            ok = ForEachShownEntry(write) && ok;
         else
             ForEachParkedEntry(parked, write);
         writer.EndList();
@@ -74,6 +79,10 @@ bool CMainDialog::EncodeLists() {
 }
 
 bool CMainDialog::SaveDataFile() {
+    // Before the file was read (a log-off while start-up asks a question) a save would replace
+    // it with empty lists; a declined newer file stays as it is.
+    if (dataFileState_ != DataFileState::Read)
+        return false;
     BackUpDataFile(platform_.Files(), platform_.Clock(), dataFilePath_);
     bool saved = false;
     try {
@@ -159,6 +168,7 @@ bool CMainDialog::LoadDataFile() {
                 if (Message(kMsgNewerDataFile, platform::MsgButtons::YesNo,
                             platform::MsgIcon::Question) == platform::MsgResult::Yes) {
                     saveAtExit_ = false;
+                    dataFileState_ = DataFileState::Declined;
                     window_->PostQuit(kExitNewerDataFile);
                 }
                 list.SetRedraw(true);

@@ -47,6 +47,11 @@ bool CMainDialog::OnInitDialog(platform::IDialogWindow& window) {
     window_->Button(IDC_WATCH).SetChecked(true);
     window_->Button(IDC_INCLUDE_FORMATTING).SetChecked(true);
     LoadDataFile();
+    // The program quits without touching the user's data or settings; the clipboard's text
+    // would otherwise become an item and be saved over the newer file.
+    if (dataFileState_ == DataFileState::Declined)
+        return true;
+    dataFileState_ = DataFileState::Read;
     if (settings_.restoreWndPlacement) {
         // Without a complete stored placement (the first run) the window shows as created.
         if (!RestorePlacement(settings_.startMinimized))
@@ -119,10 +124,13 @@ void CMainDialog::OnDestroy() {
         parkedRetainList_.clear();
     }
     if (placementKeeper_) {
-        SavePlacement();
+        // A window that never showed has no placement of the user's to keep.
+        if (dataFileState_ != DataFileState::Declined)
+            SavePlacement();
         placementKeeper_.reset();
     }
-    SaveSearchTerms();
+    if (dataFileState_ != DataFileState::Declined)
+        SaveSearchTerms();
     // The list box goes with the window; its records must go first.
     history_.reset();
     window_ = nullptr;
@@ -136,10 +144,12 @@ void CMainDialog::OnEndSession(bool ending) {
         // make it its own next viewer, so it stays as it is.
         return;
     }
-    if (joined_) {
+    if (joined_)
         LeaveClipboardChain();
+    if (dataFileState_ == DataFileState::Declined)
+        return;
+    if (joined_)
         SaveDataFile();
-    }
     if (placementKeeper_)
         SavePlacement();
     SaveSearchTerms();

@@ -57,6 +57,10 @@ class CMainDialog : public platform::IDialogEvents {
     bool SaveDataFile();
     bool LoadDataFile();
     bool SavesAtExit() const { return saveAtExit_; }
+    // Where the data file stands: saves are allowed only once it was read at start-up, and never
+    // after a newer file was declined (it belongs to a newer version of the program).
+    enum class DataFileState { NotRead, Read, Declined };
+    DataFileState DataFile() const { return dataFileState_; }
     const std::vector<CStoredRecord>& ParkedRetainList() const { return parkedRetainList_; }
 
     // Start-up and shutdown.
@@ -122,9 +126,10 @@ class CMainDialog : public platform::IDialogEvents {
     void OpenOptionsSheet() {}
     void ClearMark();
     class LoadSink;
+    class OwnClipboardWrite;
     // Fills saveBuffer_ with both lists; false when an entry could not be written.
     bool EncodeLists();
-    template <class Visit> void ForEachShownEntry(Visit&& visit);
+    template <class Visit> bool ForEachShownEntry(Visit&& visit);
     template <class Visit>
     void ForEachParkedEntry(const std::vector<CStoredRecord>& records, Visit&& visit);
 
@@ -140,6 +145,9 @@ class CMainDialog : public platform::IDialogEvents {
     bool minimized_ = false;
     bool foreground_ = false;
     bool saveAtExit_ = true;
+    DataFileState dataFileState_ = DataFileState::NotRead;
+    // The window is the active window; it counts as foreground only while not minimized.
+    bool active_ = false;
     bool searchStepping_ = false;
     std::string dataFolder_;
     std::string dataFilePath_;

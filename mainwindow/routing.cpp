@@ -137,17 +137,19 @@ bool CMainDialog::OnSysCommand(unsigned command) {
 }
 
 void CMainDialog::OnSize(platform::SizeKind kind) {
-    platform::ISystemMenu* menu = window_ ? window_->SystemMenu() : nullptr;
-    if (!menu)
+    if (!window_)
         return;
-    if (kind == platform::SizeKind::Minimized) {
-        menu->EnableByPosition(0, true);
-        menu->EnableByPosition(2, false);
+    if (kind == platform::SizeKind::Minimized)
         minimized_ = true;
-    } else if (kind == platform::SizeKind::Restored) {
-        menu->EnableByPosition(0, false);
-        menu->EnableByPosition(2, true);
+    else if (kind == platform::SizeKind::Restored)
         minimized_ = false;
+    else
+        return;
+    // A window activated while minimized becomes the foreground window when it is restored.
+    foreground_ = active_ && !minimized_;
+    if (platform::ISystemMenu* menu = window_->SystemMenu()) {
+        menu->EnableByPosition(0, minimized_);
+        menu->EnableByPosition(2, !minimized_);
     }
 }
 

@@ -2,6 +2,8 @@
 # Configures and builds one configuration: native, sanitize or windows. Usage: build.sh KIND [targets]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+usage() { echo "usage: $0 native|sanitize|windows [targets]" >&2; exit 2; }
+[ $# -ge 1 ] || usage
 kind=$1
 shift
 case "$kind" in
@@ -14,7 +16,7 @@ case "$kind" in
   windows)
     dir="$root/build/windows"
     args=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-w64.cmake") ;;
-  *) echo "usage: $0 native|sanitize|windows [targets]" >&2; exit 2 ;;
+  *) usage ;;
 esac
 cmake -S "$root" -B "$dir" -G Ninja "${args[@]}" >/dev/null
 ninja -C "$dir" "$@"

@@ -6,6 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" || exit 1
 
 status=0
+# Runs one step; false when it failed.
 tier() {
   local name=$1
   shift
@@ -13,15 +14,23 @@ tier() {
   if ! "$@"; then
     echo "=== $name FAILED"
     status=1
+    return 1
+  fi
+}
+# A tier's tests run only when its build succeeded: tests of stale binaries would say nothing.
+build_and_test() {
+  local kind=$1 label=$2
+  shift 2
+  if tier "$kind build" "$root/scripts/build.sh" "$kind"; then
+    tier "$label" ctest --test-dir "$root/build/$kind" --output-on-failure "$@"
+  else
+    echo "=== $label SKIPPED: the build failed"
   fi
 }
 
 jobs=$(nproc)
-tier "native build" "$root/scripts/build.sh" native
-tier "native tests" ctest --test-dir "$root/build/native" --output-on-failure -j "$jobs"
-tier "sanitizer build" "$root/scripts/build.sh" sanitize
-tier "sanitizer and fuzz tests" ctest --test-dir "$root/build/sanitize" --output-on-failure -j "$jobs"
-tier "windows build" "$root/scripts/build.sh" windows
-tier "win32 and end-to-end tests" ctest --test-dir "$root/build/windows" --output-on-failure
+build_and_test native "native tests" -j "$jobs"
+build_and_test sanitize "sanitizer and fuzz tests" -j "$jobs"
+build_and_test windows "win32 and end-to-end tests"
 if [ $status -eq 0 ]; then echo "=== all tiers passed"; fi
 exit $status

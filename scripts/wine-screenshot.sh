@@ -28,7 +28,11 @@ log() { echo "wine-screenshot: $*" >&2; }
 
 prefix=""
 cleanup() {
-    [ -n "$prefix" ] && stop_wine "$prefix" && rm -rf "$prefix"
+    # The prefix goes even when stopping Wine fails.
+    if [ -n "$prefix" ]; then
+        stop_wine "$prefix" || log "stopping Wine failed"
+        rm -rf "$prefix"
+    fi
     stop_xvfb
 }
 trap cleanup EXIT

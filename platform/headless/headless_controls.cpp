@@ -47,14 +47,14 @@ int HeadlessListBox::GetTextLen(int index) const {
 bool HeadlessListBox::GetLineText(int index, std::string& out) const {
     if (outOfMemoryOnText)
         throw std::bad_alloc();
-    if (!Valid(index))
+    if (!Valid(index) || textFails)
         return false;
     out = lines_[index].text;
     return true;
 }
 
 bool HeadlessListBox::SetItemData(int index, void* data) {
-    if (!Valid(index))
+    if (!Valid(index) || setDataFails)
         return false;
     lines_[index].data = data;
     return true;

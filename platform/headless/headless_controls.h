@@ -70,6 +70,10 @@ class HeadlessListBox : public ControlBase<IListBox> {
     bool outOfMemoryOnText = false;
     // The line and selection counts report the platform's error.
     bool countsFail = false;
+    // Reading any line's text reports the platform's error.
+    bool textFails = false;
+    // Storing a line's item data reports the platform's error.
+    bool setDataFails = false;
 
   private:
     bool Valid(int index) const { return index >= 0 && index < int(lines_.size()); }

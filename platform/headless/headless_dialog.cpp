@@ -173,6 +173,8 @@ IRichEdit& HeadlessDialog::RichEdit(int id) {
 }
 
 std::unique_ptr<IRichEdit> HeadlessDialog::CreateHiddenRichEdit() {
+    if (hiddenRichEditFails)
+        return nullptr;
     return std::make_unique<HeadlessRichEdit>(platform_.clipboard);
 }
 

@@ -113,6 +113,8 @@ class HeadlessDialog : public IDialogWindow {
 
     HeadlessSystemMenu menu;
     bool hasSystemMenu = true;
+    // The platform cannot make the hidden rich-text control.
+    bool hiddenRichEditFails = false;
     bool iconSet = false;
     bool centred = false;
     bool minimized = false;

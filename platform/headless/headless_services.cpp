@@ -131,6 +131,8 @@ bool HeadlessFileSystem::ReadFile(const std::string& path, std::string& contents
 
 bool HeadlessFileSystem::WriteFile(const std::string& path, const std::string& contents) {
     ++writeCount;
+    if (onWrite)
+        onWrite();
     const bool failThis = diskFull || (failNthWrite > 0 && --failNthWrite == 0);
     std::FILE* f = std::fopen(HostPath(path).c_str(), "wb");
     if (!f)

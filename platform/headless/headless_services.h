@@ -1,6 +1,7 @@
 // Settings store, files, shell folders, clock, strings and code page of the headless back end.
 #pragma once
 #include "platform/services.h"
+#include <functional>
 #include <map>
 #include <string>
 #include <variant>
@@ -65,6 +66,8 @@ class HeadlessFileSystem : public IFileSystem {
     bool diskFull = false;
     std::vector<std::string> createdFolders;
     int writeCount = 0;
+    // Runs at each WriteFile before it writes, e.g. to let time pass during a save.
+    std::function<void()> onWrite;
 
   private:
     std::string root_;

@@ -1,6 +1,9 @@
 // What only the real clipboard, viewer chain and rich edit can show about capture and recall.
 #include "driver/chain_viewer.h"
 #include "e2e_fixture.h"
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace qv::e2e {
 namespace {
@@ -60,6 +63,62 @@ TEST_F(EndToEnd, WithoutFormattingTheClipboardKeepsPlainTextOnly) {
     EXPECT_EQ(ListCount(program_.Control(IDC_HISTORY)), 1);
     EXPECT_EQ(program_.Other().ClipboardRtf(), "");
     EXPECT_EQ(program_.Other().ClipboardText(), "plain bold red end");
+}
+
+// Each action below writes the clipboard itself; a copy in another application afterwards must
+// still become an item (a check that only no extra item appeared would pass with capture dead).
+TEST_F(EndToEnd, CaptureGoesOnAfterEveryWriteOfTheProgramsOwn) {
+    const HWND history = program_.Control(IDC_HISTORY);
+    std::vector<std::string> items;
+    const auto copy = [&](const std::string& text) {
+        items.push_back(text);
+        CopyAndWait(text, static_cast<int>(items.size()));
+    };
+    copy("first");
+    copy("second");
+    struct Action {
+        const char* name;
+        std::function<void()> act;
+        std::function<std::string()> expected; // the clipboard's text afterwards
+        bool addsItem;
+    };
+    const Action actions[] = {
+        {"Recall",
+         [&] {
+             SelectLine(0);
+             program_.Click(IDC_RECALL);
+         },
+         [&] { return items[0]; }, false},
+        {"Re-Copy", [&] { program_.Click(IDC_RECOPY); }, [&] { return items.back(); }, true},
+        {"Include Formatting off", [&] { program_.Click(IDC_INCLUDE_FORMATTING); },
+         [&] { return items.back(); }, false},
+        {"Previous", [&] { program_.Click(IDC_PREVIOUS); }, [&] { return items[items.size() - 2]; },
+         false},
+        {"Next",
+         [&] {
+             program_.Click(IDC_PREVIOUS);
+             ASSERT_TRUE(WaitForClipboardText(items[items.size() - 2], 5000));
+             program_.Click(IDC_NEXT);
+         },
+         [&] { return items.back(); }, false},
+        {"Include Formatting on", [&] { program_.Click(IDC_INCLUDE_FORMATTING); },
+         [&] { return items.back(); }, false},
+    };
+    for (const Action& a : actions) {
+        SCOPED_TRACE(a.name);
+        const std::string expected = a.expected();
+        a.act();
+        ASSERT_TRUE(WaitForClipboardText(expected, 5000))
+            << program_.Describe(std::string(a.name) + " did not reach the clipboard");
+        if (a.addsItem) {
+            items.push_back(expected);
+            ASSERT_TRUE(program_.WaitUntil(
+                [&] { return ListCount(history) == static_cast<int>(items.size()); }, 5000));
+        }
+        copy(std::string("copied after ") + a.name);
+    }
+    PumpFor(1000); // and no echo of the program's own writes came in late
+    EXPECT_EQ(ListCount(history), static_cast<int>(items.size()));
 }
 
 TEST_F(EndToEnd, HighBytesAndLongTextsSurvive) {

@@ -67,6 +67,44 @@ TEST_F(EndToEnd, NewerDataFileDeclinedWithYesIsLeftUntouched) {
     EXPECT_EQ(after, newer);
 }
 
+// Everything that could write the data file at once: a save at every change, text waiting on
+// the clipboard at start-up, and (when asked) a log-off while the question is open.
+class DeclinedNewerFile : public EndToEnd, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(DeclinedNewerFile, IsNeverWritten) {
+    const bool logOffDuringQuestion = GetParam();
+    program_.Kill();
+    ResetUserData();
+    CreateDirectoryA(DataFolder().c_str(), nullptr);
+    const std::string newer = MakeDataFile(2, 3);
+    ASSERT_TRUE(WriteWholeFile(DataFilePath(), newer));
+    ASSERT_TRUE(SetRegistryDword("Saving", "Change Limit", 0));
+    ASSERT_TRUE(program_.Other().CopyText("waiting on the clipboard"));
+    std::string error;
+    ASSERT_TRUE(program_.Launch(error, 20000, false)) << error;
+    const auto box = program_.WaitForMessageBox(15000);
+    ASSERT_TRUE(box.has_value()) << program_.Describe("no question about the newer file");
+    if (logOffDuringQuestion) {
+        const HWND main = GetWindow(box->window, GW_OWNER);
+        ASSERT_NE(main, nullptr);
+        LRESULT answer = 0;
+        ASSERT_TRUE(SendBounded(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, answer));
+        ASSERT_TRUE(SendBounded(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, answer));
+    }
+    ASSERT_TRUE(program_.Answer(*box, IDYES));
+    DWORD exitCode = 0;
+    ASSERT_TRUE(program_.WaitForExit(exitCode, 10000)) << program_.Describe("did not quit");
+    EXPECT_EQ(exitCode, 3u);
+    std::string after;
+    ASSERT_TRUE(ReadWholeFile(DataFilePath(), after));
+    EXPECT_EQ(after, newer);
+    EXPECT_FALSE(FileExists(DataFilePath() + ".bak"));
+    EXPECT_FALSE(FileExists(DataFilePath() + ".tmp"));
+}
+
+INSTANTIATE_TEST_SUITE_P(EndToEnd, DeclinedNewerFile, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "LogOff" : "Quit"; });
+
 TEST_F(EndToEnd, LogOffWritesTheDataFile) {
     CopyAndWait("saved at log-off", 1);
     LRESULT answer = 0;

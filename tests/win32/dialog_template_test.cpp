@@ -140,3 +140,23 @@ TEST(ControlViews, ReadAndChangeTheRealControls) {
 
 } // namespace
 } // namespace qv::win32test
+
+namespace qv::win32test {
+namespace {
+
+TEST(MainTemplate, SearchFieldTakesNoMoreThanItShows) {
+    RecordingEvents events;
+    auto dialog = OpenDialog(events);
+    ASSERT_TRUE(dialog);
+    const HWND field = GetWindow(GetDlgItem(dialog->Window(), IDC_SEARCH), GW_CHILD);
+    ASSERT_NE(field, nullptr);
+    constexpr int kTyped = 200;
+    for (int i = 0; i < kTyped; ++i)
+        SendMessageA(field, WM_CHAR, 'W', 1);
+    const int kept = GetWindowTextLengthA(field);
+    EXPECT_GT(kept, 0);
+    EXPECT_LT(kept, kTyped); // the field does not scroll sideways to take the rest
+}
+
+} // namespace
+} // namespace qv::win32test

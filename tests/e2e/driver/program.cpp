@@ -113,6 +113,8 @@ bool Program::IsChecked(int id) const {
 }
 
 void Program::Click(int id) {
+    // A real click activates the window before the button sees it.
+    TakeForeground();
     PostMessageA(Control(id), BM_CLICK, 0, 0);
 }
 

@@ -52,7 +52,8 @@ class Program {
     bool IsEnabled(int id) const;
     bool IsChecked(int id) const;
 
-    // Presses a button as a click would; returns at once (the program may open a message box).
+    // Presses a button as a click would, making the window the foreground window first; returns
+    // at once (the program may open a message box).
     void Click(int id);
     // A system-menu command with the program's own id, or a platform one (SC_CLOSE, ...).
     void SysCommand(unsigned command);

@@ -89,6 +89,24 @@ TEST_F(DataFolderTest, EnsureFolderExistsLengthRules) {
     EXPECT_TRUE(platform.files.createdFolders.size() == 1u); // only the 255-character one
 }
 
+TEST_F(DataFolderTest, AppDataRedirectedToANetworkShareIsUsed) {
+    platform.shell.folders[kFolderAppData] = "\\\\server\\profiles\\ann\\AppData";
+    ASSERT_TRUE(platform.files.CreateFolder("\\\\server"));
+    ASSERT_TRUE(platform.files.CreateFolder("\\\\server\\profiles"));
+    ASSERT_TRUE(platform.files.CreateFolder("\\\\server\\profiles\\ann"));
+    ASSERT_TRUE(platform.files.CreateFolder("\\\\server\\profiles\\ann\\AppData"));
+    std::string folder;
+    ASSERT_TRUE(GetDataFolder(platform, "Quorvane", folder)); // first run: its own level is made
+    EXPECT_EQ(folder, "\\\\server\\profiles\\ann\\AppData\\Harrowmere Software\\");
+    EXPECT_TRUE(IsExistingFolder(platform.files, folder.c_str(), true));
+    ASSERT_TRUE(GetDataFolder(platform, "Quorvane", folder)); // later runs: it exists
+    EXPECT_TRUE(platform.messages.shown.empty());
+    // A share that is not there still ends with the message.
+    platform.shell.folders[kFolderAppData] = "\\\\gone\\profiles\\ann";
+    EXPECT_FALSE(GetDataFolder(platform, "Quorvane", folder));
+    EXPECT_EQ(platform.messages.shown.size(), 1u);
+}
+
 TEST_F(DataFolderTest, IsExistingFolderRules) {
     WriteFile("C:\\dir\\file.txt", "x");
     struct Case {

@@ -60,6 +60,19 @@ TEST_F(HistoryListBoxTest, RefusedLineLeavesTheRecordWithTheCaller) {
     EXPECT_EQ(deleted, 0);
 }
 
+TEST_F(HistoryListBoxTest, LineTakenBackForARefusedRecordLeavesNoTrace) {
+    list.charWidth = 10;
+    CHistoryListBox box(list);
+    Add(box, std::string(5, 'a')); // 56
+    list.setDataFails = true;
+    std::unique_ptr<CHistoryEntry> record = std::make_unique<CountedItem>(&deleted);
+    EXPECT_EQ(box.AddEntry(std::string(40, 'w'), record), -1);
+    EXPECT_NE(record, nullptr);
+    EXPECT_EQ(list.GetCount(), 1);
+    EXPECT_EQ(box.Extent(), 56);
+    EXPECT_EQ(list.GetHorizontalExtent(), 56);
+}
+
 TEST_F(HistoryListBoxTest, ExtentFollowsTheWidestLine) {
     list.charWidth = 10;
     CHistoryListBox box(list);

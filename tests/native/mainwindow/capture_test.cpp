@@ -108,6 +108,25 @@ TEST_F(CaptureTest, WithoutFormattingTheClipboardGetsPlainTextButTheItemKeepsIts
     EXPECT_TRUE(window->menu.Find(IDM_INCLUDE_FORMATTING)->checked);
 }
 
+TEST_F(CaptureTest, OwnPlainCopyIsNotCapturedEvenWhenTheSaveTakesLong) {
+    platform.settings.WriteInt("Saving", "Change Limit", 0);
+    Close();
+    Open();
+    window->Btn(IDC_INCLUDE_FORMATTING).SetChecked(false);
+    dialog->OnCommand(IDC_INCLUDE_FORMATTING, platform::kButtonClicked);
+    platform.files.onWrite = [this] { platform.clock.Advance(2000); };
+    CopyElsewhere("slow save", "{\\rtf1\\ansi{\\b slow} save}");
+    EXPECT_EQ(List().GetCount(), 1);
+    // The platform may deliver the notice of the program's own write late.
+    platform.clock.Advance(100);
+    dialog->OnDrawClipboard();
+    EXPECT_EQ(List().GetCount(), 1);
+    platform.files.onWrite = nullptr;
+    CopyElsewhere("still watching");
+    ASSERT_EQ(List().GetCount(), 2);
+    EXPECT_EQ(LineText(1), "still watching");
+}
+
 TEST_F(CaptureTest, RecallPutsTheItemBackFormattedOrPlain) {
     const std::string rtf = "{\\rtf1\\ansi{\\b one}}";
     CopyElsewhere("one", rtf);
@@ -154,6 +173,15 @@ TEST_F(CaptureTest, ReCopyAddsThePaneOrItsSelection) {
     ASSERT_EQ(List().GetCount(), 3);
     EXPECT_EQ(LineText(2), "text");
     EXPECT_EQ(window->GetTitle(), "text - Quorvane");
+}
+
+TEST_F(CaptureTest, ReCopyWithoutItsHiddenControlStillUpdatesTheTitle) {
+    CopyElsewhere("first");
+    window->hiddenRichEditFails = true;
+    Pane().SetText("edited");
+    dialog->OnCommand(IDC_RECOPY, platform::kButtonClicked);
+    EXPECT_EQ(platform.clipboard.Text(), "edited");
+    EXPECT_EQ(window->GetTitle(), "edited - Quorvane");
 }
 
 TEST_F(CaptureTest, WatchingOffAndUpdate) {

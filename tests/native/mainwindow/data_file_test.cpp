@@ -108,6 +108,41 @@ TEST_F(DataFileTest, NewerVersionAsksAndYesQuitsWithoutSaving) {
     }
 }
 
+TEST_F(DataFileTest, DeclinedNewerFileIsNeverWritten) {
+    // Every way to a save at once: a change at every capture, text waiting at start-up, log-off.
+    platform.settings.WriteInt("Saving", "Change Limit", 0);
+    std::string bytes("\x02\x00\x00\x00\x01\x00\x00\x00\x00\x01x\x00\x00\x00\x00\x00", 16);
+    platform.files.WriteFile(path, bytes);
+    platform.clipboard.PutFromOtherApp("waiting on the clipboard");
+    platform.messages.Answer(MsgResult::Yes);
+    Open();
+    EXPECT_EQ(platform.quitCode, 3);
+    EXPECT_EQ(List().GetCount(), 0);
+    CopyElsewhere("copied before the quit takes effect");
+    dialog->OnEndSession(true);
+    Close();
+    EXPECT_EQ(FileBytes(), bytes);
+    EXPECT_FALSE(platform.files.FindFirst(path + ".tmp"));
+    EXPECT_FALSE(platform.files.FindFirst(path + ".bak"));
+    EXPECT_EQ(platform.messages.shown.size(), 1u); // the question only, no failed save
+    EXPECT_EQ(platform.settings.GetInt("Placement", "ShowCmd", -1), -1);
+}
+
+TEST_F(DataFileTest, SaveThatCannotReadTheListKeepsTheOldFile) {
+    for (bool countFails : {true, false}) {
+        SCOPED_TRACE(countFails ? "line count" : "line text");
+        Reopen();
+        CopyElsewhere("kept one");
+        ASSERT_TRUE(dialog->SaveDataFile());
+        const std::string before = FileBytes();
+        (countFails ? List().countsFail : List().textFails) = true;
+        EXPECT_FALSE(dialog->SaveDataFile());
+        EXPECT_EQ(LastMessage(), "Could not save Clipboard data into \"C:\\Data\\Quorvane.dat\".");
+        EXPECT_EQ(FileBytes(), before);
+        List().countsFail = List().textFails = false;
+    }
+}
+
 TEST_F(DataFileTest, TruncatedFileKeepsTheEntriesBeforeTheCut) {
     std::string bytes;
     CDataFileWriter writer(bytes);

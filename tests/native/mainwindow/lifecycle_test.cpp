@@ -211,6 +211,19 @@ TEST_F(MainWindowTest, MinimizeAndRestoreSwapTheMenuEntries) {
     EXPECT_FALSE(entries[2].greyed);
 }
 
+TEST_F(MainWindowTest, WindowActivatedWhileMinimizedIsInFrontOnceRestored) {
+    Open();
+    dialog->OnSize(platform::SizeKind::Minimized);
+    dialog->OnActivate(true);
+    dialog->OnSize(platform::SizeKind::Restored);
+    CopyElsewhere("copied while the window is in front");
+    EXPECT_EQ(List().GetCount(), 0);
+    dialog->OnActivate(false);
+    CopyElsewhere("copied in the background");
+    ASSERT_EQ(List().GetCount(), 1);
+    EXPECT_EQ(LineText(0), "copied in the background");
+}
+
 } // namespace
 } // namespace qv::test
 
@@ -225,6 +238,7 @@ TEST_F(MainWindowTest, NoticesDuringDestructionAreIgnored) {
     dialog->OnCommand(IDC_SEARCH, 4);
     dialog->OnCommand(IDC_RECALL, platform::kButtonClicked);
     EXPECT_FALSE(dialog->OnSysCommand(IDM_WATCH));
+    platform.clock.Advance(1000); // past the window's own-paste half second
     dialog->OnDrawClipboard();
     dialog->OnChangeCbChain(1, 2);
     dialog->OnClose();
