@@ -3,6 +3,7 @@
 #include "mainwindow/main_dialog.h"
 #include "mainwindow/messages.h"
 #include "resource.h"
+#include "resources/resource_tables.h"
 #include "settings/settings_names.h"
 #include <memory>
 #include <new>
@@ -23,8 +24,12 @@ int RunApplication(platform::IPlatform& platform) {
                             platform::MsgIcon::Stop);
         return kExitOutOfMemory;
     }
-    platform.RunModalDialog(IDD_MAIN, *dialog);
+    platform.RunModal(ProgramDialog(IDD_MAIN), *dialog, 0);
     return platform.QuitCode();
 }
 
 } // namespace qv
+
+int qv::platform::RunProgram(IPlatform& platform) {
+    return RunApplication(platform);
+}

@@ -5,6 +5,7 @@
 #include "history/width_index.h"
 #include "mainwindow/main_dialog.h"
 #include "resource.h"
+#include "support/program_platform.h"
 #include "support/text_fixtures.h"
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -67,13 +68,13 @@ BENCHMARK(BM_WidthIndexScaling)
 
 // A main window on the headless platform, as the program runs it.
 struct Window {
-    qv::platform::headless::HeadlessPlatform platform;
+    qv::test::ProgramPlatform platform;
     std::unique_ptr<qv::CMainDialog> dialog;
     std::unique_ptr<qv::platform::headless::HeadlessDialog> window;
     Window() {
         dialog = std::make_unique<qv::CMainDialog>(platform, "C:\\Data\\");
         dialog->MutableSettings().changeLimit = 1 << 30; // no data file writes in the loop
-        window = platform.OpenDialog(IDD_MAIN, *dialog);
+        window = platform.OpenDialog(qv::ProgramDialog(IDD_MAIN), *dialog);
     }
     ~Window() { platform.CloseDialog(std::move(window)); }
 };

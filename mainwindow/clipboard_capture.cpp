@@ -39,13 +39,13 @@ class CMainDialog::OwnClipboardWrite {
     bool wasWatching_;
 };
 
-void CMainDialog::OnDrawClipboard() {
+void CMainDialog::OnDrawClipboard(const platform::ClipboardNotice& notice) {
     // Notices still arrive while the window is being destroyed.
     if (!window_)
         return;
     const std::uint32_t elapsed = platform_.Clock().MillisecondsSinceStart() - lastCaptureTime_;
     if (nextViewer_)
-        platform_.Clipboard().ForwardDrawClipboard(nextViewer_);
+        platform_.Clipboard().ForwardDrawClipboard(nextViewer_, notice);
     if (!foreground_ && watching_ && elapsed > kOwnPasteWindowMs)
         UpdateFromClipboard();
 }

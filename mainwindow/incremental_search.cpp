@@ -14,7 +14,7 @@ void CMainDialog::CommitSearchTerm() {
         return;
     try {
         const std::string text = window_->ComboBox(IDC_SEARCH).GetText();
-        if (searchTerms_.Commit(text))
+        if (searchTerms_.Commit(text, platform_.CodePage()))
             window_->ComboBox(IDC_SEARCH).AddString(searchTerms_.Entries().back());
     } catch (const std::bad_alloc&) {
         // The term is simply not remembered.

@@ -15,7 +15,7 @@
 
 namespace qv {
 
-class CMainDialog : public platform::IDialogEvents {
+class CMainDialog : public platform::IMainWindowEvents {
   public:
     CMainDialog(platform::IPlatform& platform, std::string dataFolder);
     ~CMainDialog() override;
@@ -28,7 +28,7 @@ class CMainDialog : public platform::IDialogEvents {
     bool OnSysCommand(unsigned command) override;
     void OnClose() override;
     void OnDestroy() override;
-    void OnDrawClipboard() override;
+    void OnDrawClipboard(const platform::ClipboardNotice& notice) override;
     void OnChangeCbChain(platform::WindowRef removed, platform::WindowRef after) override;
     void OnActivate(bool active) override;
     void OnSize(platform::SizeKind kind) override;
@@ -123,6 +123,7 @@ class CMainDialog : public platform::IDialogEvents {
                                 platform::MsgIcon icon);
     // Seams that the features still to come fill: data file, search terms, navigation, tips.
     void ShowTipOfTheDay() {}
+    void ShowAboutBox();
     void OpenOptionsSheet() {}
     void ClearMark();
     class LoadSink;

@@ -1,4 +1,5 @@
 // The window's system menu, and where each command and notification goes.
+#include "help/about_dialog.h"
 #include "mainwindow/main_dialog.h"
 #include "resource.h"
 
@@ -124,6 +125,8 @@ bool CMainDialog::OnSysCommand(unsigned command) {
         Step(1);
         return true;
     case IDM_ABOUT:
+        ShowAboutBox();
+        return true;
     case IDM_MARK:
     case IDM_TIP:
     case IDM_UNDO_DELETE:
@@ -134,6 +137,11 @@ bool CMainDialog::OnSysCommand(unsigned command) {
     default:
         return false;
     }
+}
+
+void CMainDialog::ShowAboutBox() {
+    CAboutDialog about(platform_);
+    about.Run(window_->Handle());
 }
 
 void CMainDialog::OnSize(platform::SizeKind kind) {

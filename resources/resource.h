@@ -1,17 +1,27 @@
 // Identifiers shared by the resource script and the program's code.
 #pragma once
 
+// The platform's ids of the standard buttons, for code that does not include its headers.
+#ifndef IDOK
+#define IDOK 1
+#define IDCANCEL 2
+#endif
+
+// A header field of dialogs.def that names no resource.
+#define QV_NONE 0
+
 #define IDR_MAINFRAME 128
+#define IDD_ABOUT 100
 #define IDD_MAIN 102
 #define IDR_ACCELERATORS 130
 
 #define IDS_ABOUT_MENU 101
 #define IDS_APP_TITLE 57344
+#define IDS_SUPPORT_EMAIL 200
+#define IDS_EMAIL_COPIED 201
 
-#define QV_MAIN_WIDTH 347
-#define QV_MAIN_HEIGHT 250
-#define QV_MAIN_FONT_SIZE 8
-#define QV_MAIN_FONT "MS Sans Serif"
+#define QV_DIALOG_FONT_SIZE 8
+#define QV_DIALOG_FONT "MS Sans Serif"
 
 #define QV_VERSION_MAJOR 2
 #define QV_VERSION_MINOR 3
@@ -45,6 +55,11 @@
 #define IDC_CHANGE_LIST 1052
 #define IDC_LIST_NAME 1053
 #define IDC_CLIP_TIME 1058
+
+// Controls of the About box.
+#define IDC_WEB_LINK 1037
+#define IDC_COPY_EMAIL 1051
+#define IDC_SUPPORT_EMAIL 1074
 
 // Commands that are not system-menu entries.
 #define IDM_EXIT_ASK 32771

@@ -1,5 +1,4 @@
 #include "search/search_terms.h"
-#include "search/match_chars.h"
 #include <algorithm>
 #include <cstdio>
 
@@ -15,12 +14,6 @@ std::string TermKey(int k) {
     return key;
 }
 
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return match::Same(static_cast<unsigned char>(x), static_cast<unsigned char>(y));
-           });
-}
-
 } // namespace
 
 std::string TrimWhiteSpace(const std::string& text) {
@@ -32,17 +25,17 @@ std::string TrimWhiteSpace(const std::string& text) {
     return text.substr(first, last + 1 - first);
 }
 
-bool SearchTermList::Commit(const std::string& fieldText) {
+bool SearchTermList::Commit(const std::string& fieldText, const platform::ICodePage& codePage) {
     std::string term = TrimWhiteSpace(fieldText);
-    if (term.empty() || Find(term) != -1)
+    if (term.empty() || Find(term, codePage) != -1)
         return false;
     entries_.push_back(std::move(term));
     return true;
 }
 
-int SearchTermList::Find(const std::string& text) const {
+int SearchTermList::Find(const std::string& text, const platform::ICodePage& codePage) const {
     for (std::size_t k = 0; k < entries_.size(); ++k)
-        if (EqualIgnoringCase(entries_[k], text))
+        if (codePage.EqualIgnoringCase(entries_[k], text))
             return static_cast<int>(k);
     return -1;
 }

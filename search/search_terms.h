@@ -14,9 +14,9 @@ class SearchTermList {
     static constexpr int kStoredTerms = 10;
 
     // Commits the Search field's text: trimmed of white space at both ends, it is appended unless
-    // empty or already listed (ASCII letter case ignored). True when appended. Throws
-    // std::bad_alloc when memory runs out.
-    bool Commit(const std::string& fieldText);
+    // empty or already listed (letter case ignored as the platform's drop-down ignores it). True
+    // when appended. Throws std::bad_alloc when memory runs out.
+    bool Commit(const std::string& fieldText, const platform::ICodePage& codePage);
 
     // Appends the stored terms, oldest first, up to the first missing or empty one. No duplicate
     // check: the store holds what an earlier run saved.
@@ -27,8 +27,8 @@ class SearchTermList {
     // Empties the list and the stored terms.
     void ClearSearchTerms(platform::ISettingsStore& store);
 
-    // The index of the entry equal to text with ASCII letter case ignored, -1 when none.
-    int Find(const std::string& text) const;
+    // The index of the entry equal to text with letter case ignored, -1 when none.
+    int Find(const std::string& text, const platform::ICodePage& codePage) const;
     const std::vector<std::string>& Entries() const { return entries_; }
 
   private:

@@ -10,7 +10,7 @@ bool HeadlessClipboard::SetViewer(WindowRef owner, WindowRef& next) {
     // The platform notifies a new viewer at once.
     auto it = windows_.find(owner);
     if (it != windows_.end() && it->second.drawClipboard)
-        it->second.drawClipboard();
+        it->second.drawClipboard(notice);
     return true;
 }
 
@@ -25,10 +25,10 @@ bool HeadlessClipboard::ChangeChain(WindowRef owner, WindowRef next) {
     return true;
 }
 
-void HeadlessClipboard::ForwardDrawClipboard(WindowRef next) {
+void HeadlessClipboard::ForwardDrawClipboard(WindowRef next, const ClipboardNotice& passed) {
     auto it = windows_.find(next);
     if (it != windows_.end() && it->second.drawClipboard)
-        it->second.drawClipboard();
+        it->second.drawClipboard(passed);
 }
 
 void HeadlessClipboard::ForwardChangeChain(WindowRef next, WindowRef removed, WindowRef after) {
@@ -116,7 +116,7 @@ std::string HeadlessClipboard::Rtf() const {
 
 void HeadlessClipboard::Notify() {
     ++notificationsSent;
-    ForwardDrawClipboard(firstViewer);
+    ForwardDrawClipboard(firstViewer, notice);
 }
 
 } // namespace qv::platform::headless

@@ -11,7 +11,7 @@ class HeadlessClipboard : public IClipboard {
   public:
     // A window that takes part in the viewer chain.
     struct Viewer {
-        std::function<void()> drawClipboard;
+        std::function<void(const ClipboardNotice&)> drawClipboard;
         std::function<void(WindowRef removed, WindowRef after)> changeChain;
     };
     void RegisterWindow(WindowRef window, Viewer viewer) { windows_[window] = std::move(viewer); }
@@ -19,7 +19,7 @@ class HeadlessClipboard : public IClipboard {
 
     bool SetViewer(WindowRef owner, WindowRef& next) override;
     bool ChangeChain(WindowRef owner, WindowRef next) override;
-    void ForwardDrawClipboard(WindowRef next) override;
+    void ForwardDrawClipboard(WindowRef next, const ClipboardNotice& notice) override;
     void ForwardChangeChain(WindowRef next, WindowRef removed, WindowRef after) override;
     bool Open(WindowRef owner) override;
     bool Empty() override;
@@ -44,6 +44,8 @@ class HeadlessClipboard : public IClipboard {
     WindowRef firstViewer = 0;
     bool failSetViewer = false;
     int notificationsSent = 0;
+    // The parameters of the notices this clipboard sends for changes.
+    ClipboardNotice notice{0x5EED, 0x1234};
 
   private:
     void Notify();

@@ -9,6 +9,78 @@
 
 namespace qv::platform::headless {
 
+void HeadlessEdit::SetSel(long start, long end) {
+    const long length = long(text_.size());
+    selStart_ = std::clamp(start, 0L, length);
+    selEnd_ = end < 0 ? length : std::clamp(end, selStart_, length);
+}
+
+void HeadlessEdit::GetSel(long& start, long& end) const {
+    start = selStart_;
+    end = selEnd_;
+}
+
+bool HeadlessEdit::Copy() {
+    ++copyCount;
+    if (selStart_ == selEnd_ || !clipboard_.Open(0))
+        return false;
+    clipboard_.Empty();
+    clipboard_.SetText(text_.substr(std::size_t(selStart_), std::size_t(selEnd_ - selStart_)),
+                       std::string());
+    clipboard_.Close();
+    return true;
+}
+
+void HeadlessTrackBar::SetRange(int low, int high) {
+    minimum = low;
+    maximum = high;
+    position_ = std::clamp(position_, minimum, std::max(minimum, maximum));
+}
+
+void HeadlessTrackBar::SetPos(int position) {
+    position_ = std::clamp(position, minimum, std::max(minimum, maximum));
+}
+
+int HeadlessListView::GetColumnWidth(int column) const {
+    return column >= 0 && column < int(columns_.size()) ? columns_[std::size_t(column)].width : 0;
+}
+
+int HeadlessListView::InsertRow(int index, void* data) {
+    if (index < 0 || index > int(rows_.size()))
+        index = int(rows_.size());
+    rows_.insert(rows_.begin() + index, data);
+    if (selected_ >= index)
+        ++selected_;
+    return index;
+}
+
+void HeadlessListView::DeleteAllRows() {
+    rows_.clear();
+    selected_ = -1;
+}
+
+void* HeadlessListView::GetRowData(int row) const {
+    return row >= 0 && row < int(rows_.size()) ? rows_[std::size_t(row)] : nullptr;
+}
+
+void HeadlessListView::SelectRow(int row) {
+    selected_ = row >= 0 && row < int(rows_.size()) ? row : -1;
+}
+
+void HeadlessListView::Sort(const Compare& compare) {
+    void* selectedData = GetRowData(selected_);
+    std::stable_sort(rows_.begin(), rows_.end(),
+                     [&compare](void* a, void* b) { return compare(a, b) < 0; });
+    if (selectedData)
+        selected_ = int(std::find(rows_.begin(), rows_.end(), selectedData) - rows_.begin());
+}
+
+std::string HeadlessListView::GetCellText(int row, int column) const {
+    if (!source_ || row < 0 || row >= int(rows_.size()))
+        return std::string();
+    return source_(rows_[std::size_t(row)], column);
+}
+
 int HeadlessListBox::AddString(const std::string& text) {
     return InsertString(-1, text);
 }

@@ -102,6 +102,73 @@ class HeadlessComboBox : public ControlBase<IComboBox> {
     int cur_ = -1;
 };
 
+// A single-line edit; Copy puts its selection on the clipboard as text.
+class HeadlessEdit : public ControlBase<IEdit> {
+  public:
+    HeadlessEdit(HeadlessClipboard& clipboard, bool readOnly)
+        : readOnly_(readOnly), clipboard_(clipboard) {}
+    void SetSel(long start, long end) override;
+    void GetSel(long& start, long& end) const override;
+    bool Copy() override;
+    bool IsReadOnly() const override { return readOnly_; }
+    int copyCount = 0;
+
+  private:
+    bool readOnly_;
+    HeadlessClipboard& clipboard_;
+    long selStart_ = 0, selEnd_ = 0;
+};
+
+class HeadlessLink : public ControlBase<ILink> {
+  public:
+    void SetLinkColour(Color colour) override {
+        colour_ = colour;
+        ++repaintCount;
+    }
+    Color LinkColour() const override { return colour_; }
+    int repaintCount = 0;
+
+  private:
+    Color colour_ = 0;
+};
+
+class HeadlessTrackBar : public ControlBase<ITrackBar> {
+  public:
+    void SetRange(int minimum, int maximum) override;
+    int GetPos() const override { return position_; }
+    void SetPos(int position) override;
+    int minimum = 0, maximum = 100;
+
+  private:
+    int position_ = 0;
+};
+
+// A report list view in memory: rows with their data, texts from the source, sorted through the
+// comparison it is given.
+class HeadlessListView : public ControlBase<IListView> {
+  public:
+    void SetColumns(const std::vector<Column>& columns) override { columns_ = columns; }
+    int GetColumnWidth(int column) const override;
+    int GetClientWidth() const override { return clientWidth; }
+    void SetTextSource(TextSource source) override { source_ = std::move(source); }
+    int InsertRow(int index, void* data) override;
+    void DeleteAllRows() override;
+    int GetRowCount() const override { return int(rows_.size()); }
+    void* GetRowData(int row) const override;
+    int GetSelectedRow() const override { return selected_; }
+    void SelectRow(int row) override;
+    void Sort(const Compare& compare) override;
+    std::string GetCellText(int row, int column) const override;
+    const std::vector<Column>& Columns() const { return columns_; }
+    int clientWidth = 300;
+
+  private:
+    std::vector<Column> columns_;
+    std::vector<void*> rows_;
+    TextSource source_;
+    int selected_ = -1;
+};
+
 // A rich-text pane that keeps plain text and, when its contents came from an RTF document and
 // were not edited since, that document.
 class HeadlessRichEdit : public ControlBase<IRichEdit> {

@@ -1,41 +1,9 @@
 #include "headless_dialog.h"
 #include "headless_platform.h"
-#include "resource.h"
 #include <algorithm>
 #include <stdexcept>
 
 namespace qv::platform::headless {
-
-namespace {
-
-constexpr ControlKind QVK_LABEL = ControlKind::Label;
-constexpr ControlKind QVK_RICHEDIT = ControlKind::RichEdit;
-constexpr ControlKind QVK_BUTTON = ControlKind::Button;
-constexpr ControlKind QVK_CHECKBOX = ControlKind::CheckBox;
-constexpr ControlKind QVK_LISTBOX = ControlKind::ListBox;
-constexpr ControlKind QVK_COMBO = ControlKind::Combo;
-constexpr unsigned QVF_NONE = 0;
-constexpr unsigned QVF_DISABLED = kFlagDisabled;
-constexpr unsigned QVF_RIGHT = kFlagRight;
-constexpr unsigned QVF_CENTER = kFlagCenter;
-constexpr unsigned QVF_SUNKEN = kFlagSunken;
-
-#define QV_CONTROL(kind, id, text, x, y, w, h, flags) {QVK_##kind, id, text, x, y, w, h, flags},
-const std::vector<ControlTemplate> kMainDialog = {
-#include "main_dialog.def"
-};
-#undef QV_CONTROL
-
-} // namespace
-
-const std::vector<ControlTemplate>& DialogTemplate(int templateId) {
-    switch (templateId) {
-    case IDD_MAIN:
-        return kMainDialog;
-    default:
-        throw std::invalid_argument("no such dialog template");
-    }
-}
 
 HeadlessSystemMenu::HeadlessSystemMenu() {
     // The platform's standard entries of a window with a minimize box.
@@ -100,76 +68,145 @@ MsgResult MessageBoxScript::Show(const std::string& text, const std::string& cap
     return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
 }
 
-HeadlessDialog::HeadlessDialog(HeadlessPlatform& platform, int templateId, WindowRef handle)
-    : platform_(platform), handle_(handle), template_(&DialogTemplate(templateId)) {
-    for (const ControlTemplate& t : *template_) {
-        std::unique_ptr<IControl> control;
-        switch (t.kind) {
-        case ControlKind::Label:
-            control = std::make_unique<HeadlessLabel>();
-            break;
-        case ControlKind::RichEdit: {
-            auto pane = std::make_unique<HeadlessRichEdit>(platform_.clipboard);
+namespace {
+
+std::unique_ptr<IControl> MakeControl(ControlKind kind, HeadlessClipboard& clipboard) {
+    switch (kind) {
+    case ControlKind::RichEdit:
+        return std::make_unique<HeadlessRichEdit>(clipboard);
+    case ControlKind::Edit:
+    case ControlKind::ReadOnlyEdit:
+        return std::make_unique<HeadlessEdit>(clipboard, kind == ControlKind::ReadOnlyEdit);
+    case ControlKind::Button:
+    case ControlKind::DefButton:
+    case ControlKind::CheckBox:
+    case ControlKind::Radio:
+        return std::make_unique<HeadlessButton>();
+    case ControlKind::ListBox:
+        return std::make_unique<HeadlessListBox>();
+    case ControlKind::Combo:
+        return std::make_unique<HeadlessComboBox>();
+    case ControlKind::Link:
+        return std::make_unique<HeadlessLink>();
+    case ControlKind::TrackBar:
+        return std::make_unique<HeadlessTrackBar>();
+    case ControlKind::ListView:
+        return std::make_unique<HeadlessListView>();
+    case ControlKind::Label:
+    case ControlKind::Icon:
+    case ControlKind::GroupBox:
+        return std::make_unique<HeadlessLabel>();
+    }
+    return std::make_unique<HeadlessLabel>();
+}
+
+} // namespace
+
+HeadlessDialog::HeadlessDialog(HeadlessPlatform& platform, const DialogTemplate& dialog,
+                               WindowRef handle, IDialogEvents& events, WindowRef owner)
+    : platform_(platform), template_(dialog), handle_(handle), owner_(owner), events_(events),
+      mainEvents_(dynamic_cast<IMainWindowEvents*>(&events)), title_(dialog.caption) {
+    for (const ControlTemplate& t : template_.controls) {
+        std::unique_ptr<IControl> control = MakeControl(t.kind, platform_.clipboard);
+        if (auto* pane = dynamic_cast<HeadlessRichEdit*>(control.get())) {
             // Text changes reach the window as the platform's change notification.
             pane->onChange = [this, id = t.id] {
-                if (events)
-                    events->OnCommand(id, kEditChange);
+                if (!destroyed)
+                    events_.OnCommand(id, kEditChange);
             };
-            control = std::move(pane);
-            break;
-        }
-        case ControlKind::Button:
-        case ControlKind::CheckBox:
-            control = std::make_unique<HeadlessButton>();
-            break;
-        case ControlKind::ListBox:
-            control = std::make_unique<HeadlessListBox>();
-            break;
-        case ControlKind::Combo:
-            control = std::make_unique<HeadlessComboBox>();
-            break;
         }
         control->SetText(t.text);
         control->Enable((t.flags & kFlagDisabled) == 0);
         if (t.id >= 0)
             controls_[t.id] = std::move(control);
     }
+    if (!mainEvents_)
+        return;
     platform_.clipboard.RegisterWindow(
-        handle_, HeadlessClipboard::Viewer{[this] {
-                                               if (events)
-                                                   events->OnDrawClipboard();
+        handle_, HeadlessClipboard::Viewer{[this](const ClipboardNotice& notice) {
+                                               if (!destroyed)
+                                                   mainEvents_->OnDrawClipboard(notice);
                                            },
                                            [this](WindowRef removed, WindowRef after) {
-                                               if (events)
-                                                   events->OnChangeCbChain(removed, after);
+                                               if (!destroyed)
+                                                   mainEvents_->OnChangeCbChain(removed, after);
                                            }});
 }
 
 HeadlessDialog::~HeadlessDialog() {
-    platform_.clipboard.UnregisterWindow(handle_);
+    if (mainEvents_)
+        platform_.clipboard.UnregisterWindow(handle_);
 }
 
 IControl& HeadlessDialog::Control(int id) {
     auto it = controls_.find(id);
     if (it == controls_.end())
-        throw std::invalid_argument("no control " + std::to_string(id));
+        throw ControlError("no control " + std::to_string(id) + " in dialog " +
+                           std::to_string(template_.id));
     return *it->second;
 }
 
-IButton& HeadlessDialog::Button(int id) {
-    return dynamic_cast<IButton&>(Control(id));
+void HeadlessDialog::Click(int id) {
+    const ControlTemplate* row = template_.Find(id);
+    if (!row)
+        throw ControlError("no control " + std::to_string(id) + " to click");
+    if (!Control(id).IsEnabled())
+        return; // a disabled control takes no clicks
+    if (row->kind == ControlKind::CheckBox) {
+        Btn(id).SetChecked(!Btn(id).IsChecked());
+    } else if (row->kind == ControlKind::Radio) {
+        // The other buttons of the group go out, as the platform's automatic radio buttons do.
+        const auto self = std::find_if(template_.controls.begin(), template_.controls.end(),
+                                       [id](const ControlTemplate& c) { return c.id == id; });
+        auto first = self;
+        while (first != template_.controls.begin() && !(first->flags & kFlagGroup))
+            --first;
+        for (auto it = first; it != template_.controls.end(); ++it) {
+            if (it != first && (it->flags & kFlagGroup))
+                break;
+            if (it->kind == ControlKind::Radio)
+                Btn(it->id).SetChecked(it->id == id);
+        }
+    }
+    if (row->kind == ControlKind::Link) {
+        events_.OnCommand(id, kLinkClicked);
+        return;
+    }
+    if (id == 2) { // the platform's Cancel button is the close command
+        events_.OnClose();
+        return;
+    }
+    events_.OnCommand(id, kButtonClicked);
 }
-ILabel& HeadlessDialog::Label(int id) {
-    return Control(id);
+
+bool HeadlessDialog::ChooseMenuEntry(unsigned command) {
+    const MenuEntry* entry = menu.Find(command);
+    if (!entry || entry->greyed || !mainEvents_)
+        return false;
+    mainEvents_->OnSysCommand(command);
+    return true;
 }
-IListBox& HeadlessDialog::ListBox(int id) {
-    return dynamic_cast<IListBox&>(Control(id));
+
+void HeadlessDialog::PressClose() {
+    events_.OnClose();
 }
-IComboBox& HeadlessDialog::ComboBox(int id) {
-    return dynamic_cast<IComboBox&>(Control(id));
+
+void HeadlessDialog::Type(int id, const std::string& text) {
+    Control(id).SetText(text);
+    const ControlTemplate* row = template_.Find(id);
+    events_.OnCommand(id, row && row->kind == ControlKind::Combo ? kComboEditChange : kEditChange);
 }
-IRichEdit& HeadlessDialog::RichEdit(int id) {
-    return dynamic_cast<IRichEdit&>(Control(id));
+
+bool HeadlessDialog::SetTimer(unsigned timerId, unsigned milliseconds) {
+    timers[timerId] = milliseconds;
+    return true;
+}
+
+bool HeadlessDialog::FireTimer(unsigned timerId) {
+    if (!timers.count(timerId))
+        return false;
+    events_.OnTimer(timerId);
+    return true;
 }
 
 std::unique_ptr<IRichEdit> HeadlessDialog::CreateHiddenRichEdit() {

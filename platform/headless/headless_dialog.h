@@ -2,6 +2,7 @@
 // template, a system menu in memory, recorded message boxes with scripted answers.
 #pragma once
 #include "headless_controls.h"
+#include "platform/dialog_template.h"
 #include "platform/window.h"
 #include <deque>
 #include <map>
@@ -12,25 +13,6 @@
 namespace qv::platform::headless {
 
 class HeadlessPlatform;
-
-enum class ControlKind { Label, RichEdit, Button, CheckBox, ListBox, Combo };
-
-// One row of a dialog template as the resource tables give it.
-struct ControlTemplate {
-    ControlKind kind;
-    int id;
-    const char* text;
-    int x, y, width, height;
-    unsigned flags;
-};
-enum ControlFlags : unsigned {
-    kFlagDisabled = 1,
-    kFlagRight = 2,
-    kFlagCenter = 4,
-    kFlagSunken = 8
-};
-
-const std::vector<ControlTemplate>& DialogTemplate(int templateId);
 
 struct MenuEntry {
     unsigned command = 0; // 0 for a separator or a platform entry
@@ -73,17 +55,19 @@ class MessageBoxScript {
 
 class HeadlessDialog : public IDialogWindow {
   public:
-    HeadlessDialog(HeadlessPlatform& platform, int templateId, WindowRef handle);
+    // Builds the controls of the dialog's rows; a main window's events make it a clipboard
+    // viewer candidate. Call Init to run the dialog's initialisation.
+    HeadlessDialog(HeadlessPlatform& platform, const DialogTemplate& dialog, WindowRef handle,
+                   IDialogEvents& events, WindowRef owner);
     ~HeadlessDialog() override;
+    HeadlessDialog(const HeadlessDialog&) = delete;
+    HeadlessDialog& operator=(const HeadlessDialog&) = delete;
 
     WindowRef Handle() const override { return handle_; }
     void SetTitle(const std::string& title) override { title_ = title; }
     std::string GetTitle() const override { return title_; }
-    IButton& Button(int id) override;
-    ILabel& Label(int id) override;
-    IListBox& ListBox(int id) override;
-    IComboBox& ComboBox(int id) override;
-    IRichEdit& RichEdit(int id) override;
+    // Throws ControlError for an id without a row in the dialog's table.
+    IControl& Control(int id) override;
     std::unique_ptr<IRichEdit> CreateHiddenRichEdit() override;
     bool CopyPlainText(const std::string& text, long start, long end) override;
     ISystemMenu* SystemMenu() override { return hasSystemMenu ? &menu : nullptr; }
@@ -101,15 +85,32 @@ class HeadlessDialog : public IDialogWindow {
         metrics = screen;
         return true;
     }
+    bool SetTimer(unsigned timerId, unsigned milliseconds) override;
+    void KillTimer(unsigned timerId) override { timers.erase(timerId); }
+    void SetModified(bool on) override { modified = on; }
+    void CancelToClose() override { cancelIsClose = true; }
 
-    HeadlessListBox& List(int id) { return static_cast<HeadlessListBox&>(ListBox(id)); }
-    HeadlessRichEdit& Pane(int id) { return static_cast<HeadlessRichEdit&>(RichEdit(id)); }
-    HeadlessComboBox& Combo(int id) { return static_cast<HeadlessComboBox&>(ComboBox(id)); }
-    HeadlessButton& Btn(int id) { return static_cast<HeadlessButton&>(Button(id)); }
-    const std::vector<ControlTemplate>& Template() const { return *template_; }
+    // What a user does, delivered as the real window would deliver it.
+    // A click on a button (a check box toggles, a radio button checks) or a link.
+    void Click(int id);
+    // Chooses an entry of the system menu; false when the entry is greyed or missing.
+    bool ChooseMenuEntry(unsigned command);
+    // The close box.
+    void PressClose();
+    // Types text into a combo box's edit field (as one change) or an edit.
+    void Type(int id, const std::string& text);
+    // Fires a timer that is set; false when none of that id is.
+    bool FireTimer(unsigned timerId);
 
-    // Dispatches events as the real window would.
-    IDialogEvents* events = nullptr;
+    HeadlessListBox& List(int id) { return Get<HeadlessListBox>(id); }
+    HeadlessRichEdit& Pane(int id) { return Get<HeadlessRichEdit>(id); }
+    HeadlessComboBox& Combo(int id) { return Get<HeadlessComboBox>(id); }
+    HeadlessButton& Btn(int id) { return Get<HeadlessButton>(id); }
+    const DialogTemplate& Template() const { return template_; }
+    IDialogEvents& Events() const { return events_; }
+    WindowRef Owner() const { return owner_; }
+    // Null unless the dialog is a main window.
+    IMainWindowEvents* MainEvents() const { return mainEvents_; }
 
     HeadlessSystemMenu menu;
     bool hasSystemMenu = true;
@@ -119,17 +120,23 @@ class HeadlessDialog : public IDialogWindow {
     bool centred = false;
     bool minimized = false;
     bool ended = false;
+    bool destroyed = false;
     int endResult = 0;
     int lastShowCmd = 0;
+    bool modified = false;
+    bool cancelIsClose = false;
+    std::map<unsigned, unsigned> timers; // id -> milliseconds
     Placement placement;
     ScreenMetrics screen{1280, 1024, 32, 32};
 
   private:
-    IControl& Control(int id);
     HeadlessPlatform& platform_;
+    const DialogTemplate& template_;
     WindowRef handle_;
+    WindowRef owner_;
+    IDialogEvents& events_;
+    IMainWindowEvents* mainEvents_;
     std::string title_;
-    const std::vector<ControlTemplate>* template_;
     std::map<int, std::unique_ptr<IControl>> controls_;
 };
 

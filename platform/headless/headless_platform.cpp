@@ -1,27 +1,134 @@
 #include "headless_platform.h"
+#include <algorithm>
 
 namespace qv::platform::headless {
 
-std::unique_ptr<HeadlessDialog> HeadlessPlatform::OpenDialog(int templateId,
-                                                             IDialogEvents& events) {
-    auto dialog = std::make_unique<HeadlessDialog>(*this, templateId, NewWindowRef());
-    dialog->events = &events;
-    events.OnInitDialog(*dialog);
-    return dialog;
+namespace {
+
+class HeadlessModeless : public IModelessWindow {
+  public:
+    HeadlessModeless(HeadlessPlatform& platform, std::unique_ptr<HeadlessDialog> dialog)
+        : platform_(platform), dialog_(std::move(dialog)) {}
+    ~HeadlessModeless() override { platform_.CloseDialog(std::move(dialog_)); }
+    HeadlessModeless(const HeadlessModeless&) = delete;
+    HeadlessModeless& operator=(const HeadlessModeless&) = delete;
+    IDialogWindow& Window() override { return *dialog_; }
+
+  private:
+    HeadlessPlatform& platform_;
+    std::unique_ptr<HeadlessDialog> dialog_;
+};
+
+} // namespace
+
+std::unique_ptr<HeadlessDialog>
+HeadlessPlatform::OpenDialog(const DialogTemplate& dialog, IDialogEvents& events, WindowRef owner) {
+    auto made = std::make_unique<HeadlessDialog>(*this, dialog, NewWindowRef(), events, owner);
+    open_.push_back(made.get());
+    events.OnInitDialog(*made);
+    return made;
 }
 
 void HeadlessPlatform::CloseDialog(std::unique_ptr<HeadlessDialog> dialog) {
-    if (dialog && dialog->events)
-        dialog->events->OnDestroy();
+    if (!dialog)
+        return;
+    open_.erase(std::remove(open_.begin(), open_.end(), dialog.get()), open_.end());
+    if (!dialog->destroyed) {
+        dialog->Events().OnDestroy();
+        dialog->destroyed = true;
+    }
 }
 
-int HeadlessPlatform::RunModalDialog(int templateId, IDialogEvents& events) {
-    auto dialog = OpenDialog(templateId, events);
-    if (!quitRequested && !dialog->ended && script)
-        script(*dialog);
-    const int result = dialog->endResult;
-    CloseDialog(std::move(dialog));
+HeadlessDialog* HeadlessPlatform::FindOpen(int templateId) const {
+    for (auto it = open_.rbegin(); it != open_.rend(); ++it)
+        if ((*it)->Template().id == templateId)
+            return *it;
+    return nullptr;
+}
+
+int HeadlessPlatform::RunModal(const DialogTemplate& dialog, IDialogEvents& events,
+                               WindowRef owner) {
+    auto made = OpenDialog(dialog, events, owner);
+    if (!quitRequested && !made->ended) {
+        auto& queue = scripts_[dialog.id];
+        if (!queue.empty()) {
+            Script script = std::move(queue.front());
+            queue.pop_front();
+            script(*made);
+        }
+    }
+    int result = -1;
+    if (made->ended && !quitRequested)
+        result = made->endResult;
+    else if (!made->ended && !quitRequested)
+        ++unfinishedRuns;
+    CloseDialog(std::move(made));
     return result;
+}
+
+std::unique_ptr<IModelessWindow> HeadlessPlatform::OpenModeless(const DialogTemplate& dialog,
+                                                                IDialogEvents& events,
+                                                                WindowRef owner) {
+    auto made = OpenDialog(dialog, events, owner);
+    made->Show(kShowNormal);
+    return std::make_unique<HeadlessModeless>(*this, std::move(made));
+}
+
+SheetResult HeadlessPlatform::RunPropertySheet(const SheetSpec&) {
+    SheetResult result;
+    result.failed = true;
+    return result;
+}
+
+bool HeadlessPlatform::ChooseFont(FontChoice& choice, WindowRef) {
+    fontsAsked.push_back(choice);
+    if (fontAnswers.empty())
+        return false;
+    std::optional<FontChoice> answer = std::move(fontAnswers.front());
+    fontAnswers.pop_front();
+    if (!answer)
+        return false;
+    choice = *answer;
+    return true;
+}
+
+bool HeadlessPlatform::ChooseColour(ColourChoice& choice, WindowRef) {
+    coloursAsked.push_back(choice);
+    if (colourAnswers.empty())
+        return false;
+    std::optional<ColourChoice> answer = std::move(colourAnswers.front());
+    colourAnswers.pop_front();
+    if (!answer)
+        return false;
+    choice = *answer;
+    return true;
+}
+
+bool HeadlessPlatform::PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
+                                    std::intptr_t lParam) {
+    std::lock_guard<std::mutex> guard(postedLock_);
+    posted_.push_back(Posted{window, message, wParam, lParam});
+    return true;
+}
+
+int HeadlessPlatform::DeliverPosted() {
+    int delivered = 0;
+    for (;;) {
+        Posted next{};
+        {
+            std::lock_guard<std::mutex> guard(postedLock_);
+            if (posted_.empty())
+                return delivered;
+            next = posted_.front();
+            posted_.pop_front();
+        }
+        for (HeadlessDialog* dialog : open_)
+            if (dialog->Handle() == next.window && !dialog->destroyed) {
+                dialog->Events().OnPosted(next.message, next.wParam, next.lParam);
+                ++delivered;
+                break;
+            }
+    }
 }
 
 } // namespace qv::platform::headless

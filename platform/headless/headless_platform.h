@@ -1,50 +1,99 @@
-// The headless platform: every service in memory or in a temporary folder, dialogs driven by tests.
+// The headless platform: every service in memory or in a temporary folder, dialogs driven by the
+// test's scripts.
 #pragma once
 #include "headless_clipboard.h"
 #include "headless_dialog.h"
 #include "headless_services.h"
 #include "platform/platform.h"
+#include <deque>
 #include <functional>
+#include <map>
 #include <memory>
+#include <mutex>
+#include <optional>
+#include <vector>
 
 namespace qv::platform::headless {
 
 class HeadlessPlatform : public IPlatform {
   public:
+    using Script = std::function<void(HeadlessDialog&)>;
+
+    HeadlessPlatform() = default;
+    HeadlessPlatform(const HeadlessPlatform&) = delete;
+    HeadlessPlatform& operator=(const HeadlessPlatform&) = delete;
+
     IClipboard& Clipboard() override { return clipboard; }
     ISettingsStore& Settings() override { return settings; }
     IFileSystem& Files() override { return files; }
-    IShellFolders& ShellFolders() override { return shell; }
+    IShellFolders& ShellFolders() override { return shellFolders; }
     IClock& Clock() override { return clock; }
     IStringResources& Strings() override { return strings; }
     ICodePage& CodePage() override { return codePage; }
+    IShell& Shell() override { return shell; }
     MsgResult MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                          MsgIcon icon) override {
         return messages.Show(text, caption, buttons, icon);
     }
-    // Opens the dialog, runs the test's script on it while it is open (unless start-up already
-    // asked to quit), then destroys it.
-    int RunModalDialog(int templateId, IDialogEvents& events) override;
+    // Opens the dialog and runs the next script given for its template id while it is open
+    // (unless its initialisation ended it or asked to quit), then destroys it. Returns the
+    // EndDialog result; -1 when a quit request ended it or the script left it open, as the
+    // real platform's loop would only end by a quit then.
+    int RunModal(const DialogTemplate& dialog, IDialogEvents& events, WindowRef owner) override;
+    std::unique_ptr<IModelessWindow> OpenModeless(const DialogTemplate& dialog,
+                                                  IDialogEvents& events, WindowRef owner) override;
+    SheetResult RunPropertySheet(const SheetSpec& sheet) override;
+    bool ChooseFont(FontChoice& choice, WindowRef owner) override;
+    bool ChooseColour(ColourChoice& choice, WindowRef owner) override;
+    // Thread-safe; the message waits until DeliverPosted.
+    bool PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
+                      std::intptr_t lParam) override;
     int QuitCode() const override { return quitCode; }
 
+    // The test's side. Scripts run in the order given, each for one run of its template.
+    void OnDialog(int templateId, Script script) {
+        scripts_[templateId].push_back(std::move(script));
+    }
     // Opens a dialog and calls its initialisation; the caller drives it and then closes it.
-    std::unique_ptr<HeadlessDialog> OpenDialog(int templateId, IDialogEvents& events);
+    std::unique_ptr<HeadlessDialog> OpenDialog(const DialogTemplate& dialog, IDialogEvents& events,
+                                               WindowRef owner = 0);
     void CloseDialog(std::unique_ptr<HeadlessDialog> dialog);
+    // The open dialog of a template id (the innermost when several), or null.
+    HeadlessDialog* FindOpen(int templateId) const;
+    // Hands the posted messages to their windows, in order; returns how many arrived.
+    int DeliverPosted();
     WindowRef NewWindowRef() { return ++lastWindow_; }
 
     HeadlessClipboard clipboard;
     HeadlessSettings settings;
     HeadlessFileSystem files;
-    HeadlessShellFolders shell;
+    HeadlessShellFolders shellFolders;
     HeadlessClock clock;
     HeadlessStrings strings;
     HeadlessCodePage codePage;
+    HeadlessShell shell;
     MessageBoxScript messages;
-    std::function<void(HeadlessDialog&)> script;
+    // Answers of the choosers, in order; none (or an empty answer) is Cancel.
+    std::deque<std::optional<FontChoice>> fontAnswers;
+    std::deque<std::optional<ColourChoice>> colourAnswers;
+    std::vector<FontChoice> fontsAsked;
+    std::vector<ColourChoice> coloursAsked;
     int quitCode = 0;
     bool quitRequested = false;
+    // Modal runs whose script left the dialog open.
+    int unfinishedRuns = 0;
 
   private:
+    std::map<int, std::deque<Script>> scripts_;
+    std::vector<HeadlessDialog*> open_;
+    struct Posted {
+        WindowRef window;
+        unsigned message;
+        std::uintptr_t wParam;
+        std::intptr_t lParam;
+    };
+    std::mutex postedLock_;
+    std::deque<Posted> posted_;
     WindowRef lastWindow_ = 0x100;
 };
 

@@ -1,5 +1,5 @@
 #include "headless_services.h"
-#include "resource.h"
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -208,12 +208,6 @@ bool HeadlessClock::FileTimeToLocal(FileTime time, LocalTime& local) const {
     return true;
 }
 
-HeadlessStrings::HeadlessStrings() {
-#define QV_STRING(id, text) table[id] = text;
-#include "strings.def"
-#undef QV_STRING
-}
-
 std::string HeadlessStrings::Load(int id) const {
     auto it = table.find(id);
     return it == table.end() ? std::string() : it->second;
@@ -225,6 +219,36 @@ std::string HeadlessCodePage::WideToAnsi(const std::u16string& text) const {
     for (char16_t c : text)
         out += c < 0x100 ? char(c) : '?';
     return out;
+}
+
+} // namespace qv::platform::headless
+
+namespace qv::platform::headless {
+
+namespace {
+unsigned char FoldCase(unsigned char c) {
+    const bool asciiUpper = c >= 'A' && c <= 'Z';
+    const bool latinUpper = c >= 0xC0 && c <= 0xDE && c != 0xD7;
+    return asciiUpper || latinUpper ? static_cast<unsigned char>(c + 0x20) : c;
+}
+} // namespace
+
+bool HeadlessCodePage::EqualIgnoringCase(const std::string& a, const std::string& b) const {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (FoldCase(static_cast<unsigned char>(a[i])) !=
+            FoldCase(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+bool HeadlessShell::Open(const std::string& target) {
+    asked.push_back(target);
+    if (target.empty() || std::find(failing.begin(), failing.end(), target) != failing.end())
+        return false;
+    opened.push_back(target);
+    return true;
 }
 
 } // namespace qv::platform::headless

@@ -99,10 +99,9 @@ class HeadlessClock : public IClock {
     std::int64_t seconds = 1796893800;
 };
 
-// The string table of the resources.
+// A string table that the test fills (usually with the program's own strings).
 class HeadlessStrings : public IStringResources {
   public:
-    HeadlessStrings();
     std::string Load(int id) const override;
     std::map<int, std::string> table;
 };
@@ -111,6 +110,19 @@ class HeadlessStrings : public IStringResources {
 class HeadlessCodePage : public ICodePage {
   public:
     std::string WideToAnsi(const std::u16string& text) const override;
+    // ASCII letters and the Latin-1 letters of Windows-1252 compared without case.
+    bool EqualIgnoringCase(const std::string& a, const std::string& b) const override;
+};
+
+// Records what it was asked to open; targets in failing do not open.
+class HeadlessShell : public IShell {
+  public:
+    bool Open(const std::string& target) override;
+    void Beep() override { ++beeps; }
+    std::vector<std::string> asked;  // every target asked for, in order
+    std::vector<std::string> opened; // the ones that opened
+    std::vector<std::string> failing;
+    int beeps = 0;
 };
 
 // Converts a calendar date and time (UTC) to a file time, for tests.

@@ -1,12 +1,11 @@
 // The program's entry point: the real platform around the portable program.
-#include "app/application.h"
 #include "win32/win32_platform.h"
 #include <new>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     try {
         qv::platform::win32::Win32Platform platform;
-        return qv::RunApplication(platform);
+        return qv::platform::RunProgram(platform);
     } catch (const std::bad_alloc&) {
         MessageBoxA(nullptr, "Out of memory.  Please close another program and try again.",
                     "Quorvane", MB_OK | MB_ICONSTOP);

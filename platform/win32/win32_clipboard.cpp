@@ -32,9 +32,10 @@ bool Win32Clipboard::ChangeChain(WindowRef owner, WindowRef next) {
     return GetLastError() == ERROR_SUCCESS;
 }
 
-void Win32Clipboard::ForwardDrawClipboard(WindowRef next) {
+void Win32Clipboard::ForwardDrawClipboard(WindowRef next, const ClipboardNotice& notice) {
     if (next)
-        SendMessageA(ToWindow(next), WM_DRAWCLIPBOARD, 0, 0);
+        SendMessageA(ToWindow(next), WM_DRAWCLIPBOARD, static_cast<WPARAM>(notice.wParam),
+                     static_cast<LPARAM>(notice.lParam));
 }
 
 void Win32Clipboard::ForwardChangeChain(WindowRef next, WindowRef removed, WindowRef after) {

@@ -10,7 +10,7 @@ class Win32Clipboard : public IClipboard {
     bool SetViewer(WindowRef owner, WindowRef& next) override;
     // True unless the platform reported an error.
     bool ChangeChain(WindowRef owner, WindowRef next) override;
-    void ForwardDrawClipboard(WindowRef next) override;
+    void ForwardDrawClipboard(WindowRef next, const ClipboardNotice& notice) override;
     void ForwardChangeChain(WindowRef next, WindowRef removed, WindowRef after) override;
     bool Open(WindowRef owner) override;
     bool Empty() override;

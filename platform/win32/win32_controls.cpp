@@ -2,6 +2,7 @@
 #include "win32_handles.h"
 #include <algorithm>
 #include <climits>
+#include <commctrl.h>
 
 namespace qv::platform::win32 {
 
@@ -12,6 +13,46 @@ LPARAM TextParam(const std::string& text) {
 }
 
 } // namespace
+
+void SetControlRedraw(HWND control, bool on) {
+    SendMessageA(control, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+    if (on)
+        RedrawWindow(control, nullptr, nullptr,
+                     RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void EditView::SetSel(long start, long end) {
+    Send(EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+}
+
+void EditView::GetSel(long& start, long& end) const {
+    DWORD from = 0, to = 0;
+    Send(EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    start = static_cast<long>(from);
+    end = static_cast<long>(to);
+}
+
+bool EditView::Copy() {
+    Send(WM_COPY);
+    return true;
+}
+
+bool EditView::IsReadOnly() const {
+    return (GetWindowLongA(Window(), GWL_STYLE) & ES_READONLY) != 0;
+}
+
+void TrackBarView::SetRange(int minimum, int maximum) {
+    Send(TBM_SETRANGEMIN, FALSE, minimum);
+    Send(TBM_SETRANGEMAX, TRUE, maximum);
+}
+
+int TrackBarView::GetPos() const {
+    return static_cast<int>(Send(TBM_GETPOS));
+}
+
+void TrackBarView::SetPos(int position) {
+    Send(TBM_SETPOS, TRUE, position);
+}
 
 bool ButtonView::IsChecked() const {
     return Send(BM_GETCHECK) == BST_CHECKED;

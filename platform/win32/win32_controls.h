@@ -6,6 +6,9 @@
 
 namespace qv::platform::win32 {
 
+// Stops or resumes a control's drawing; resuming repaints it at once.
+void SetControlRedraw(HWND control, bool on);
+
 template <class Interface> class ControlView : public Interface {
   public:
     explicit ControlView(HWND window) : window_(window) {}
@@ -15,6 +18,7 @@ template <class Interface> class ControlView : public Interface {
     std::string GetText() const override { return WindowText(window_); }
     void SetFocus() override { ::SetFocus(window_); }
     void SetVisible(bool visible) override { ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE); }
+    void SetRedraw(bool on) override { SetControlRedraw(window_, on); }
     HWND Window() const { return window_; }
 
   protected:
@@ -58,6 +62,23 @@ class ListBoxView : public ControlView<IListBox> {
     void SetHorizontalExtent(int width) override;
     int GetHorizontalExtent() const override;
     bool MeasureText(const std::string& text, int& width) const override;
+};
+
+class EditView : public ControlView<IEdit> {
+  public:
+    using ControlView::ControlView;
+    void SetSel(long start, long end) override;
+    void GetSel(long& start, long& end) const override;
+    bool Copy() override;
+    bool IsReadOnly() const override;
+};
+
+class TrackBarView : public ControlView<ITrackBar> {
+  public:
+    using ControlView::ControlView;
+    void SetRange(int minimum, int maximum) override;
+    int GetPos() const override;
+    void SetPos(int position) override;
 };
 
 class ComboBoxView : public ControlView<IComboBox> {

@@ -1,25 +1,21 @@
 #include "win32_dialog.h"
-#include "resource.h"
+#include "win32_link.h"
 #include "win32_message_box.h"
 #include "win32_modal_loop.h"
+#include <commctrl.h>
+#include <prsht.h>
 
 namespace qv::platform::win32 {
 
 namespace {
 
-HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
+HICON LoadDialogIcon(HINSTANCE instance, int iconId, int widthMetric, int heightMetric) {
+    if (iconId == 0)
+        return nullptr;
     // Shared icons belong to the system; they are never destroyed by the program.
-    return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+    return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(iconId), IMAGE_ICON,
                                          GetSystemMetrics(widthMetric),
                                          GetSystemMetrics(heightMetric), LR_SHARED));
-}
-
-BOOL CALLBACK RaiseRichEditLimit(HWND child, LPARAM) {
-    char className[32] = {};
-    GetClassNameA(child, className, sizeof className);
-    if (lstrcmpiA(className, "RICHEDIT") == 0)
-        RaiseTextLimit(child);
-    return TRUE;
 }
 
 SizeKind ToSizeKind(WPARAM kind) {
@@ -33,20 +29,59 @@ SizeKind ToSizeKind(WPARAM kind) {
     }
 }
 
+// Messages the program posts or sends to its own windows: above the dialog manager's DM_*
+// messages and the property sheet's PSM_* messages, and the WM_APP range.
+bool IsProgramMessage(UINT message) {
+    return (message >= WM_USER + 0x100 && message < WM_APP + 0x4000);
+}
+
+std::unique_ptr<IControl> MakeView(ControlKind kind, HWND control) {
+    switch (kind) {
+    case ControlKind::Button:
+    case ControlKind::DefButton:
+    case ControlKind::CheckBox:
+    case ControlKind::Radio:
+        return std::make_unique<ButtonView>(control);
+    case ControlKind::ListBox:
+        return std::make_unique<ListBoxView>(control);
+    case ControlKind::Combo:
+        return std::make_unique<ComboBoxView>(control);
+    case ControlKind::RichEdit:
+        return std::make_unique<RichEditView>(control);
+    case ControlKind::Edit:
+    case ControlKind::ReadOnlyEdit:
+        return std::make_unique<EditView>(control);
+    case ControlKind::Link:
+        return std::make_unique<LinkView>(control);
+    case ControlKind::TrackBar:
+        return std::make_unique<TrackBarView>(control);
+    case ControlKind::ListView:
+    case ControlKind::Label:
+    case ControlKind::Icon:
+    case ControlKind::GroupBox:
+        return std::make_unique<LabelView>(control);
+    }
+    return std::make_unique<LabelView>(control);
+}
+
 } // namespace
 
-Win32Dialog::Win32Dialog(HINSTANCE instance, IDialogEvents& events, ModalLoop& loop)
-    : events_(events), loop_(loop), bigIcon_(LoadProgramIcon(instance, SM_CXICON, SM_CYICON)),
-      smallIcon_(LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON)) {}
+Win32Dialog::Win32Dialog(HINSTANCE instance, const DialogTemplate& dialog, IDialogEvents& events,
+                         ModalLoop& loop)
+    : template_(dialog), events_(events), mainEvents_(dynamic_cast<IMainWindowEvents*>(&events)),
+      pageEvents_(dynamic_cast<IPageEvents*>(&events)), loop_(loop),
+      bigIcon_(LoadDialogIcon(instance, dialog.icon, SM_CXICON, SM_CYICON)),
+      smallIcon_(LoadDialogIcon(instance, dialog.icon, SM_CXSMICON, SM_CYSMICON)) {}
 
-std::unique_ptr<Win32Dialog> Win32Dialog::Create(HINSTANCE instance, int templateId, HWND owner,
-                                                 IDialogEvents& events, ModalLoop& loop) {
-    std::unique_ptr<Win32Dialog> dialog(new Win32Dialog(instance, events, loop));
+std::unique_ptr<Win32Dialog> Win32Dialog::Create(HINSTANCE instance, const DialogTemplate& dialog,
+                                                 HWND owner, IDialogEvents& events,
+                                                 ModalLoop& loop) {
+    std::unique_ptr<Win32Dialog> made(new Win32Dialog(instance, dialog, events, loop));
     // The procedure takes the object's address at WM_INITDIALOG; the object outlives the window.
-    if (!CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId), owner, &Win32Dialog::Procedure,
-                            reinterpret_cast<LPARAM>(dialog.get())))
+    if (!CreateDialogParamA(instance, MAKEINTRESOURCEA(dialog.id), owner, &Win32Dialog::Procedure,
+                            reinterpret_cast<LPARAM>(made.get())))
         return nullptr;
-    return dialog;
+    return made;
 }
 
 Win32Dialog::~Win32Dialog() {
@@ -79,43 +114,73 @@ INT_PTR CALLBACK Win32Dialog::Procedure(HWND window, UINT message, WPARAM wParam
 }
 
 INT_PTR Win32Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (mainEvents_) {
+        bool handled = false;
+        const INT_PTR answer = HandleMainWindowMessage(message, wParam, lParam, handled);
+        if (handled)
+            return answer;
+    }
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog();
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam), HIWORD(wParam));
-    case WM_SYSCOMMAND:
-        // The platform keeps the low four bits of a system command for itself.
-        return events_.OnSysCommand(static_cast<unsigned>(wParam & 0xFFF0)) ? Answer(0) : FALSE;
-    case WM_DRAWCLIPBOARD:
-        events_.OnDrawClipboard();
+    case WM_NOTIFY:
+        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_CTLCOLORSTATIC:
+        return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_TIMER:
+        events_.OnTimer(static_cast<unsigned>(wParam));
         return Answer(0);
-    case WM_CHANGECBCHAIN:
-        events_.OnChangeCbChain(static_cast<WindowRef>(wParam), static_cast<WindowRef>(lParam));
-        return Answer(0);
-    case WM_ACTIVATE:
-        events_.OnActivate(LOWORD(wParam) != WA_INACTIVE);
-        return FALSE; // the dialog manager still restores the focus
-    case WM_SIZE:
-        return OnSize(wParam);
-    case WM_QUERYENDSESSION:
-        return Answer(events_.OnQueryEndSession() ? TRUE : FALSE);
-    case WM_ENDSESSION:
-        events_.OnEndSession(wParam != FALSE);
-        return Answer(0);
-    case WM_FONTCHANGE:
-        events_.OnFontChange();
-        return Answer(0);
-    case DM_GETDEFID:
-        return Answer(MAKELONG(events_.OnGetDefaultButton(), DC_HASDEFID));
-    case WM_PAINT:
-        return OnPaint();
-    case WM_QUERYDRAGICON:
-        return reinterpret_cast<INT_PTR>(bigIcon_); // answered directly, not through DWLP_MSGRESULT
     case WM_DESTROY:
         events_.OnDestroy();
         return Answer(0);
     default:
+        if (IsProgramMessage(message)) {
+            events_.OnPosted(message, wParam, lParam);
+            return Answer(0);
+        }
+        return FALSE;
+    }
+}
+
+INT_PTR Win32Dialog::HandleMainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                             bool& handled) {
+    handled = true;
+    switch (message) {
+    case WM_SYSCOMMAND:
+        // The platform keeps the low four bits of a system command for itself.
+        return mainEvents_->OnSysCommand(static_cast<unsigned>(wParam & 0xFFF0)) ? Answer(0)
+                                                                                 : FALSE;
+    case WM_DRAWCLIPBOARD:
+        mainEvents_->OnDrawClipboard(ClipboardNotice{static_cast<std::uintptr_t>(wParam),
+                                                     static_cast<std::intptr_t>(lParam)});
+        return Answer(0);
+    case WM_CHANGECBCHAIN:
+        mainEvents_->OnChangeCbChain(static_cast<WindowRef>(wParam),
+                                     static_cast<WindowRef>(lParam));
+        return Answer(0);
+    case WM_ACTIVATE:
+        mainEvents_->OnActivate(LOWORD(wParam) != WA_INACTIVE);
+        return FALSE; // the dialog manager still restores the focus
+    case WM_SIZE:
+        return OnSize(wParam);
+    case WM_QUERYENDSESSION:
+        return Answer(mainEvents_->OnQueryEndSession() ? TRUE : FALSE);
+    case WM_ENDSESSION:
+        mainEvents_->OnEndSession(wParam != FALSE);
+        return Answer(0);
+    case WM_FONTCHANGE:
+        mainEvents_->OnFontChange();
+        return Answer(0);
+    case DM_GETDEFID:
+        return Answer(MAKELONG(mainEvents_->OnGetDefaultButton(), DC_HASDEFID));
+    case WM_PAINT:
+        return OnPaint();
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<INT_PTR>(bigIcon_); // answered directly, not through DWLP_MSGRESULT
+    default:
+        handled = false;
         return FALSE;
     }
 }
@@ -125,13 +190,46 @@ INT_PTR Win32Dialog::Answer(LRESULT result) {
     return TRUE;
 }
 
+void Win32Dialog::MakeViews() {
+    // The dialog manager creates the controls in the order of the template's rows.
+    HWND child = GetWindow(window_, GW_CHILD);
+    for (const ControlTemplate& row : template_.controls) {
+        if (!child)
+            break;
+        switch (row.kind) {
+        case ControlKind::RichEdit:
+            RaiseTextLimit(child);
+            break;
+        case ControlKind::ReadOnlyEdit:
+            // Read-only whatever the template says; drawn black on white below.
+            SendMessageA(child, EM_SETREADONLY, TRUE, 0);
+            readOnlyEdits_[child] = true;
+            break;
+        case ControlKind::Icon:
+            if (bigIcon_)
+                SendMessageA(child, STM_SETICON, reinterpret_cast<WPARAM>(bigIcon_), 0);
+            break;
+        default:
+            break;
+        }
+        std::unique_ptr<IControl> view = MakeView(row.kind, child);
+        if (row.kind == ControlKind::Link)
+            links_[child] = static_cast<LinkView*>(view.get());
+        if (row.id != -1)
+            controls_[row.id] = std::move(view);
+        else
+            unaddressed_.push_back(std::move(view)); // a link without an id still behaves
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+}
+
 INT_PTR Win32Dialog::OnInitDialog() {
-    EnumChildWindows(window_, &RaiseRichEditLimit, 0);
+    MakeViews();
     return events_.OnInitDialog(*this) ? TRUE : FALSE;
 }
 
 INT_PTR Win32Dialog::OnCommand(int id, int notifyCode) {
-    // The Close command (title-bar button, system menu, Alt+F4) arrives as IDCANCEL.
+    // The Close command (title-bar button, system menu, Alt+F4, Esc) arrives as IDCANCEL.
     if (id == IDCANCEL)
         events_.OnClose();
     else
@@ -139,8 +237,60 @@ INT_PTR Win32Dialog::OnCommand(int id, int notifyCode) {
     return Answer(0);
 }
 
+INT_PTR Win32Dialog::OnNotify(const NMHDR& header) {
+    NotifyEvent event;
+    event.controlId = static_cast<int>(header.idFrom);
+    switch (header.code) {
+    case LVN_COLUMNCLICK: {
+        const auto& list = reinterpret_cast<const NMLISTVIEW&>(header);
+        event.kind = NotifyKind::ColumnClick;
+        event.column = list.iSubItem;
+        break;
+    }
+    case LVN_ITEMCHANGED: {
+        const auto& list = reinterpret_cast<const NMLISTVIEW&>(header);
+        if (!(list.uChanged & LVIF_STATE) || !((list.uNewState ^ list.uOldState) & LVIS_SELECTED))
+            return FALSE;
+        event.kind = NotifyKind::SelectionChanged;
+        event.item = list.iItem;
+        break;
+    }
+    case NM_DBLCLK: {
+        const auto& item = reinterpret_cast<const NMITEMACTIVATE&>(header);
+        event.kind = NotifyKind::DoubleClick;
+        event.item = item.iItem;
+        event.column = item.iSubItem;
+        break;
+    }
+    case PSN_SETACTIVE:
+        if (pageEvents_)
+            pageEvents_->OnSetActive();
+        return Answer(0);
+    case PSN_APPLY:
+        return Answer(!pageEvents_ || pageEvents_->OnApply() ? PSNRET_NOERROR
+                                                             : PSNRET_INVALID_NOCHANGEPAGE);
+    default:
+        return FALSE;
+    }
+    events_.OnNotify(event);
+    return Answer(0);
+}
+
+INT_PTR Win32Dialog::OnControlColour(HDC dc, HWND control) {
+    // Colour answers go back directly, not through DWLP_MSGRESULT.
+    if (readOnlyEdits_.count(control)) {
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, RGB(255, 255, 255));
+        return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+    }
+    const auto link = links_.find(control);
+    if (link != links_.end())
+        return reinterpret_cast<INT_PTR>(link->second->PaintColours(dc));
+    return FALSE;
+}
+
 INT_PTR Win32Dialog::OnSize(WPARAM kind) {
-    events_.OnSize(ToSizeKind(kind));
+    mainEvents_->OnSize(ToSizeKind(kind));
     return FALSE;
 }
 
@@ -157,12 +307,12 @@ INT_PTR Win32Dialog::OnPaint() {
     return TRUE;
 }
 
-template <class View>
-View& Win32Dialog::ViewOf(std::map<int, std::unique_ptr<View>>& views, int id) {
-    std::unique_ptr<View>& view = views[id];
-    if (!view)
-        view = std::make_unique<View>(GetDlgItem(window_, id));
-    return *view;
+IControl& Win32Dialog::Control(int id) {
+    const auto it = controls_.find(id);
+    if (id == -1 || it == controls_.end())
+        throw ControlError("no control " + std::to_string(id) + " in dialog " +
+                           std::to_string(template_.id));
+    return *it->second;
 }
 
 void Win32Dialog::SetTitle(const std::string& title) {
@@ -171,22 +321,6 @@ void Win32Dialog::SetTitle(const std::string& title) {
 
 std::string Win32Dialog::GetTitle() const {
     return WindowText(window_);
-}
-
-IButton& Win32Dialog::Button(int id) {
-    return ViewOf(buttons_, id);
-}
-ILabel& Win32Dialog::Label(int id) {
-    return ViewOf(labels_, id);
-}
-IListBox& Win32Dialog::ListBox(int id) {
-    return ViewOf(lists_, id);
-}
-IComboBox& Win32Dialog::ComboBox(int id) {
-    return ViewOf(combos_, id);
-}
-IRichEdit& Win32Dialog::RichEdit(int id) {
-    return ViewOf(richEdits_, id);
 }
 
 std::unique_ptr<IRichEdit> Win32Dialog::CreateHiddenRichEdit() {
@@ -269,6 +403,34 @@ void Win32Dialog::Show(int showCmd) {
 
 bool Win32Dialog::IsMinimized() const {
     return IsIconic(window_) != FALSE;
+}
+
+bool Win32Dialog::GetScreenMetrics(ScreenMetrics& metrics) const {
+    metrics.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    metrics.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    metrics.iconWidth = GetSystemMetrics(SM_CXICON);
+    metrics.iconHeight = GetSystemMetrics(SM_CYICON);
+    return metrics.screenWidth > 0 && metrics.screenHeight > 0;
+}
+
+bool Win32Dialog::SetTimer(unsigned timerId, unsigned milliseconds) {
+    return ::SetTimer(window_, timerId, milliseconds, nullptr) != 0;
+}
+
+void Win32Dialog::KillTimer(unsigned timerId) {
+    ::KillTimer(window_, timerId);
+}
+
+void Win32Dialog::SetModified(bool modified) {
+    if (template_.style != DialogStyle::Page)
+        return;
+    SendMessageA(GetParent(window_), modified ? PSM_CHANGED : PSM_UNCHANGED,
+                 reinterpret_cast<WPARAM>(window_), 0);
+}
+
+void Win32Dialog::CancelToClose() {
+    if (template_.style == DialogStyle::Page)
+        SendMessageA(GetParent(window_), PSM_CANCELTOCLOSE, 0, 0);
 }
 
 } // namespace qv::platform::win32

@@ -1,5 +1,6 @@
-// A dialog window made from a resource template. One registered dialog procedure finds the
-// object and turns the platform's messages into IDialogEvents calls.
+// A dialog window made from its resource template and its row of the program's dialog table.
+// One registered dialog procedure finds the object and turns the platform's messages into
+// typed events.
 #pragma once
 #include "platform/window.h"
 #include "win32_controls.h"
@@ -7,34 +8,34 @@
 #include "win32_system_menu.h"
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace qv::platform::win32 {
 
 class ModalLoop;
+class LinkView;
 
 class Win32Dialog : public IDialogWindow {
   public:
     // Creates the dialog (owned by owner, which may be null) and runs its initialisation; the
     // window stays hidden unless the initialisation shows it. Null when it cannot be created.
-    static std::unique_ptr<Win32Dialog> Create(HINSTANCE instance, int templateId, HWND owner,
-                                               IDialogEvents& events, ModalLoop& loop);
+    static std::unique_ptr<Win32Dialog> Create(HINSTANCE instance, const DialogTemplate& dialog,
+                                               HWND owner, IDialogEvents& events, ModalLoop& loop);
     // Destroys the window if it still exists; the events then receive OnDestroy.
     ~Win32Dialog() override;
     Win32Dialog(const Win32Dialog&) = delete;
     Win32Dialog& operator=(const Win32Dialog&) = delete;
 
     HWND Window() const { return window_; }
+    const DialogTemplate& Template() const { return template_; }
     bool Ended() const { return ended_; }
     int Result() const { return result_; }
 
     WindowRef Handle() const override { return reinterpret_cast<WindowRef>(window_); }
     void SetTitle(const std::string& title) override;
     std::string GetTitle() const override;
-    IButton& Button(int id) override;
-    ILabel& Label(int id) override;
-    IListBox& ListBox(int id) override;
-    IComboBox& ComboBox(int id) override;
-    IRichEdit& RichEdit(int id) override;
+    // Throws ControlError for an id without a row in the dialog's table.
+    IControl& Control(int id) override;
     std::unique_ptr<IRichEdit> CreateHiddenRichEdit() override; // null when it cannot be made
     bool CopyPlainText(const std::string& text, long start, long end) override;
     ISystemMenu* SystemMenu() override;
@@ -49,19 +50,33 @@ class Win32Dialog : public IDialogWindow {
     void CenterOnScreen() override;
     void Show(int showCmd) override;
     bool IsMinimized() const override;
+    bool GetScreenMetrics(ScreenMetrics& metrics) const override;
+    bool SetTimer(unsigned timerId, unsigned milliseconds) override;
+    void KillTimer(unsigned timerId) override;
+    void SetModified(bool modified) override;
+    void CancelToClose() override;
+
+    // For a property sheet's page: the events of the page and the window made by the sheet.
+    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    Win32Dialog(HINSTANCE instance, const DialogTemplate& dialog, IDialogEvents& events,
+                ModalLoop& loop);
 
   private:
-    Win32Dialog(HINSTANCE instance, IDialogEvents& events, ModalLoop& loop);
-    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
     INT_PTR Answer(LRESULT result);
     INT_PTR OnInitDialog();
+    void MakeViews();
     INT_PTR OnCommand(int id, int notifyCode);
+    INT_PTR OnNotify(const NMHDR& header);
+    INT_PTR OnControlColour(HDC dc, HWND control);
     INT_PTR OnSize(WPARAM kind);
     INT_PTR OnPaint();
-    template <class View> View& ViewOf(std::map<int, std::unique_ptr<View>>& views, int id);
 
+    const DialogTemplate& template_;
     IDialogEvents& events_;
+    IMainWindowEvents* mainEvents_;
+    IPageEvents* pageEvents_;
     ModalLoop& loop_;
     HWND window_ = nullptr;
     HICON bigIcon_ = nullptr;
@@ -69,11 +84,10 @@ class Win32Dialog : public IDialogWindow {
     bool ended_ = false;
     int result_ = 0;
     SystemMenuView menu_;
-    std::map<int, std::unique_ptr<ButtonView>> buttons_;
-    std::map<int, std::unique_ptr<LabelView>> labels_;
-    std::map<int, std::unique_ptr<ListBoxView>> lists_;
-    std::map<int, std::unique_ptr<ComboBoxView>> combos_;
-    std::map<int, std::unique_ptr<RichEditView>> richEdits_;
+    std::map<int, std::unique_ptr<IControl>> controls_;
+    std::vector<std::unique_ptr<IControl>> unaddressed_;
+    std::map<HWND, LinkView*> links_;
+    std::map<HWND, bool> readOnlyEdits_;
 };
 
 } // namespace qv::platform::win32

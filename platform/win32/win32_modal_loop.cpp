@@ -1,6 +1,6 @@
 #include "win32_modal_loop.h"
-#include "resource.h"
 #include "win32_dialog.h"
+#include <algorithm>
 
 namespace qv::platform::win32 {
 
@@ -12,34 +12,28 @@ bool IsDialogWindow(HWND window) {
            lstrcmpA(className, "#32770") == 0;
 }
 
-HACCEL AcceleratorsFor(HINSTANCE instance, int templateId) {
-    // Resource tables are freed with the program; they need no DestroyAcceleratorTable.
-    return templateId == IDD_MAIN ? LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS))
-                                  : nullptr;
-}
-
 } // namespace
 
-int ModalLoop::Run(int templateId, IDialogEvents& events) {
-    const HWND owner = running_.empty() ? nullptr : running_.back();
+int ModalLoop::Run(const DialogTemplate& dialogTemplate, IDialogEvents& events, HWND owner) {
+    if (!owner && !running_.empty())
+        owner = running_.back()->Window();
     running_.reserve(running_.size() + 1); // the push below cannot throw then
     // Like a modal dialog, the owner takes no input from the start of the initialisation on.
     // EnableWindow answers whether the window was disabled before.
     const bool ownerWasEnabled = owner && !EnableWindow(owner, FALSE);
     std::unique_ptr<Win32Dialog> dialog =
-        Win32Dialog::Create(instance_, templateId, owner, events, *this);
+        Win32Dialog::Create(instance_, dialogTemplate, owner, events, *this);
     if (!dialog) {
         if (ownerWasEnabled)
             EnableWindow(owner, TRUE);
         return -1;
     }
     const HWND window = dialog->Window();
-    running_.push_back(window);
+    running_.push_back(dialog.get());
 
     if (!dialog->Ended() && !quitPending_ && !IsWindowVisible(window))
         ShowWindow(window, SW_SHOWNORMAL);
 
-    const HACCEL accelerators = AcceleratorsFor(instance_, templateId);
     bool quit = false;
     MSG message{};
     // A window destroyed by other means ends the loop as well.
@@ -53,7 +47,7 @@ int ModalLoop::Run(int templateId, IDialogEvents& events) {
             quitPending_ = false;
             break;
         }
-        if (!PreTranslate(window, accelerators, message)) {
+        if (!PreTranslate(message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
@@ -63,8 +57,8 @@ int ModalLoop::Run(int templateId, IDialogEvents& events) {
     if (ownerWasEnabled)
         EnableWindow(owner, TRUE);
     const int result = dialog->Ended() ? dialog->Result() : -1;
-    dialog.reset();
     running_.pop_back();
+    dialog.reset();
     if (quit && !running_.empty())
         RequestQuit(quitCode_); // the outer loops end too
     return result;
@@ -76,14 +70,43 @@ void ModalLoop::RequestQuit(int exitCode) {
     PostQuitMessage(exitCode);
 }
 
-bool ModalLoop::PreTranslate(HWND dialog, HACCEL accelerators, MSG& message) {
+void ModalLoop::AddModeless(Win32Dialog* dialog) {
+    modeless_.push_back(dialog);
+}
+
+void ModalLoop::RemoveModeless(Win32Dialog* dialog) {
+    modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), dialog), modeless_.end());
+}
+
+HACCEL ModalLoop::AcceleratorsOf(HWND root) const {
+    const auto owns = [root](const Win32Dialog* d) { return d->Window() == root; };
+    const Win32Dialog* dialog = nullptr;
+    if (auto it = std::find_if(running_.begin(), running_.end(), owns); it != running_.end())
+        dialog = *it;
+    else if (auto m = std::find_if(modeless_.begin(), modeless_.end(), owns); m != modeless_.end())
+        dialog = *m;
+    if (!dialog || dialog->Template().accelerators == 0)
+        return nullptr;
+    // Resource tables are freed with the program; they need no DestroyAcceleratorTable.
+    return LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(dialog->Template().accelerators));
+}
+
+bool ModalLoop::PreTranslate(MSG& message) const {
     if (!message.hwnd)
         return false;
     const HWND root = GetAncestor(message.hwnd, GA_ROOT);
     if (!root)
         return false;
-    if (root == dialog && accelerators && TranslateAcceleratorA(dialog, accelerators, &message))
-        return true;
+    // Only the innermost modal dialog and the modeless ones take keys.
+    const bool modalRoot = !running_.empty() && running_.back()->Window() == root;
+    const bool modelessRoot =
+        std::any_of(modeless_.begin(), modeless_.end(),
+                    [root](const Win32Dialog* d) { return d->Window() == root; });
+    if (modalRoot || modelessRoot) {
+        if (const HACCEL accelerators = AcceleratorsOf(root))
+            if (TranslateAcceleratorA(root, accelerators, &message))
+                return true;
+    }
     return IsDialogWindow(root) && IsDialogMessageA(root, &message);
 }
 

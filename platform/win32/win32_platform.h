@@ -7,6 +7,7 @@
 #include "win32_handles.h"
 #include "win32_modal_loop.h"
 #include "win32_settings.h"
+#include "win32_shell.h"
 #include "win32_shell_folders.h"
 #include "win32_text.h"
 
@@ -39,9 +40,17 @@ class Win32Platform : public IPlatform {
     IClock& Clock() override { return clock_; }
     IStringResources& Strings() override { return strings_; }
     ICodePage& CodePage() override { return codePage_; }
+    IShell& Shell() override { return shell_; }
     MsgResult MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                          MsgIcon icon) override;
-    int RunModalDialog(int templateId, IDialogEvents& events) override;
+    int RunModal(const DialogTemplate& dialog, IDialogEvents& events, WindowRef owner) override;
+    std::unique_ptr<IModelessWindow> OpenModeless(const DialogTemplate& dialog,
+                                                  IDialogEvents& events, WindowRef owner) override;
+    SheetResult RunPropertySheet(const SheetSpec& sheet) override;
+    bool ChooseFont(FontChoice& choice, WindowRef owner) override;
+    bool ChooseColour(ColourChoice& choice, WindowRef owner) override;
+    bool PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
+                      std::intptr_t lParam) override;
     int QuitCode() const override { return loop_.QuitCode(); }
 
     HINSTANCE Instance() const { return instance_; }
@@ -61,6 +70,7 @@ class Win32Platform : public IPlatform {
     Win32Clock clock_;
     Win32Strings strings_;
     Win32CodePage codePage_;
+    Win32Shell shell_;
     ModalLoop loop_;
 };
 

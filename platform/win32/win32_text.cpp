@@ -34,6 +34,14 @@ std::string Win32CodePage::WideToAnsi(const std::u16string& text) const {
     return out;
 }
 
+bool Win32CodePage::EqualIgnoringCase(const std::string& a, const std::string& b) const {
+    if (a.size() > std::size_t(INT_MAX) || b.size() > std::size_t(INT_MAX))
+        return false;
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
+                          static_cast<int>(a.size()), b.data(),
+                          static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
 std::string WindowText(HWND window) {
     const int length = GetWindowTextLengthA(window);
     if (length <= 0)

@@ -17,6 +17,8 @@ class Win32Strings : public IStringResources {
 class Win32CodePage : public ICodePage {
   public:
     std::string WideToAnsi(const std::u16string& text) const override;
+    // As the list box's exact-string lookup compares: the user's locale, case ignored.
+    bool EqualIgnoringCase(const std::string& a, const std::string& b) const override;
 };
 
 // The text of any window (caption, control text).

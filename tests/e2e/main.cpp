@@ -19,6 +19,8 @@ int main(int argc, char** argv) {
             options.program = argv[++i];
         else if (name == "--artifacts")
             options.artifacts = argv[++i];
+        else if (name == "--recorder")
+            options.recorder = argv[++i];
     }
     if (options.program.empty()) {
         std::fprintf(stderr, "usage: %s --program <Quorvane.exe> [--artifacts <folder>]\n",

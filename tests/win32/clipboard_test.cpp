@@ -3,6 +3,8 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <shlobj.h>
+#include <utility>
+#include <vector>
 
 namespace qv::win32test {
 namespace {
@@ -26,7 +28,9 @@ TEST(ClipboardChain, TwoViewersPassNoticesAndRepairTheChain) {
     EXPECT_EQ(nextA, 0u);
     ASSERT_TRUE(clipboard.SetViewer(RefOf(*b), nextB));
     EXPECT_EQ(nextB, RefOf(*a));
-    eventsB.onDrawClipboard = [&] { clipboard.ForwardDrawClipboard(nextB); };
+    eventsB.onDrawClipboard = [&](const platform::ClipboardNotice& notice) {
+        clipboard.ForwardDrawClipboard(nextB, notice);
+    };
     Pump(300);
     eventsA.Take();
     eventsB.Take();
@@ -45,6 +49,46 @@ TEST(ClipboardChain, TwoViewersPassNoticesAndRepairTheChain) {
     clipboard.ForwardChangeChain(RefOf(*a), 0x10, 0x20);
     EXPECT_TRUE(eventsA.Saw("changecbchain 16 32"));
     clipboard.ChangeChain(RefOf(*b), 0);
+}
+
+// A viewer of another program, after the dialog in the chain: it records what reaches it.
+struct ParameterRecorder {
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_DRAWCLIPBOARD) {
+            auto* self =
+                reinterpret_cast<ParameterRecorder*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+            if (self)
+                self->received.push_back({wParam, lParam});
+            return 0;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    std::vector<std::pair<WPARAM, LPARAM>> received;
+};
+
+TEST(ClipboardChain, NoticesArePassedOnWithTheirParameters) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = &ParameterRecorder::Procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "QuorvaneTestParameterRecorder";
+    RegisterClassA(&windowClass);
+    ParameterRecorder recorder;
+    pw::UniqueWindow other(CreateWindowA(windowClass.lpszClassName, "", WS_POPUP, 0, 0, 1, 1,
+                                         nullptr, nullptr, windowClass.hInstance, nullptr));
+    ASSERT_TRUE(other);
+    SetWindowLongPtrA(other.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&recorder));
+
+    RecordingEvents events;
+    auto dialog = OpenDialog(events);
+    ASSERT_TRUE(dialog);
+    platform::IClipboard& clipboard = TestPlatform().Clipboard();
+    events.onDrawClipboard = [&](const platform::ClipboardNotice& notice) {
+        clipboard.ForwardDrawClipboard(reinterpret_cast<WindowRef>(other.get()), notice);
+    };
+    SendMessageA(dialog->Window(), WM_DRAWCLIPBOARD, 0x1234, 0x5678);
+    SendMessageA(dialog->Window(), WM_DRAWCLIPBOARD, 0, 0);
+    EXPECT_EQ(recorder.received,
+              (std::vector<std::pair<WPARAM, LPARAM>>{{0x1234, 0x5678}, {0, 0}}));
 }
 
 TEST(ClipboardChain, AWindowThatDoesNotExistCannotJoin) {

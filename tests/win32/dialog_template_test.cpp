@@ -1,37 +1,46 @@
-// The main window's template as the real dialog manager builds it: every control of the table,
-// in tab order, with its class, text, start state and place.
+// Every dialog's template as the real dialog manager builds it from the program's table: each
+// control row in tab order, with the class and style its kind gives, its text, start state and
+// place, and the frame its header row asks for.
+#include "win32/win32_control_kinds.h"
 #include "win32_fixture.h"
+#include <commctrl.h>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace qv::win32test {
 namespace {
 
 struct TemplateRow {
     const char* className;
+    DWORD style;
     int id;
     const char* text;
     RECT units; // left, top, width, height in dialog units
-    unsigned flags;
 };
 
-constexpr unsigned QVF_NONE = 0;
-constexpr unsigned QVF_DISABLED = 1;
-constexpr unsigned QVF_RIGHT = 0;
-constexpr unsigned QVF_CENTER = 0;
-constexpr unsigned QVF_SUNKEN = 0;
-constexpr const char* kClass_LABEL = "Static";
-constexpr const char* kClass_RICHEDIT = "RICHEDIT";
-constexpr const char* kClass_BUTTON = "Button";
-constexpr const char* kClass_CHECKBOX = "Button";
-constexpr const char* kClass_LISTBOX = "ListBox";
-constexpr const char* kClass_COMBO = "ComboBox";
+struct TemplateDialog {
+    int id;
+    const char* caption;
+    int width, height;
+    DWORD style, exStyle;
+    std::vector<TemplateRow> rows;
+};
 
+#define QV_DIALOG(id, caption, w, h, style, accelerators, icon, modality)                          \
+    {                                                                                              \
+        id, caption, w, h, QV_DIALOG_STYLE_##style, QV_DIALOG_EXSTYLE_##style, {
 #define QV_CONTROL(kind, id, text, x, y, w, h, flags)                                              \
-    {kClass_##kind, id, text, {x, y, w, h}, flags},
-const TemplateRow kMainRows[] = {
-#include "main_dialog.def"
+    {QV_KIND_CLASS_##kind, QV_KIND_STYLE_##kind | flags, id, text, {x, y, w, h}},
+#define QV_DIALOG_END()                                                                            \
+    }                                                                                              \
+    }                                                                                              \
+    ,
+const TemplateDialog kDialogs[] = {
+#include "dialogs.def"
 };
+#undef QV_DIALOG
 #undef QV_CONTROL
+#undef QV_DIALOG_END
 
 std::string ClassOf(HWND window) {
     char name[64] = {};
@@ -46,61 +55,82 @@ RECT ClientRectOf(HWND control, HWND dialog) {
     return rect;
 }
 
-TEST(MainTemplate, HasEveryControlInTabOrderWithClassTextStateAndPlace) {
-    RecordingEvents events;
-    auto dialog = OpenDialog(events);
-    ASSERT_TRUE(dialog);
-    const HWND window = dialog->Window();
-
-    HWND child = GetWindow(window, GW_CHILD);
-    for (const TemplateRow& row : kMainRows) {
-        SCOPED_TRACE(std::string("control ") + std::to_string(row.id) + " \"" + row.text + "\"");
-        ASSERT_NE(child, nullptr) << "the dialog has fewer controls than the table";
-        EXPECT_EQ(GetDlgCtrlID(child) & 0xFFFF, row.id & 0xFFFF);
-        EXPECT_EQ(lstrcmpiA(ClassOf(child).c_str(), row.className), 0) << ClassOf(child);
-        if (row.className != kClass_RICHEDIT) {
-            EXPECT_EQ(pw::WindowText(child), row.text);
-        }
-        EXPECT_EQ(IsWindowEnabled(child) != FALSE, (row.flags & QVF_DISABLED) == 0);
-        const bool isLabel = row.className == kClass_LABEL;
-        EXPECT_EQ((GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) != 0, !isLabel);
-
-        // The dialog manager converts the position and the size each on its own.
-        RECT expected = row.units;
-        ASSERT_TRUE(MapDialogRect(window, &expected));
-        const RECT actual = ClientRectOf(child, window);
-        EXPECT_EQ(actual.left, expected.left);
-        EXPECT_EQ(actual.top, expected.top);
-        EXPECT_EQ(actual.right - actual.left, expected.right);
-        // A drop-down combo box is as tall as its edit field; the template height is its list's.
-        if (row.className != kClass_COMBO) {
-            EXPECT_EQ(actual.bottom - actual.top, expected.bottom);
-        }
-        child = GetWindow(child, GW_HWNDNEXT);
+// Events of the right interface for the dialog: the main window gets the main window's events.
+struct OpenedDialog {
+    RecordingEvents log;
+    RecordingDialogEvents dialogEvents{log};
+    std::unique_ptr<pw::Win32Dialog> dialog;
+    explicit OpenedDialog(int templateId) {
+        if (templateId == IDD_MAIN)
+            dialog = OpenDialog(log, templateId);
+        else
+            dialog = OpenDialog(dialogEvents, templateId);
     }
-    EXPECT_EQ(child, nullptr) << "the dialog has more controls than the table";
+};
+
+TEST(Templates, EveryDialogHasEveryControlInTabOrderWithClassTextStateAndPlace) {
+    for (const TemplateDialog& d : kDialogs) {
+        SCOPED_TRACE(std::string("dialog ") + d.caption);
+        OpenedDialog opened(d.id);
+        ASSERT_TRUE(opened.dialog);
+        const HWND window = opened.dialog->Window();
+        EXPECT_EQ(pw::WindowText(window), d.caption);
+        const DWORD kFrame = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
+                             WS_THICKFRAME | WS_CHILD | WS_POPUP;
+        EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & kFrame, d.style & kFrame);
+        EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & (WS_EX_APPWINDOW | WS_EX_TOPMOST),
+                  d.exStyle & (WS_EX_APPWINDOW | WS_EX_TOPMOST));
+        RECT size{0, 0, d.width, d.height};
+        ASSERT_TRUE(MapDialogRect(window, &size));
+        RECT client{};
+        GetClientRect(window, &client);
+        EXPECT_EQ(client.right, size.right);
+        EXPECT_EQ(client.bottom, size.bottom);
+
+        HWND child = GetWindow(window, GW_CHILD);
+        for (const TemplateRow& row : d.rows) {
+            SCOPED_TRACE(std::string("control ") + std::to_string(row.id) + " \"" + row.text +
+                         "\"");
+            ASSERT_NE(child, nullptr) << "the dialog has fewer controls than the table";
+            EXPECT_EQ(GetDlgCtrlID(child) & 0xFFFF, row.id & 0xFFFF);
+            EXPECT_EQ(lstrcmpiA(ClassOf(child).c_str(), row.className), 0) << ClassOf(child);
+            const bool richEdit = lstrcmpiA(row.className, "RICHEDIT") == 0;
+            if (!richEdit && !(row.style & SS_ICON)) {
+                EXPECT_EQ(pw::WindowText(child), row.text);
+            }
+            const LONG style = GetWindowLongA(child, GWL_STYLE);
+            EXPECT_EQ(IsWindowEnabled(child) != FALSE, (row.style & WS_DISABLED) == 0);
+            EXPECT_EQ((style & WS_TABSTOP) != 0, (row.style & WS_TABSTOP) != 0);
+
+            // The dialog manager converts the position and the size each on its own.
+            RECT expected = row.units;
+            ASSERT_TRUE(MapDialogRect(window, &expected));
+            const RECT actual = ClientRectOf(child, window);
+            EXPECT_EQ(actual.left, expected.left);
+            EXPECT_EQ(actual.top, expected.top);
+            // Drop-down combo boxes are as tall as their edit field, icon statics as their icon.
+            const bool ownHeight =
+                lstrcmpiA(row.className, "ComboBox") == 0 || (row.style & SS_ICON) != 0;
+            if (!ownHeight) {
+                EXPECT_EQ(actual.right - actual.left, expected.right);
+                EXPECT_EQ(actual.bottom - actual.top, expected.bottom);
+            }
+            child = GetWindow(child, GW_HWNDNEXT);
+        }
+        EXPECT_EQ(child, nullptr) << "the dialog has more controls than the table";
+    }
 }
 
-TEST(MainTemplate, IsAFixedSizeWindowWithCaptionMinimizeBoxAndTaskbarButton) {
-    RecordingEvents events;
-    auto dialog = OpenDialog(events);
-    ASSERT_TRUE(dialog);
-    const HWND window = dialog->Window();
-    EXPECT_EQ(dialog->GetTitle(), "Quorvane");
-    const LONG style = GetWindowLongA(window, GWL_STYLE);
-    EXPECT_TRUE(style & WS_CAPTION);
-    EXPECT_TRUE(style & WS_SYSMENU);
-    EXPECT_TRUE(style & WS_MINIMIZEBOX);
-    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
-    EXPECT_FALSE(style & WS_THICKFRAME);
-    EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-
-    RECT expected{0, 0, QV_MAIN_WIDTH, QV_MAIN_HEIGHT};
-    ASSERT_TRUE(MapDialogRect(window, &expected));
-    RECT client{};
-    GetClientRect(window, &client);
-    EXPECT_EQ(client.right, expected.right);
-    EXPECT_EQ(client.bottom, expected.bottom);
+TEST(Templates, ControlsAreReachedByIdAsTheirKindOnly) {
+    OpenedDialog about(IDD_ABOUT);
+    ASSERT_TRUE(about.dialog);
+    platform::IDialogWindow& window = *about.dialog;
+    EXPECT_NO_THROW(window.Edit(IDC_SUPPORT_EMAIL));
+    EXPECT_NO_THROW(window.Link(IDC_WEB_LINK));
+    EXPECT_NO_THROW(window.Label(IDC_COPY_EMAIL)); // every control is a label
+    EXPECT_THROW(window.ListBox(IDC_COPY_EMAIL), platform::ControlError);
+    EXPECT_THROW(window.Button(IDC_HISTORY), platform::ControlError);
+    EXPECT_THROW(window.Control(-1), platform::ControlError);
 }
 
 TEST(ControlViews, ReadAndChangeTheRealControls) {

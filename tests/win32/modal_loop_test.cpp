@@ -17,7 +17,7 @@ void PostCommand(platform::IDialogWindow& window, int id) {
 TEST(ModalLoop, EndDialogDuringStartUpEndsTheRunWithoutShowingTheWindow) {
     RecordingEvents events;
     events.onInit = [](platform::IDialogWindow& w) { w.EndDialog(7); };
-    EXPECT_EQ(TestPlatform().RunModalDialog(IDD_MAIN, events), 7);
+    EXPECT_EQ(TestPlatform().RunModal(ProgramDialog(IDD_MAIN), events, 0), 7);
     EXPECT_FALSE(events.visibleAtDestroy);
     EXPECT_EQ(events.log.back(), "destroy");
 }
@@ -32,7 +32,7 @@ TEST(ModalLoop, ShowsTheWindowAndRunsUntilEndDialog) {
         visibleWhileRunning = IsWindowVisible(reinterpret_cast<HWND>(events.window->Handle()));
         events.window->EndDialog(3);
     };
-    EXPECT_EQ(TestPlatform().RunModalDialog(IDD_MAIN, events), 3);
+    EXPECT_EQ(TestPlatform().RunModal(ProgramDialog(IDD_MAIN), events, 0), 3);
     EXPECT_TRUE(visibleWhileRunning);
     EXPECT_EQ(events.log.back(), "destroy");
 }
@@ -40,7 +40,7 @@ TEST(ModalLoop, ShowsTheWindowAndRunsUntilEndDialog) {
 TEST(ModalLoop, AQuitRequestEndsTheRunAndKeepsItsCode) {
     RecordingEvents events;
     events.onInit = [](platform::IDialogWindow& w) { w.PostQuit(2); };
-    EXPECT_EQ(TestPlatform().RunModalDialog(IDD_MAIN, events), -1);
+    EXPECT_EQ(TestPlatform().RunModal(ProgramDialog(IDD_MAIN), events, 0), -1);
     EXPECT_EQ(TestPlatform().QuitCode(), 2);
     EXPECT_FALSE(events.visibleAtDestroy) << "a window asked to quit at start-up stays hidden";
     EXPECT_EQ(events.log.back(), "destroy");
@@ -49,7 +49,7 @@ TEST(ModalLoop, AQuitRequestEndsTheRunAndKeepsItsCode) {
     RecordingEvents next;
     next.onInit = [](platform::IDialogWindow& w) { PostCommand(w, IDC_UPDATE); };
     next.onCommand = [&](int, int) { next.window->EndDialog(1); };
-    EXPECT_EQ(TestPlatform().RunModalDialog(IDD_MAIN, next), 1);
+    EXPECT_EQ(TestPlatform().RunModal(ProgramDialog(IDD_MAIN), next, 0), 1);
 }
 
 TEST(ModalLoop, ANestedRunDisablesItsOwnerAndAQuitEndsBoth) {
@@ -74,10 +74,10 @@ TEST(ModalLoop, ANestedRunDisablesItsOwnerAndAQuitEndsBoth) {
     outer.onCommand = [&](int id, int) {
         if (id != IDC_CLEAR)
             return;
-        innerResult = TestPlatform().RunModalDialog(IDD_MAIN, inner);
+        innerResult = TestPlatform().RunModal(ProgramDialog(IDD_MAIN), inner, 0);
         ownerEnabledAfterInner = IsWindowEnabled(outerWindow) != FALSE;
     };
-    EXPECT_EQ(TestPlatform().RunModalDialog(IDD_MAIN, outer), -1);
+    EXPECT_EQ(TestPlatform().RunModal(ProgramDialog(IDD_MAIN), outer, 0), -1);
     EXPECT_EQ(innerOwner, outerWindow);
     EXPECT_FALSE(ownerEnabledDuringInner);
     EXPECT_EQ(innerResult, -1);
@@ -133,7 +133,7 @@ TEST(ModalLoop, AcceleratorsComeBeforeTheDialogManager) {
         TypeKeys({{VK_CONTROL, 'W'}, {VK_CONTROL, 'Z'}, {VK_ESCAPE}, {VK_RETURN}});
         PostMessageA(window.load(), WM_CLOSE, 0, 0);
     });
-    TestPlatform().RunModalDialog(IDD_MAIN, events);
+    TestPlatform().RunModal(ProgramDialog(IDD_MAIN), events, 0);
     typist.join();
 
     EXPECT_TRUE(events.Saw("sys 64")) << "Ctrl+W arrives as the system command of its entry";

@@ -89,7 +89,7 @@ TEST_F(Settings, NothingIsReadOrWrittenBeforeTheRootIsSet) {
 TEST_F(Settings, SearchTermsAreSavedLoadedAndClearedInTheRegistry) {
     SearchTermList terms;
     for (int k = 1; k <= 12; ++k)
-        terms.Commit("term " + std::to_string(k));
+        terms.Commit("term " + std::to_string(k), pw::Win32CodePage());
     terms.SaveSearchTerms(store_);
     constexpr char kSearching[] = "Software\\Quorvane Tests\\Settings Test\\Searching";
     char value[64] = {};

@@ -1,4 +1,5 @@
 #include "win32_fixture.h"
+#include "resources/resource_tables.h"
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
@@ -45,10 +46,25 @@ void RecordingEvents::OnDestroy() {
     }
 }
 
-void RecordingEvents::OnDrawClipboard() {
+void RecordingEvents::OnDrawClipboard(const platform::ClipboardNotice& notice) {
     log.push_back("drawclipboard");
     if (onDrawClipboard)
-        onDrawClipboard();
+        onDrawClipboard(notice);
+}
+
+void RecordingEvents::OnNotify(const platform::NotifyEvent& event) {
+    log.push_back("notify " + std::to_string(event.controlId) + " " +
+                  std::to_string(static_cast<int>(event.kind)) + " " + std::to_string(event.item) +
+                  " " + std::to_string(event.column));
+}
+
+void RecordingEvents::OnPosted(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    log.push_back("posted " + std::to_string(message) + " " + std::to_string(wParam) + " " +
+                  std::to_string(lParam));
+}
+
+void RecordingEvents::OnTimer(unsigned timerId) {
+    log.push_back("timer " + std::to_string(timerId));
 }
 
 void RecordingEvents::OnChangeCbChain(platform::WindowRef removed, platform::WindowRef after) {
@@ -104,7 +120,8 @@ bool RecordingEvents::Saw(const std::string& event) const {
 std::unique_ptr<pw::Win32Dialog> OpenDialog(platform::IDialogEvents& events, int templateId,
                                             HWND owner) {
     pw::Win32Platform& platform = TestPlatform();
-    return pw::Win32Dialog::Create(platform.Instance(), templateId, owner, events, platform.Loop());
+    return pw::Win32Dialog::Create(platform.Instance(), ProgramDialog(templateId), owner, events,
+                                   platform.Loop());
 }
 
 void Pump(unsigned milliseconds, const std::function<bool()>& done) {

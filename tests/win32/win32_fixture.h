@@ -2,6 +2,7 @@
 // real templates, events that record what the dialog procedure delivered, and a message pump.
 #pragma once
 #include "resource.h"
+#include "resources/resource_tables.h"
 #include "win32/win32_dialog.h"
 #include "win32/win32_platform.h"
 #include <functional>
@@ -16,15 +17,19 @@ namespace pw = platform::win32;
 // Created on first use and kept for the whole run: it joins OLE and loads the rich edit library.
 pw::Win32Platform& TestPlatform();
 
-// Records every event as a short line ("command 1004 0", "sys 64", "close", ...).
-class RecordingEvents : public platform::IDialogEvents {
+// Records every event as a short line ("command 1004 0", "sys 64", "close", ...). As a main
+// window's events it also receives the clipboard-chain and session events.
+class RecordingEvents : public platform::IMainWindowEvents {
   public:
     bool OnInitDialog(platform::IDialogWindow& window) override;
     void OnCommand(int id, int notifyCode) override;
+    void OnNotify(const platform::NotifyEvent& event) override;
+    void OnPosted(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
+    void OnTimer(unsigned timerId) override;
     bool OnSysCommand(unsigned command) override;
     void OnClose() override;
     void OnDestroy() override;
-    void OnDrawClipboard() override;
+    void OnDrawClipboard(const platform::ClipboardNotice& notice) override;
     void OnChangeCbChain(platform::WindowRef removed, platform::WindowRef after) override;
     void OnActivate(bool active) override;
     void OnSize(platform::SizeKind kind) override;
@@ -43,7 +48,7 @@ class RecordingEvents : public platform::IDialogEvents {
     std::function<void(int id, int code)> onCommand;
     std::function<bool(unsigned command)> onSysCommand; // default: not handled
     std::function<void()> onClose;
-    std::function<void()> onDrawClipboard;
+    std::function<void(const platform::ClipboardNotice&)> onDrawClipboard;
     bool initResult = true; // false: the initialisation placed the focus itself
     bool endSessionAnswer = true;
     int defaultButton = 0;
@@ -51,6 +56,26 @@ class RecordingEvents : public platform::IDialogEvents {
     // The window while it exists; null again once it is destroyed.
     platform::IDialogWindow* window = nullptr;
     bool visibleAtDestroy = false;
+};
+
+// The events of a dialog other than the main window: the dialog events alone.
+class RecordingDialogEvents : public platform::IDialogEvents {
+  public:
+    explicit RecordingDialogEvents(RecordingEvents& log) : log_(log) {}
+    bool OnInitDialog(platform::IDialogWindow& window) override {
+        return log_.OnInitDialog(window);
+    }
+    void OnCommand(int id, int code) override { log_.OnCommand(id, code); }
+    void OnNotify(const platform::NotifyEvent& event) override { log_.OnNotify(event); }
+    void OnPosted(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override {
+        log_.OnPosted(message, wParam, lParam);
+    }
+    void OnTimer(unsigned timerId) override { log_.OnTimer(timerId); }
+    void OnClose() override { log_.OnClose(); }
+    void OnDestroy() override { log_.OnDestroy(); }
+
+  private:
+    RecordingEvents& log_;
 };
 
 // Creates a dialog from its template, hidden, without running a loop.

@@ -16,7 +16,7 @@ class IClipboard {
     virtual bool SetViewer(WindowRef owner, WindowRef& next) = 0;
     virtual bool ChangeChain(WindowRef owner, WindowRef next) = 0;
     // Passes a change notice, or a chain change, on to the next viewer.
-    virtual void ForwardDrawClipboard(WindowRef next) = 0;
+    virtual void ForwardDrawClipboard(WindowRef next, const ClipboardNotice& notice) = 0;
     virtual void ForwardChangeChain(WindowRef next, WindowRef removed, WindowRef after) = 0;
 
     virtual bool Open(WindowRef owner) = 0;

@@ -1,4 +1,5 @@
-// Control interfaces: each is a thin view of one child control of a dialog.
+// Control interfaces: each is a thin view of one child control of a dialog, reached through the
+// dialog's checked accessor.
 #pragma once
 #include "platform/types.h"
 #include <cstddef>
@@ -17,11 +18,12 @@ class IControl {
     virtual std::string GetText() const = 0;
     virtual void SetFocus() = 0;
     // Hides or shows the control without activating it.
-    virtual void SetVisible(bool /*visible*/) {}
+    virtual void SetVisible(bool visible) = 0;
     // Stops and resumes drawing; resuming repaints at once.
-    virtual void SetRedraw(bool /*on*/) {}
+    virtual void SetRedraw(bool on) = 0;
 };
 
+// Push buttons, check boxes and radio buttons.
 class IButton : public IControl {
   public:
     virtual bool IsChecked() const = 0;
@@ -71,6 +73,61 @@ class IComboBox : public IControl {
     virtual void SetCurSel(int index) = 0;
 };
 
+// A single-line edit field.
+class IEdit : public IControl {
+  public:
+    virtual void SetSel(long start, long end) = 0; // (0, -1) selects all
+    virtual void GetSel(long& start, long& end) const = 0;
+    // The control's own copy of its selection to the clipboard.
+    virtual bool Copy() = 0;
+    virtual bool IsReadOnly() const = 0;
+};
+
+// A static drawn as a link: its text underlined in the link colour, a hand cursor over it, and a
+// click reported as a command with kLinkClicked.
+class ILink : public IControl {
+  public:
+    virtual void SetLinkColour(Color colour) = 0; // repaints
+    virtual Color LinkColour() const = 0;
+};
+
+class ITrackBar : public IControl {
+  public:
+    virtual void SetRange(int minimum, int maximum) = 0;
+    virtual int GetPos() const = 0;
+    virtual void SetPos(int position) = 0;
+};
+
+// A list view in report mode. Rows carry the program's data (owned by the program) and their
+// texts are asked for when the control draws them.
+class IListView : public IControl {
+  public:
+    struct Column {
+        std::string title;
+        int width = 0; // pixels
+        bool rightAligned = false;
+    };
+    using TextSource = std::function<std::string(void* rowData, int column)>;
+    // Negative when a comes before b.
+    using Compare = std::function<int(void* a, void* b)>;
+
+    virtual void SetColumns(const std::vector<Column>& columns) = 0;
+    virtual int GetColumnWidth(int column) const = 0;
+    // Width of the area the rows are drawn in, in pixels.
+    virtual int GetClientWidth() const = 0;
+    virtual void SetTextSource(TextSource source) = 0;
+    virtual int InsertRow(int index, void* data) = 0; // the row's index, -1 on failure
+    virtual void DeleteAllRows() = 0;
+    virtual int GetRowCount() const = 0;
+    virtual void* GetRowData(int row) const = 0; // null for a bad row
+    virtual int GetSelectedRow() const = 0;      // -1 when none
+    virtual void SelectRow(int row) = 0;
+    // Reorders the rows through the control.
+    virtual void Sort(const Compare& compare) = 0;
+    // The text of a cell as the control shows it.
+    virtual std::string GetCellText(int row, int column) const = 0;
+};
+
 enum class StreamFormat { Rtf, Text };
 
 // The rich-text contents pane.
@@ -92,7 +149,6 @@ class IRichEdit : public IControl {
     virtual bool StreamIn(StreamFormat format, const ChunkSource& source) = 0;
     virtual CharFormat GetDefaultCharFormat() const = 0;
     virtual void SetDefaultCharFormat(const CharFormat& format) = 0;
-    virtual void SetRedraw(bool on) = 0;
     virtual void Repaint() = 0;
     virtual void EnableChangeNotifications() = 0;
 };

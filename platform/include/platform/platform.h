@@ -1,8 +1,11 @@
 // Everything the program's logic reaches the platform through.
 #pragma once
 #include "platform/clipboard.h"
+#include "platform/common_dialogs.h"
 #include "platform/services.h"
 #include "platform/window.h"
+#include <cstdint>
+#include <memory>
 
 namespace qv::platform {
 
@@ -16,13 +19,31 @@ class IPlatform {
     virtual IClock& Clock() = 0;
     virtual IStringResources& Strings() = 0;
     virtual ICodePage& CodePage() = 0;
+    virtual IShell& Shell() = 0;
     // A message box without an owner window (before the main window exists).
     virtual MsgResult MessageBox(const std::string& text, const std::string& caption,
                                  MsgButtons buttons, MsgIcon icon) = 0;
-    // Creates the dialog from its template, runs it until it ends and returns its result.
-    virtual int RunModalDialog(int templateId, IDialogEvents& events) = 0;
+
+    // Creates the dialog, runs it until EndDialog and returns that result; the owner (0 for
+    // none) takes no input meanwhile. -1 when the dialog could not be made or a quit request
+    // ended it. A main window's events are the IMainWindowEvents the dialog gives.
+    virtual int RunModal(const DialogTemplate& dialog, IDialogEvents& events, WindowRef owner) = 0;
+    // Creates a modeless dialog, shown, owned by owner; null when it could not be made.
+    virtual std::unique_ptr<IModelessWindow>
+    OpenModeless(const DialogTemplate& dialog, IDialogEvents& events, WindowRef owner) = 0;
+    virtual SheetResult RunPropertySheet(const SheetSpec& sheet) = 0;
+    // The choosers: true with the choice filled in on OK, false on Cancel.
+    virtual bool ChooseFont(FontChoice& choice, WindowRef owner) = 0;
+    virtual bool ChooseColour(ColourChoice& choice, WindowRef owner) = 0;
+    // Hands a message to the window's thread, from any thread; it arrives as OnPosted.
+    virtual bool PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
+                              std::intptr_t lParam) = 0;
+
     // The exit code of the last quit request, 0 when none was made.
     virtual int QuitCode() const = 0;
 };
+
+// The program's own entry, called by the platform's entry point; returns the exit code.
+int RunProgram(IPlatform& platform);
 
 } // namespace qv::platform

@@ -79,6 +79,17 @@ class ICodePage {
     virtual ~ICodePage() = default;
     // Unmappable characters become the platform's default character.
     virtual std::string WideToAnsi(const std::u16string& text) const = 0;
+    // Equal texts when case is ignored as the platform's list boxes ignore it.
+    virtual bool EqualIgnoringCase(const std::string& a, const std::string& b) const = 0;
+};
+
+// The shell: opening documents and addresses, and the default beep.
+class IShell {
+  public:
+    virtual ~IShell() = default;
+    // Asks the shell to open target (a file, folder or address); false when it could not.
+    virtual bool Open(const std::string& target) = 0;
+    virtual void Beep() = 0;
 };
 
 } // namespace qv::platform

@@ -8,6 +8,12 @@ namespace qv::platform {
 // An opaque window handle; 0 means none.
 using WindowRef = std::uintptr_t;
 
+// The parameters a clipboard-change notice arrived with; passed on unchanged to the next viewer.
+struct ClipboardNotice {
+    std::uintptr_t wParam = 0;
+    std::intptr_t lParam = 0;
+};
+
 // The eight fields of the platform's local-time record; year 0 means unknown.
 struct LocalTime {
     std::uint16_t year = 0;
@@ -36,6 +42,12 @@ struct CharFormat {
                effects == o.effects && mask == o.mask;
     }
 };
+
+// A colour as the platform stores it: 0x00BBGGRR.
+using Color = std::uint32_t;
+constexpr Color Rgb(unsigned red, unsigned green, unsigned blue) {
+    return Color(red & 0xFF) | Color(green & 0xFF) << 8 | Color(blue & 0xFF) << 16;
+}
 
 struct Rect {
     int left = 0, top = 0, right = 0, bottom = 0;

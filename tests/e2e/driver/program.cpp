@@ -9,6 +9,22 @@ namespace qv::e2e {
 
 namespace {
 
+bool IsMainWindow(HWND window) {
+    return IsWindowVisible(window) && ClassOf(window) == "#32770" &&
+           GetDlgItem(window, IDC_HISTORY) != nullptr;
+}
+
+bool IsMessageBox(HWND window) {
+    // The About box has the same shape, but a field of its own.
+    return IsWindowVisible(window) && ClassOf(window) == "#32770" &&
+           GetDlgItem(window, 0xFFFF) != nullptr && !GetDlgItem(window, IDC_SUPPORT_EMAIL) &&
+           (GetDlgItem(window, IDOK) || GetDlgItem(window, IDYES) || GetDlgItem(window, IDNO));
+}
+
+int screenshotCount = 0;
+
+} // namespace
+
 std::string WindowsPath(const std::string& path) {
     if (path.empty() || path[0] != '/')
         return path;
@@ -18,21 +34,6 @@ std::string WindowsPath(const std::string& path) {
             c = '\\';
     return converted;
 }
-
-bool IsMainWindow(HWND window) {
-    return IsWindowVisible(window) && ClassOf(window) == "#32770" &&
-           GetDlgItem(window, IDC_HISTORY) != nullptr;
-}
-
-bool IsMessageBox(HWND window) {
-    return IsWindowVisible(window) && ClassOf(window) == "#32770" &&
-           GetDlgItem(window, 0xFFFF) != nullptr &&
-           (GetDlgItem(window, IDOK) || GetDlgItem(window, IDYES) || GetDlgItem(window, IDNO));
-}
-
-int screenshotCount = 0;
-
-} // namespace
 
 DriverOptions& Options() {
     static DriverOptions options;
@@ -129,6 +130,19 @@ std::vector<MessageBoxInfo> Program::MessageBoxes() const {
             boxes.push_back(
                 MessageBoxInfo{window, TextOf(window), TextOf(GetDlgItem(window, 0xFFFF))});
     return boxes;
+}
+
+HWND Program::WaitForWindow(const std::string& title, unsigned timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : WindowsOf(processId_))
+                if (IsWindowVisible(window) && TextOf(window) == title)
+                    found = window;
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
 }
 
 std::optional<MessageBoxInfo> Program::WaitForMessageBox(unsigned timeoutMs) {

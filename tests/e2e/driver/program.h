@@ -15,8 +15,11 @@ namespace qv::e2e {
 struct DriverOptions {
     std::string program;   // path of Quorvane.exe (a Unix path is taken as a Z: path)
     std::string artifacts; // folder for screenshots of failures
+    std::string recorder;  // path of the stand-in web browser (a Unix path is taken as a Z: path)
 };
 DriverOptions& Options();
+// A Unix path as Wine's Z: drive shows it; other paths unchanged.
+std::string WindowsPath(const std::string& path);
 
 struct MessageBoxInfo {
     HWND window = nullptr;
@@ -58,6 +61,8 @@ class Program {
     // A system-menu command with the program's own id, or a platform one (SC_CLOSE, ...).
     void SysCommand(unsigned command);
 
+    // A visible top-level window of the program with the title, waiting for it to appear.
+    HWND WaitForWindow(const std::string& title, unsigned timeoutMs);
     // The program's open message boxes, or the first to appear within the time.
     std::vector<MessageBoxInfo> MessageBoxes() const;
     std::optional<MessageBoxInfo> WaitForMessageBox(unsigned timeoutMs);

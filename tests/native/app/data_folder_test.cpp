@@ -1,6 +1,8 @@
 #include "app/application.h"
 #include "app/data_folder.h"
 #include "headless_platform.h"
+#include "resource.h"
+#include "support/program_platform.h"
 #include <gtest/gtest.h>
 
 namespace qv {
@@ -10,10 +12,10 @@ using platform::headless::HeadlessPlatform;
 
 class DataFolderTest : public ::testing::Test {
   protected:
-    HeadlessPlatform platform;
+    test::ProgramPlatform platform;
     DataFolderTest() {
-        platform.shell.folders[kFolderAppData] = "C:\\Users\\ann\\AppData\\Roaming";
-        platform.shell.folders[kFolderPersonal] = "C:\\Users\\ann\\Documents\\";
+        platform.shellFolders.folders[kFolderAppData] = "C:\\Users\\ann\\AppData\\Roaming";
+        platform.shellFolders.folders[kFolderPersonal] = "C:\\Users\\ann\\Documents\\";
     }
     void WriteFile(const std::string& path, const std::string& text) {
         ASSERT_TRUE(EnsureFolderExists(platform.files, path.substr(0, path.rfind('\\') + 1)));
@@ -30,16 +32,16 @@ TEST_F(DataFolderTest, CreatesEveryMissingLevelFromTheRootDown) {
                                         "C:\\Users\\ann\\AppData\\Roaming",
                                         "C:\\Users\\ann\\AppData\\Roaming\\Harrowmere Software"}));
     EXPECT_TRUE(IsExistingFolder(platform.files, folder.c_str(), true));
-    EXPECT_EQ(platform.shell.unloadCount, 1);
+    EXPECT_EQ(platform.shellFolders.unloadCount, 1);
 }
 
 TEST_F(DataFolderTest, FallsBackWhenTheFolderCallFailsOrIsMissing) {
     for (int variant = 0; variant < 3; ++variant) {
-        HeadlessPlatform p;
+        test::ProgramPlatform p;
         if (variant == 0)
-            p.shell.hasFunction = false;
+            p.shellFolders.hasFunction = false;
         if (variant == 2)
-            p.shell.folders[kFolderAppData] = "";
+            p.shellFolders.folders[kFolderAppData] = "";
         std::string folder;
         ASSERT_TRUE(GetDataFolder(p, "Quorvane", folder));
         EXPECT_EQ(folder, "C:\\Windows\\Application Data\\Harrowmere Software\\");
@@ -47,7 +49,7 @@ TEST_F(DataFolderTest, FallsBackWhenTheFolderCallFailsOrIsMissing) {
 }
 
 TEST_F(DataFolderTest, MissingLibraryEndsWithAMessage) {
-    platform.shell.loadable = false;
+    platform.shellFolders.loadable = false;
     std::string folder;
     EXPECT_FALSE(GetDataFolder(platform, "Quorvane", folder));
     ASSERT_EQ(platform.messages.shown.size(), 1u);
@@ -90,7 +92,7 @@ TEST_F(DataFolderTest, EnsureFolderExistsLengthRules) {
 }
 
 TEST_F(DataFolderTest, AppDataRedirectedToANetworkShareIsUsed) {
-    platform.shell.folders[kFolderAppData] = "\\\\server\\profiles\\ann\\AppData";
+    platform.shellFolders.folders[kFolderAppData] = "\\\\server\\profiles\\ann\\AppData";
     ASSERT_TRUE(platform.files.CreateFolder("\\\\server"));
     ASSERT_TRUE(platform.files.CreateFolder("\\\\server\\profiles"));
     ASSERT_TRUE(platform.files.CreateFolder("\\\\server\\profiles\\ann"));
@@ -102,7 +104,7 @@ TEST_F(DataFolderTest, AppDataRedirectedToANetworkShareIsUsed) {
     ASSERT_TRUE(GetDataFolder(platform, "Quorvane", folder)); // later runs: it exists
     EXPECT_TRUE(platform.messages.shown.empty());
     // A share that is not there still ends with the message.
-    platform.shell.folders[kFolderAppData] = "\\\\gone\\profiles\\ann";
+    platform.shellFolders.folders[kFolderAppData] = "\\\\gone\\profiles\\ann";
     EXPECT_FALSE(GetDataFolder(platform, "Quorvane", folder));
     EXPECT_EQ(platform.messages.shown.size(), 1u);
 }
@@ -130,10 +132,10 @@ TEST_F(DataFolderTest, IsExistingFolderRules) {
 
 TEST_F(DataFolderTest, ApplicationRunsTheMainWindowAndRootsTheSettings) {
     bool ran = false;
-    platform.script = [&](platform::headless::HeadlessDialog& dialog) {
+    platform.OnDialog(IDD_MAIN, [&](platform::headless::HeadlessDialog& dialog) {
         ran = true;
         EXPECT_EQ(dialog.GetTitle(), "Quorvane - [empty]");
-    };
+    });
     EXPECT_EQ(RunApplication(platform), 0);
     EXPECT_TRUE(ran);
     EXPECT_EQ(platform.settings.root, "Software\\Harrowmere Software\\Quorvane");

@@ -119,7 +119,7 @@ TEST_F(CaptureTest, OwnPlainCopyIsNotCapturedEvenWhenTheSaveTakesLong) {
     EXPECT_EQ(List().GetCount(), 1);
     // The platform may deliver the notice of the program's own write late.
     platform.clock.Advance(100);
-    dialog->OnDrawClipboard();
+    dialog->OnDrawClipboard(platform::ClipboardNotice{});
     EXPECT_EQ(List().GetCount(), 1);
     platform.files.onWrite = nullptr;
     CopyElsewhere("still watching");

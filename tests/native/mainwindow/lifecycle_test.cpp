@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, PlacementRules) {
              // First run: nothing stored, shown normally where the dialog was created.
              Case{1, 1, -1, 0, 0, 0, none, false, false},
          }) {
-        HeadlessPlatform fresh;
+        ProgramPlatform fresh;
         fresh.settings.SetRoot(kSettingsCompany, "Quorvane");
         fresh.settings.WriteInt("Start Up", "Restore Wnd Placement", c.restore);
         fresh.settings.WriteInt("Start Up", "Start Minimized", c.startMinimized);
@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, PlacementRules) {
                 fresh.settings.WriteInt("Placement", keys[i], values[i]);
         }
         CMainDialog d(fresh, "C:\\Data\\");
-        auto w = fresh.OpenDialog(IDD_MAIN, d);
+        auto w = fresh.OpenDialog(ProgramDialog(IDD_MAIN), d);
         const auto& r = w->placement.normal;
         EXPECT_EQ(r.left, c.expected.left);
         EXPECT_EQ(r.top, c.expected.top);
@@ -141,10 +141,10 @@ struct OtherViewer {
 TEST_F(MainWindowTest, ChainIsForwardedAndRepaired) {
     OtherViewer other;
     auto& clip = platform.clipboard;
-    clip.RegisterWindow(other.self, {[&] {
+    clip.RegisterWindow(other.self, {[&](const platform::ClipboardNotice& notice) {
                                          ++other.notices;
                                          if (other.next)
-                                             clip.ForwardDrawClipboard(other.next);
+                                             clip.ForwardDrawClipboard(other.next, notice);
                                      },
                                      [](platform::WindowRef, platform::WindowRef) {}});
     clip.SetViewer(other.self, other.next);
@@ -172,8 +172,8 @@ TEST_F(MainWindowTest, ChainChangeForOthersIsPassedOn) {
     platform::WindowRef seenRemoved = 0;
     const platform::WindowRef other = 0x9100;
     platform.clipboard.RegisterWindow(
-        other,
-        {[] {}, [&](platform::WindowRef removed, platform::WindowRef) { seenRemoved = removed; }});
+        other, {[](const platform::ClipboardNotice&) {},
+                [&](platform::WindowRef removed, platform::WindowRef) { seenRemoved = removed; }});
     platform::WindowRef ignored = 0;
     platform.clipboard.SetViewer(other, ignored);
     Open();
@@ -184,8 +184,8 @@ TEST_F(MainWindowTest, ChainChangeForOthersIsPassedOn) {
 
 TEST_F(MainWindowTest, LogOffLeavesTheChainAndKeepsTheLists) {
     const platform::WindowRef other = 0x9200;
-    platform.clipboard.RegisterWindow(other,
-                                      {[] {}, [](platform::WindowRef, platform::WindowRef) {}});
+    platform.clipboard.RegisterWindow(other, {[](const platform::ClipboardNotice&) {},
+                                              [](platform::WindowRef, platform::WindowRef) {}});
     platform::WindowRef ignored = 0;
     platform.clipboard.SetViewer(other, ignored);
     Open();
@@ -239,7 +239,7 @@ TEST_F(MainWindowTest, NoticesDuringDestructionAreIgnored) {
     dialog->OnCommand(IDC_RECALL, platform::kButtonClicked);
     EXPECT_FALSE(dialog->OnSysCommand(IDM_WATCH));
     platform.clock.Advance(1000); // past the window's own-paste half second
-    dialog->OnDrawClipboard();
+    dialog->OnDrawClipboard(platform::ClipboardNotice{});
     dialog->OnChangeCbChain(1, 2);
     dialog->OnClose();
     dialog->OnEndSession(true);

@@ -3,7 +3,9 @@
 #include "headless_platform.h"
 #include "mainwindow/main_dialog.h"
 #include "resource.h"
+#include "resources/resource_tables.h"
 #include "settings/settings_names.h"
+#include "support/program_platform.h"
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -16,7 +18,7 @@ using platform::headless::HeadlessRichEdit;
 
 class MainWindowTest : public ::testing::Test {
   protected:
-    HeadlessPlatform platform;
+    ProgramPlatform platform;
     std::unique_ptr<CMainDialog> dialog;
     std::unique_ptr<HeadlessDialog> window;
 
@@ -25,7 +27,7 @@ class MainWindowTest : public ::testing::Test {
 
     void Open() {
         dialog = std::make_unique<CMainDialog>(platform, "C:\\Data\\");
-        window = platform.OpenDialog(IDD_MAIN, *dialog);
+        window = platform.OpenDialog(ProgramDialog(IDD_MAIN), *dialog);
     }
     void Close() {
         if (window)

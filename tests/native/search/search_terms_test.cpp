@@ -22,26 +22,27 @@ class SearchTermsTest : public ::testing::Test {
     }
 
     platform::headless::HeadlessSettings store;
+    platform::headless::HeadlessCodePage codePage;
     SearchTermList list;
 };
 
 TEST_F(SearchTermsTest, CommitTrimsAndKeepsOneEntryPerTermIgnoringCase) {
-    EXPECT_TRUE(list.Commit("  hello world \t\r\n"));
-    EXPECT_FALSE(list.Commit("HELLO World"));
-    EXPECT_FALSE(list.Commit(" hello world"));
-    EXPECT_FALSE(list.Commit(""));
-    EXPECT_FALSE(list.Commit(" \t\v\f\r\n "));
-    EXPECT_TRUE(list.Commit("caf\xE9"));
-    EXPECT_TRUE(list.Commit("CAF\xC9")); // only ASCII letters fold
-    EXPECT_TRUE(list.Commit("a"));
-    EXPECT_EQ(list.Entries(), (Terms{"hello world", "caf\xE9", "CAF\xC9", "a"}));
-    EXPECT_EQ(list.Find("Hello WORLD"), 0);
-    EXPECT_EQ(list.Find("hello"), -1);
+    EXPECT_TRUE(list.Commit("  hello world \t\r\n", codePage));
+    EXPECT_FALSE(list.Commit("HELLO World", codePage));
+    EXPECT_FALSE(list.Commit(" hello world", codePage));
+    EXPECT_FALSE(list.Commit("", codePage));
+    EXPECT_FALSE(list.Commit(" \t\v\f\r\n ", codePage));
+    EXPECT_TRUE(list.Commit("caf\xE9", codePage));
+    EXPECT_FALSE(list.Commit("CAF\xC9", codePage)); // as the drop-down compares: one term
+    EXPECT_TRUE(list.Commit("a", codePage));
+    EXPECT_EQ(list.Entries(), (Terms{"hello world", "caf\xE9", "a"}));
+    EXPECT_EQ(list.Find("Hello WORLD", codePage), 0);
+    EXPECT_EQ(list.Find("hello", codePage), -1);
 }
 
 TEST_F(SearchTermsTest, SaveWritesTheLatestTenOldestFirst) {
     for (int k = 1; k <= 12; ++k)
-        ASSERT_TRUE(list.Commit("term " + std::to_string(k)));
+        ASSERT_TRUE(list.Commit("term " + std::to_string(k), codePage));
     list.SaveSearchTerms(store);
     for (int k = 0; k < 10; ++k)
         EXPECT_EQ(StoredTerm(k), "term " + std::to_string(k + 3));
@@ -52,7 +53,7 @@ TEST_F(SearchTermsTest, SaveWritesTheLatestTenOldestFirst) {
 TEST_F(SearchTermsTest, SaveLeavesLaterValuesAsTheyAre) {
     for (int k = 0; k < 10; ++k)
         store.WriteString("Searching", "Term" + std::to_string(k), "old " + std::to_string(k));
-    list.Commit("new");
+    list.Commit("new", codePage);
     list.SaveSearchTerms(store);
     EXPECT_EQ(StoredTerm(0), "new");
     EXPECT_EQ(StoredTerm(1), "old 1");
@@ -84,17 +85,17 @@ TEST_F(SearchTermsTest, LoadReadsAtMostTen) {
 
 TEST_F(SearchTermsTest, SurviveARestart) {
     for (int k = 1; k <= 12; ++k)
-        list.Commit("term " + std::to_string(k));
+        list.Commit("term " + std::to_string(k), codePage);
     list.SaveSearchTerms(store);
     SearchTermList next;
     next.LoadSearchTerms(store);
     EXPECT_EQ(next.Entries(), Terms(list.Entries().begin() + 2, list.Entries().end()));
-    EXPECT_FALSE(next.Commit("TERM 12"));
+    EXPECT_FALSE(next.Commit("TERM 12", codePage));
 }
 
 TEST_F(SearchTermsTest, ClearEmptiesTheListAndTheStore) {
     for (int k = 1; k <= 4; ++k)
-        list.Commit("term " + std::to_string(k));
+        list.Commit("term " + std::to_string(k), codePage);
     list.SaveSearchTerms(store);
     list.ClearSearchTerms(store);
     EXPECT_TRUE(list.Entries().empty());
@@ -105,7 +106,7 @@ TEST_F(SearchTermsTest, ClearEmptiesTheListAndTheStore) {
     EXPECT_TRUE(next.Entries().empty());
 
     // A later save of fewer terms does not bring cleared ones back.
-    list.Commit("fresh");
+    list.Commit("fresh", codePage);
     list.SaveSearchTerms(store);
     SearchTermList after;
     after.LoadSearchTerms(store);

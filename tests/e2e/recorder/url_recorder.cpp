@@ -1,0 +1,27 @@
+// Stands in for the web browser: the end-to-end tier registers it as the handler of the https
+// scheme, and it writes the address it was asked to open into opened.txt beside itself.
+#include <string>
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return 1;
+    std::string file(path, length);
+    file.erase(file.find_last_of('\\') + 1);
+    file += "opened.txt";
+    std::string address = commandLine ? commandLine : "";
+    if (address.size() >= 2 && address.front() == '"' && address.back() == '"')
+        address = address.substr(1, address.size() - 2);
+    const HANDLE out = CreateFileA(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                   OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE)
+        return 1;
+    address += "\n";
+    DWORD written = 0;
+    const BOOL ok =
+        WriteFile(out, address.data(), static_cast<DWORD>(address.size()), &written, nullptr);
+    CloseHandle(out);
+    return ok ? 0 : 1;
+}
