@@ -1,0 +1,84 @@
+// What both back ends promise about dialogs, as one table of cases. Each tier runs the table on
+// its own back end: the native tier on the headless one, the Win32 tier on the real one.
+#pragma once
+#include "platform/platform.h"
+#include "resource.h"
+#include "resources/resource_tables.h"
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace qv::contract {
+
+// A back end under test, with the one thing that only it can observe.
+class DialogBackEnd {
+  public:
+    virtual ~DialogBackEnd() = default;
+    virtual platform::IPlatform& Platform() = 0;
+    // The main window's dialog, made and initialised but not run; it lives until the back end
+    // goes.
+    virtual platform::IDialogWindow& OpenMain() = 0;
+    // Whether the control was last told to draw (true when it was never told otherwise).
+    virtual bool Drawing(int controlId) = 0;
+};
+
+// Ends its own run at once with a quit request, as start-up does when it cannot go on.
+class QuitAtStart : public platform::IDialogEvents {
+  public:
+    bool OnInitDialog(platform::IDialogWindow& window) override {
+        window.PostQuit(7);
+        return true;
+    }
+    void OnCommand(int, int) override {}
+    void OnClose() override {}
+    void OnDestroy() override {}
+};
+
+struct ContractCase {
+    const char* name;
+    void (*run)(DialogBackEnd& backEnd);
+};
+
+inline const std::vector<ContractCase>& DialogContract() {
+    static const std::vector<ContractCase> cases = {
+        {"redraw of the list stops and resumes",
+         [](DialogBackEnd& b) {
+             platform::IListBox& list = b.OpenMain().ListBox(IDC_HISTORY);
+             list.SetRedraw(false);
+             EXPECT_FALSE(b.Drawing(IDC_HISTORY));
+             list.SetRedraw(true);
+             EXPECT_TRUE(b.Drawing(IDC_HISTORY));
+         }},
+        {"screen metrics are known",
+         [](DialogBackEnd& b) {
+             platform::ScreenMetrics m;
+             ASSERT_TRUE(b.OpenMain().GetScreenMetrics(m));
+             EXPECT_GT(m.screenWidth, 0);
+             EXPECT_GT(m.screenHeight, 0);
+             EXPECT_GT(m.iconWidth, 0);
+             EXPECT_GT(m.iconHeight, 0);
+         }},
+        {"a modal run ended by a quit request answers -1",
+         [](DialogBackEnd& b) {
+             QuitAtStart events;
+             EXPECT_EQ(b.Platform().RunModal(ProgramDialog(IDD_ABOUT), events, 0), -1);
+             EXPECT_EQ(b.Platform().QuitCode(), 7);
+         }},
+        {"a control id the dialog lacks fails",
+         [](DialogBackEnd& b) {
+             platform::IDialogWindow& window = b.OpenMain();
+             EXPECT_THROW(window.Control(4242), platform::ControlError);
+             EXPECT_THROW(window.Label(-1), platform::ControlError);
+         }},
+        {"a control asked for as another kind fails",
+         [](DialogBackEnd& b) {
+             platform::IDialogWindow& window = b.OpenMain();
+             EXPECT_THROW(window.Button(IDC_HISTORY), platform::ControlError);
+             EXPECT_THROW(window.ListBox(IDC_SEARCH), platform::ControlError);
+             EXPECT_THROW(window.RichEdit(IDC_RECALL), platform::ControlError);
+             EXPECT_NO_THROW(window.Label(IDC_RECALL)); // any control shows text
+         }},
+    };
+    return cases;
+}
+
+} // namespace qv::contract

@@ -1,0 +1,35 @@
+// Ids of the Win32 tier's own test dialogs (test_dialogs.rc) and their rows as the back end
+// takes them.
+#pragma once
+
+#define IDD_TEST_KINDS 9000
+#define IDC_TEST_EDIT 9001
+#define IDC_TEST_ICON_LINK 9002
+#define IDC_TEST_TEXT_LINK 9003
+
+#ifndef RC_INVOKED
+#include "platform/dialog_template.h"
+
+namespace qv::win32test {
+
+// The edit is a read-only field in the table though its template lacks the style; the icon and
+// the text static are both links.
+inline const platform::DialogTemplate& KindsDialog() {
+    using platform::ControlKind;
+    static const platform::DialogTemplate dialog{
+        IDD_TEST_KINDS,
+        "Kinds",
+        200,
+        90,
+        platform::DialogStyle::Modal,
+        0,
+        128,
+        false,
+        {{ControlKind::ReadOnlyEdit, IDC_TEST_EDIT, "not read-only", 5, 5, 120, 12, 0},
+         {ControlKind::Link, IDC_TEST_ICON_LINK, "", 5, 25, 20, 20, 0},
+         {ControlKind::Link, IDC_TEST_TEXT_LINK, "https://harrowmere.example/", 5, 55, 150, 8, 0}}};
+    return dialog;
+}
+
+} // namespace qv::win32test
+#endif
