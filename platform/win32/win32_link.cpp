@@ -39,6 +39,10 @@ HBRUSH LinkView::PaintColours(HDC dc) {
         if (GetObjectA(source, sizeof description, &description) != 0) {
             description.lfUnderline = TRUE;
             font_.reset(CreateFontIndirectA(&description));
+            // Some statics select their own font after asking for the colours: the link font
+            // becomes the control's font as well.
+            if (font_)
+                SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         }
     }
     if (font_)

@@ -69,6 +69,12 @@ TEST_F(KindsTest, TextLinkPaintsUnderlinedInItsColourAndTurnsPurple) {
     EXPECT_EQ(c.text, RGB(128, 0, 128));
     EXPECT_TRUE(c.underlined) << "the link stays underlined once visited";
     EXPECT_EQ(link.LinkColour(), RGB(128, 0, 128));
+    // The control draws with the underlined font itself, whenever it selects its font.
+    LOGFONTA font{};
+    const auto own =
+        reinterpret_cast<HGDIOBJ>(SendMessageA(Item(IDC_TEST_TEXT_LINK), WM_GETFONT, 0, 0));
+    ASSERT_TRUE(own && GetObjectA(own, sizeof font, &font));
+    EXPECT_TRUE(font.lfUnderline);
 }
 
 TEST_F(KindsTest, LinksTakeClicksShowTheHandAndReportTheClick) {
