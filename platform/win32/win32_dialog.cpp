@@ -1,5 +1,6 @@
 #include "win32_dialog.h"
 #include "win32_link.h"
+#include "win32_list_view.h"
 #include "win32_message_box.h"
 #include "win32_modal_loop.h"
 #include <commctrl.h>
@@ -56,6 +57,7 @@ std::unique_ptr<IControl> MakeView(ControlKind kind, HWND control) {
     case ControlKind::TrackBar:
         return std::make_unique<TrackBarView>(control);
     case ControlKind::ListView:
+        return std::make_unique<ListViewView>(control);
     case ControlKind::Label:
     case ControlKind::Icon:
     case ControlKind::GroupBox:
@@ -126,7 +128,7 @@ INT_PTR Win32Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam), HIWORD(wParam));
     case WM_NOTIFY:
-        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_CTLCOLORSTATIC:
         return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_TIMER:
@@ -237,7 +239,7 @@ INT_PTR Win32Dialog::OnCommand(int id, int notifyCode) {
     return Answer(0);
 }
 
-INT_PTR Win32Dialog::OnNotify(const NMHDR& header) {
+INT_PTR Win32Dialog::OnNotify(NMHDR& header) {
     NotifyEvent event;
     event.controlId = static_cast<int>(header.idFrom);
     switch (header.code) {
@@ -261,6 +263,13 @@ INT_PTR Win32Dialog::OnNotify(const NMHDR& header) {
         event.item = item.iItem;
         event.column = item.iSubItem;
         break;
+    }
+    case LVN_GETDISPINFOA: {
+        const auto view = controls_.find(event.controlId);
+        if (view != controls_.end())
+            if (auto* list = dynamic_cast<ListViewView*>(view->second.get()))
+                list->AnswerDisplayInfo(reinterpret_cast<NMLVDISPINFOA&>(header));
+        return Answer(0);
     }
     case PSN_SETACTIVE:
         if (pageEvents_)

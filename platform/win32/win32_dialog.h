@@ -68,7 +68,7 @@ class Win32Dialog : public IDialogWindow {
     INT_PTR OnInitDialog();
     void MakeViews();
     INT_PTR OnCommand(int id, int notifyCode);
-    INT_PTR OnNotify(const NMHDR& header);
+    INT_PTR OnNotify(NMHDR& header);
     INT_PTR OnControlColour(HDC dc, HWND control);
     INT_PTR OnSize(WPARAM kind);
     INT_PTR OnPaint();

@@ -6,6 +6,8 @@
 #define IDC_TEST_EDIT 9001
 #define IDC_TEST_ICON_LINK 9002
 #define IDC_TEST_TEXT_LINK 9003
+#define IDD_TEST_LIST 9010
+#define IDC_TEST_LIST 9011
 
 #ifndef RC_INVOKED
 #include "platform/dialog_template.h"
@@ -28,6 +30,21 @@ inline const platform::DialogTemplate& KindsDialog() {
         {{ControlKind::ReadOnlyEdit, IDC_TEST_EDIT, "not read-only", 5, 5, 120, 12, 0},
          {ControlKind::Link, IDC_TEST_ICON_LINK, "", 5, 25, 20, 20, 0},
          {ControlKind::Link, IDC_TEST_TEXT_LINK, "https://harrowmere.example/", 5, 55, 150, 8, 0}}};
+    return dialog;
+}
+
+// A report list view alone.
+inline const platform::DialogTemplate& ListDialog() {
+    static const platform::DialogTemplate dialog{
+        IDD_TEST_LIST,
+        "List",
+        200,
+        120,
+        platform::DialogStyle::Modal,
+        0,
+        0,
+        false,
+        {{platform::ControlKind::ListView, IDC_TEST_LIST, "", 5, 5, 190, 110, 0}}};
     return dialog;
 }
 
