@@ -1,4 +1,4 @@
-// The font and colour choosers, and the property sheet.
+// The font and colour choosers.
 #include "win32_platform.h"
 #include <algorithm>
 #include <commdlg.h>
@@ -64,12 +64,6 @@ bool Win32Platform::ChooseColour(ColourChoice& choice, WindowRef owner) {
     if (chosen)
         choice.colour = chooser.rgbResult;
     return chosen;
-}
-
-SheetResult Win32Platform::RunPropertySheet(const SheetSpec&) {
-    SheetResult result;
-    result.failed = true;
-    return result;
 }
 
 } // namespace qv::platform::win32

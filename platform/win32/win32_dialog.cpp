@@ -115,6 +115,13 @@ INT_PTR CALLBACK Win32Dialog::Procedure(HWND window, UINT message, WPARAM wParam
     }
 }
 
+INT_PTR CALLBACK Win32Dialog::PageProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+    if (message == WM_INITDIALOG)
+        lParam = reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam;
+    return Procedure(window, message, wParam, lParam);
+}
+
 INT_PTR Win32Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (mainEvents_) {
         bool handled = false;
@@ -272,6 +279,8 @@ INT_PTR Win32Dialog::OnNotify(NMHDR& header) {
         return Answer(0);
     }
     case PSN_SETACTIVE:
+        if (onPageShown)
+            onPageShown();
         if (pageEvents_)
             pageEvents_->OnSetActive();
         return Answer(0);

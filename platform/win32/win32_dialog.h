@@ -6,6 +6,7 @@
 #include "win32_controls.h"
 #include "win32_rich_edit.h"
 #include "win32_system_menu.h"
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -56,12 +57,16 @@ class Win32Dialog : public IDialogWindow {
     void SetModified(bool modified) override;
     void CancelToClose() override;
 
-    // For a property sheet's page: the events of the page and the window made by the sheet.
-    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // A page of a property sheet: made before the sheet, its window made by the sheet with
+    // PageProcedure, whose PROPSHEETPAGE carries the object's address in its lParam.
     Win32Dialog(HINSTANCE instance, const DialogTemplate& dialog, IDialogEvents& events,
                 ModalLoop& loop);
+    static INT_PTR CALLBACK PageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Called when the page becomes the shown one, before its events hear of it.
+    std::function<void()> onPageShown;
 
   private:
+    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
     INT_PTR Answer(LRESULT result);

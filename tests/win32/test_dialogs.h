@@ -8,6 +8,9 @@
 #define IDC_TEST_TEXT_LINK 9003
 #define IDD_TEST_LIST 9010
 #define IDC_TEST_LIST 9011
+#define IDD_TEST_PAGE_FIRST 9020
+#define IDD_TEST_PAGE_SECOND 9021
+#define IDC_TEST_OPTION 9022
 
 #ifndef RC_INVOKED
 #include "platform/dialog_template.h"
@@ -46,6 +49,30 @@ inline const platform::DialogTemplate& ListDialog() {
         false,
         {{platform::ControlKind::ListView, IDC_TEST_LIST, "", 5, 5, 190, 110, 0}}};
     return dialog;
+}
+
+// Two pages of a property sheet, a check box each.
+inline const platform::DialogTemplate& PageDialog(bool first) {
+    static const platform::DialogTemplate pages[2] = {
+        {IDD_TEST_PAGE_FIRST,
+         "First",
+         180,
+         80,
+         platform::DialogStyle::Page,
+         0,
+         0,
+         false,
+         {{platform::ControlKind::CheckBox, IDC_TEST_OPTION, "First option", 5, 5, 100, 10, 0}}},
+        {IDD_TEST_PAGE_SECOND,
+         "Second",
+         180,
+         80,
+         platform::DialogStyle::Page,
+         0,
+         0,
+         false,
+         {{platform::ControlKind::CheckBox, IDC_TEST_OPTION, "Second option", 5, 5, 100, 10, 0}}}};
+    return pages[first ? 0 : 1];
 }
 
 } // namespace qv::win32test
