@@ -74,9 +74,24 @@ std::unique_ptr<IModelessWindow> HeadlessPlatform::OpenModeless(const DialogTemp
     return std::make_unique<HeadlessModeless>(*this, std::move(made));
 }
 
-SheetResult HeadlessPlatform::RunPropertySheet(const SheetSpec&) {
+SheetResult HeadlessPlatform::RunPropertySheet(const SheetSpec& spec) {
     SheetResult result;
-    result.failed = true;
+    if (spec.pages.empty()) {
+        result.failed = true;
+        return result;
+    }
+    const int start =
+        spec.startPage >= 0 && std::size_t(spec.startPage) < spec.pages.size() ? spec.startPage : 0;
+    HeadlessSheet sheet(*this, spec);
+    sheet.ShowPage(start);
+    if (!sheetScripts_.empty() && !quitRequested) {
+        SheetScript script = std::move(sheetScripts_.front());
+        sheetScripts_.pop_front();
+        script(sheet);
+    }
+    // A sheet that the script left open ends as a quit would end it: not with OK.
+    result.ok = sheet.Ended() && sheet.EndedWithOk() && !quitRequested;
+    result.activePage = sheet.ActivePage();
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include "headless_clipboard.h"
 #include "headless_dialog.h"
 #include "headless_services.h"
+#include "headless_sheet.h"
 #include "platform/platform.h"
 #include <deque>
 #include <functional>
@@ -18,6 +19,7 @@ namespace qv::platform::headless {
 class HeadlessPlatform : public IPlatform {
   public:
     using Script = std::function<void(HeadlessDialog&)>;
+    using SheetScript = std::function<void(HeadlessSheet&)>;
 
     HeadlessPlatform() = default;
     HeadlessPlatform(const HeadlessPlatform&) = delete;
@@ -54,6 +56,8 @@ class HeadlessPlatform : public IPlatform {
     void OnDialog(int templateId, Script script) {
         scripts_[templateId].push_back(std::move(script));
     }
+    // Scripts for the property sheets, in order; a sheet without one ends as if cancelled.
+    void OnSheet(SheetScript script) { sheetScripts_.push_back(std::move(script)); }
     // Opens a dialog and calls its initialisation; the caller drives it and then closes it.
     std::unique_ptr<HeadlessDialog> OpenDialog(const DialogTemplate& dialog, IDialogEvents& events,
                                                WindowRef owner = 0);
@@ -85,6 +89,7 @@ class HeadlessPlatform : public IPlatform {
 
   private:
     std::map<int, std::deque<Script>> scripts_;
+    std::deque<SheetScript> sheetScripts_;
     std::vector<HeadlessDialog*> open_;
     struct Posted {
         WindowRef window;
