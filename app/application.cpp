@@ -20,8 +20,8 @@ int RunApplication(platform::IPlatform& platform) {
     try {
         dialog = std::make_unique<CMainDialog>(platform, folder);
     } catch (const std::bad_alloc&) {
-        platform.MessageBox(kMsgOutOfMemory, programName, platform::MsgButtons::Ok,
-                            platform::MsgIcon::Stop);
+        platform.MessageBox(platform.Strings().Load(IDS_OUT_OF_MEMORY), programName,
+                            platform::MsgButtons::Ok, platform::MsgIcon::Stop);
         return kExitOutOfMemory;
     }
     platform.RunModal(ProgramDialog(IDD_MAIN), *dialog, 0);

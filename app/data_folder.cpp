@@ -1,5 +1,5 @@
 #include "app/data_folder.h"
-#include "mainwindow/messages.h"
+#include "resource.h"
 #include "settings/settings_names.h"
 #include <cstring>
 #include <new>
@@ -67,11 +67,11 @@ bool GetDataFolder(platform::IPlatform& platform, const std::string& programName
             }
             return true;
         }
-        platform.MessageBox(kMsgCannotInitialize, programName, platform::MsgButtons::Ok,
-                            platform::MsgIcon::Exclamation);
+        platform.MessageBox(platform.Strings().Load(IDS_CANNOT_INITIALIZE), programName,
+                            platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
     } catch (const std::bad_alloc&) {
-        platform.MessageBox(kMsgOutOfMemory, programName, platform::MsgButtons::Ok,
-                            platform::MsgIcon::Stop);
+        platform.MessageBox(platform.Strings().Load(IDS_OUT_OF_MEMORY), programName,
+                            platform::MsgButtons::Ok, platform::MsgIcon::Stop);
     }
     return false;
 }

@@ -48,16 +48,13 @@ int CHistoryListBox::Place(int position, const std::string& text,
 
 int CHistoryListBox::Attach(int idx, const std::string& text, CHistoryEntry* record, bool reset) {
     const int w = MeasureText(text);
-    {
-        std::lock_guard<std::mutex> guard(lock_);
-        record->width = ClampWidth(w);
-        if (!list_.SetItemData(idx, record)) {
-            // A line without its record would lose the item: take the line back.
-            list_.DeleteString(idx);
-            return -1;
-        }
-        index_.Insert(record, reset);
+    record->width = ClampWidth(w);
+    if (!list_.SetItemData(idx, record)) {
+        // A line without its record would lose the item: take the line back.
+        list_.DeleteString(idx);
+        return -1;
     }
+    index_.Insert(record, reset);
     // Only a line that stays may widen the list.
     extent_ = std::max(extent_, w);
     list_.SetHorizontalExtent(extent_);
@@ -76,7 +73,6 @@ int CHistoryListBox::Remove(int index, std::unique_ptr<CHistoryEntry>* taken) {
     CHistoryEntry* record = nullptr;
     int w = 0;
     {
-        std::lock_guard<std::mutex> guard(lock_);
         void* data = nullptr;
         if (list_.GetItemData(index, data))
             record = static_cast<CHistoryEntry*>(data);
@@ -93,7 +89,6 @@ int CHistoryListBox::Remove(int index, std::unique_ptr<CHistoryEntry>* taken) {
     if (record) {
         if (result < 0) {
             // The line stays, so its record stays in the index.
-            std::lock_guard<std::mutex> guard(lock_);
             index_.Insert(record, true);
             return result;
         }
@@ -113,7 +108,6 @@ int CHistoryListBox::Remove(int index, std::unique_ptr<CHistoryEntry>* taken) {
 
 void CHistoryListBox::RemoveAllEntries() {
     {
-        std::lock_guard<std::mutex> guard(lock_);
         index_.Clear();
         const int count = list_.GetCount();
         for (int i = 0; i < count; ++i) {
@@ -146,7 +140,6 @@ int CHistoryListBox::MeasureText(const std::string& text) const {
 
 void CHistoryListBox::RemeasureAll() {
     {
-        std::lock_guard<std::mutex> guard(lock_);
         extent_ = 0;
         int probe = 0;
         if (list_.MeasureText(std::string(), probe)) {
@@ -188,12 +181,7 @@ void CHistoryListBox::SetExtent(int width) {
 }
 
 void CHistoryListBox::RefreshExtent() {
-    int widest = 0;
-    {
-        std::lock_guard<std::mutex> guard(lock_);
-        widest = index_.Maximum();
-    }
-    SetExtent(widest);
+    SetExtent(index_.Maximum());
 }
 
 } // namespace qv

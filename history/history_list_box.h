@@ -5,7 +5,6 @@
 #include "history/width_index.h"
 #include "platform/controls.h"
 #include <memory>
-#include <mutex>
 #include <string>
 
 namespace qv {
@@ -52,7 +51,6 @@ class CHistoryListBox {
     int extent_ = 0;
     bool bulkRemoval_ = false;
     bool extentStale_ = false;
-    mutable std::mutex lock_; // guards the width index and the attaching of records
     CWidthIndex index_;
 };
 

@@ -62,11 +62,11 @@ void CMainDialog::OnActivate(bool active) {
     foreground_ = active_ && !minimized_;
 }
 
-void CMainDialog::SetTitleSuffix(const char* suffix) {
+void CMainDialog::SetTitleSuffix(const std::string& suffix) {
     window_->SetTitle(programName_ + suffix);
 }
 
-void CMainDialog::ShowEmptyClipboardState(const char* titleSuffix) {
+void CMainDialog::ShowEmptyClipboardState(const std::string& titleSuffix) {
     window_->RichEdit(IDC_CONTENTS).SetText(std::string());
     SetTitleSuffix(titleSuffix);
     window_->ListBox(IDC_HISTORY).SetSel(-1, false);
@@ -79,7 +79,7 @@ void CMainDialog::UpdateFromClipboard() {
     auto& clipboard = platform_.Clipboard();
     auto& pane = window_->RichEdit(IDC_CONTENTS);
     if (clipboard.CountFormats() == 0) {
-        ShowEmptyClipboardState(kTitleEmpty);
+        ShowEmptyClipboardState(Text(IDS_TITLE_EMPTY));
     } else if (clipboard.IsFormatAvailable(platform::ClipFormat::Text)) {
         pane.SetDefaultCharFormat(defaultCharFormat_);
         pane.SetText(std::string());
@@ -96,11 +96,11 @@ void CMainDialog::UpdateFromClipboard() {
         }
         window_->Button(IDC_RECALL).Enable(true);
     } else if (clipboard.IsFormatAvailable(platform::ClipFormat::Bitmap)) {
-        ShowEmptyClipboardState(kTitleImage);
+        ShowEmptyClipboardState(Text(IDS_TITLE_IMAGE));
     } else if (clipboard.IsFormatAvailable(platform::ClipFormat::FileList)) {
-        ShowEmptyClipboardState(kTitleFiles);
+        ShowEmptyClipboardState(Text(IDS_TITLE_FILES));
     } else {
-        ShowEmptyClipboardState(kTitleOtherFormat);
+        ShowEmptyClipboardState(Text(IDS_TITLE_OTHER_FORMAT));
     }
     NavigationRefresh();
 }
@@ -145,7 +145,7 @@ void CMainDialog::CountChange() {
 
 void CMainDialog::UpdateTitle(IRichEdit& control) {
     if (!watching_) {
-        SetTitleSuffix(kTitleNotWatching);
+        SetTitleSuffix(Text(IDS_TITLE_NOT_WATCHING));
         return;
     }
     std::string text = control.GetFirstChars(kTitleChars);
@@ -171,11 +171,10 @@ void CMainDialog::CopyToClipboard(bool addAsItem) {
         if (!includeFormatting_) {
             window_->CopyPlainText(pane.GetPlainText(), start, end);
         } else if (start == end) {
-            pane.SetRedraw(false);
+            const platform::RedrawPause frozen(pane);
             pane.SetSel(0, -1);
             pane.Copy();
             pane.SetSel(start, end);
-            pane.SetRedraw(true);
         } else {
             pane.Copy();
             pane.SetSel(0, 0);
@@ -205,7 +204,7 @@ void CMainDialog::ClearClipboard() {
         return;
     if (clipboard.Empty()) {
         window_->RichEdit(IDC_CONTENTS).SetText(std::string());
-        SetTitleSuffix(kTitleEmpty);
+        SetTitleSuffix(Text(IDS_TITLE_EMPTY));
         NavigationRefresh();
     }
 }
@@ -222,11 +221,10 @@ bool CMainDialog::RefreshClipboard() {
     auto& pane = window_->RichEdit(IDC_CONTENTS);
     long start = 0, end = 0;
     pane.GetSel(start, end);
-    pane.SetRedraw(false);
+    const platform::RedrawPause frozen(pane);
     pane.SetSel(0, -1);
     pane.Copy();
     pane.SetSel(start, end);
-    pane.SetRedraw(true);
     return true;
 }
 
@@ -242,47 +240,50 @@ bool CMainDialog::Recall(bool useCaret) {
         line = GetSingleSelection();
     }
     if (line < 0) {
-        Message(kMsgSelectSingleItem, MsgButtons::Ok, MsgIcon::Information);
+        Message(Text(IDS_SELECT_SINGLE_ITEM), MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
     auto* item = dynamic_cast<CHistoryItem*>(history_->GetEntry(line));
     if (!item) {
-        Message(kMsgCannotRetrieve, MsgButtons::Ok, MsgIcon::Exclamation);
+        Message(Text(IDS_CANNOT_RETRIEVE), MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
     window_->Label(IDC_CLIP_TIME).SetText(item->ClipTimeText());
     auto& pane = window_->RichEdit(IDC_CONTENTS);
-    pane.SetRedraw(false);
-    pane.SetDefaultCharFormat(defaultCharFormat_);
-    try {
-        const bool formatted = includeFormatting_ && !item->rtfText.empty();
-        std::string plain;
-        if (!formatted) {
-            std::string listText;
-            list.GetLineText(line, listText);
-            plain = JoinPlainText(listText, item->overflowText);
+    bool outOfMemory = false;
+    {
+        const platform::RedrawPause frozen(pane);
+        pane.SetDefaultCharFormat(defaultCharFormat_);
+        try {
+            const bool formatted = includeFormatting_ && !item->rtfText.empty();
+            std::string plain;
+            if (!formatted) {
+                std::string listText;
+                list.GetLineText(line, listText);
+                plain = JoinPlainText(listText, item->overflowText);
+            }
+            const std::string& source = formatted ? item->rtfText : plain;
+            std::size_t offset = 0;
+            pane.StreamIn(formatted ? platform::StreamFormat::Rtf : platform::StreamFormat::Text,
+                          [&source, &offset](char* buf, long capacity) -> long {
+                              const std::size_t n = std::min(source.size() - offset,
+                                                             static_cast<std::size_t>(capacity));
+                              std::memcpy(buf, source.data() + offset, n);
+                              offset += n;
+                              return static_cast<long>(n);
+                          });
+        } catch (const std::bad_alloc&) {
+            outOfMemory = true;
         }
-        const std::string& source = formatted ? item->rtfText : plain;
-        std::size_t offset = 0;
-        pane.StreamIn(formatted ? platform::StreamFormat::Rtf : platform::StreamFormat::Text,
-                      [&source, &offset](char* buf, long capacity) -> long {
-                          const std::size_t n =
-                              std::min(source.size() - offset, static_cast<std::size_t>(capacity));
-                          std::memcpy(buf, source.data() + offset, n);
-                          offset += n;
-                          return static_cast<long>(n);
-                      });
-    } catch (const std::bad_alloc&) {
-        pane.SetRedraw(true);
-        pane.Repaint();
-        Message(kMsgOutOfMemory, MsgButtons::Ok, MsgIcon::Stop);
+    }
+    pane.Repaint();
+    if (outOfMemory) {
+        Message(outOfMemoryText_, MsgButtons::Ok, MsgIcon::Stop);
         return false;
     }
-    pane.SetRedraw(true);
-    pane.Repaint();
     CopyToClipboard(false);
     if (pane.GetTextLength() == 0)
-        window_->Label(IDC_CHAR_COUNT).SetText("0 characters");
+        window_->Label(IDC_CHAR_COUNT).SetText("0" + Text(IDS_CHARACTERS));
     return true;
 }
 

@@ -13,7 +13,7 @@ namespace qv {
 
 namespace {
 
-std::string WithPath(const char* format, const std::string& path) {
+std::string WithPath(const std::string& format, const std::string& path) {
     // Paths in messages are cut to 259 characters.
     const std::string cut = path.substr(0, 259);
     std::string text = format;
@@ -92,7 +92,7 @@ bool CMainDialog::SaveDataFile() {
         saved = false;
     }
     if (!saved) {
-        Message(WithPath(kMsgCannotSave, dataFilePath_), platform::MsgButtons::Ok,
+        Message(WithPath(Text(IDS_CANNOT_SAVE), dataFilePath_), platform::MsgButtons::Ok,
                 platform::MsgIcon::Exclamation);
         return false;
     }
@@ -146,7 +146,7 @@ class CMainDialog::LoadSink : public IDataFileSink {
         return list == kMainListIndex ? d_.parkedMainList_ : d_.parkedRetainList_;
     }
     bool Fail() {
-        d_.Message(kMsgCannotReadIntoMemory, platform::MsgButtons::Ok,
+        d_.Message(d_.Text(IDS_CANNOT_READ_INTO_MEMORY), platform::MsgButtons::Ok,
                    platform::MsgIcon::Exclamation);
         return false;
     }
@@ -156,43 +156,42 @@ class CMainDialog::LoadSink : public IDataFileSink {
 bool CMainDialog::LoadDataFile() {
     if (!platform_.Files().FindFirst(dataFilePath_))
         return false;
-    auto& list = history_->List();
-    list.SetRedraw(false);
     bool loaded = false;
-    try {
-        std::string bytes;
-        if (platform_.Files().ReadFile(dataFilePath_, bytes)) {
-            LoadSink sink(*this);
-            switch (ReadDataFile(bytes, platform_.CodePage(), sink)) {
-            case DataFileReadResult::NewerVersion:
-                if (Message(kMsgNewerDataFile, platform::MsgButtons::YesNo,
-                            platform::MsgIcon::Question) == platform::MsgResult::Yes) {
-                    saveAtExit_ = false;
-                    dataFileState_ = DataFileState::Declined;
-                    window_->PostQuit(kExitNewerDataFile);
+    {
+        const platform::RedrawPause frozen(history_->List());
+        try {
+            std::string bytes;
+            if (platform_.Files().ReadFile(dataFilePath_, bytes)) {
+                LoadSink sink(*this);
+                switch (ReadDataFile(bytes, platform_.CodePage(), sink)) {
+                case DataFileReadResult::NewerVersion:
+                    if (Message(Text(IDS_NEWER_DATA_FILE), platform::MsgButtons::YesNo,
+                                platform::MsgIcon::Question) == platform::MsgResult::Yes) {
+                        saveAtExit_ = false;
+                        dataFileState_ = DataFileState::Declined;
+                        window_->PostQuit(kExitNewerDataFile);
+                    }
+                    return true;
+                case DataFileReadResult::Ok:
+                case DataFileReadResult::Stopped:
+                    loaded = true;
+                    break;
+                case DataFileReadResult::Corrupt:
+                    break;
                 }
-                list.SetRedraw(true);
-                return true;
-            case DataFileReadResult::Ok:
-            case DataFileReadResult::Stopped:
-                loaded = true;
-                break;
-            case DataFileReadResult::Corrupt:
-                break;
             }
+        } catch (const std::bad_alloc&) {
+            loaded = false;
         }
-    } catch (const std::bad_alloc&) {
-        loaded = false;
     }
     if (loaded) {
         changeCounter_ = 0;
     } else {
-        Message(WithPath(kMsgCannotRead, dataFilePath_), platform::MsgButtons::Ok,
+        Message(WithPath(Text(IDS_CANNOT_READ), dataFilePath_), platform::MsgButtons::Ok,
                 platform::MsgIcon::Exclamation);
         OpenOptionsSheet();
     }
     ClearMark();
-    list.SetRedraw(true);
     return loaded;
 }
 

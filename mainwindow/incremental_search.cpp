@@ -46,7 +46,7 @@ void CMainDialog::SearchRun() {
             }
         }
     } catch (const std::bad_alloc&) {
-        Message(kMsgOutOfMemory, platform::MsgButtons::Ok, platform::MsgIcon::Stop);
+        Message(outOfMemoryText_, platform::MsgButtons::Ok, platform::MsgIcon::Stop);
         list.SetVisible(true);
         return;
     }

@@ -12,13 +12,14 @@ using platform::MsgResult;
 
 CMainDialog::CMainDialog(platform::IPlatform& platform, std::string dataFolder)
     : platform_(platform), programName_(platform.Strings().Load(IDS_APP_TITLE)),
+      outOfMemoryText_(platform.Strings().Load(IDS_OUT_OF_MEMORY)),
       dataFolder_(std::move(dataFolder)) {
     lastCaptureTime_ = platform_.Clock().MillisecondsSinceStart();
     try {
         placementKeeper_ = std::make_unique<CPlacementKeeper>(platform_.Settings());
         dataFilePath_ = dataFolder_ + programName_ + ".dat";
     } catch (const std::bad_alloc&) {
-        platform_.MessageBox(kMsgOutOfMemory, programName_, MsgButtons::Ok, MsgIcon::Stop);
+        platform_.MessageBox(outOfMemoryText_, programName_, MsgButtons::Ok, MsgIcon::Stop);
         outOfMemoryAtStart_ = true;
     }
     settings_.Read(platform_.Settings());
@@ -74,8 +75,9 @@ bool CMainDialog::OnInitDialog(platform::IDialogWindow& window) {
 bool CMainDialog::JoinClipboardChain() {
     platform::WindowRef next = 0;
     if (!platform_.Clipboard().SetViewer(window_->Handle(), next)) {
-        window_->MessageBox(programName_ + kMsgNoClipboardSuffix, kCaptionClipboardConnection,
-                            MsgButtons::Ok, MsgIcon::Exclamation);
+        window_->MessageBox(programName_ + Text(IDS_NO_CLIPBOARD_SUFFIX),
+                            Text(IDS_CAPTION_CLIPBOARD_CONNECTION), MsgButtons::Ok,
+                            MsgIcon::Exclamation);
         window_->PostQuit(kExitNoClipboard);
         return false;
     }
@@ -92,8 +94,9 @@ void CMainDialog::LeaveClipboardChain() {
 }
 
 bool CMainDialog::ConfirmExit() {
-    return window_->MessageBox(kMsgConfirmExitPrefix + programName_ + "?", kCaptionConfirmExit,
-                               MsgButtons::YesNo, MsgIcon::Question) != MsgResult::No;
+    return window_->MessageBox(Text(IDS_CONFIRM_EXIT_PREFIX) + programName_ + "?",
+                               Text(IDS_CAPTION_CONFIRM_EXIT), MsgButtons::YesNo,
+                               MsgIcon::Question) != MsgResult::No;
 }
 
 void CMainDialog::OnClose() {

@@ -117,8 +117,10 @@ class CMainDialog : public platform::IMainWindowEvents {
     void BuildSystemMenu();
     void CountChange();
     void LeaveClipboardChain();
-    void ShowEmptyClipboardState(const char* titleSuffix);
-    void SetTitleSuffix(const char* suffix);
+    void ShowEmptyClipboardState(const std::string& titleSuffix);
+    void SetTitleSuffix(const std::string& suffix);
+    // A text of the string table.
+    std::string Text(int id) const { return platform_.Strings().Load(id); }
     platform::MsgResult Message(const std::string& text, platform::MsgButtons buttons,
                                 platform::MsgIcon icon);
     // Seams that the features still to come fill: data file, search terms, navigation, tips.
@@ -141,6 +143,8 @@ class CMainDialog : public platform::IMainWindowEvents {
     platform::IPlatform& platform_;
     platform::IDialogWindow* window_ = nullptr;
     std::string programName_;
+    // Loaded at the start: showing it must not need memory that has run out.
+    std::string outOfMemoryText_;
     bool outOfMemoryAtStart_ = false;
 
     bool minimized_ = false;

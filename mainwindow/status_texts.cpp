@@ -7,7 +7,8 @@ namespace qv {
 
 namespace {
 
-std::string CountText(long long n, const char* one, const char* many, const CNumberFormat& format) {
+std::string CountText(long long n, const std::string& one, const std::string& many,
+                      const CNumberFormat& format) {
     if (n < 0)
         return std::string();
     if (n == 1)
@@ -19,20 +20,20 @@ std::string CountText(long long n, const char* one, const char* many, const CNum
 
 void CMainDialog::UpdateCharCount() {
     window_->Label(IDC_CHAR_COUNT)
-        .SetText(CountText(window_->RichEdit(IDC_CONTENTS).GetTextLength(), "1 character",
-                           " characters", settings_.numbers));
+        .SetText(CountText(window_->RichEdit(IDC_CONTENTS).GetTextLength(), Text(IDS_ONE_CHARACTER),
+                           Text(IDS_CHARACTERS), settings_.numbers));
 }
 
 void CMainDialog::UpdateSelectedCount() {
     window_->Label(IDC_SELECTED_COUNT)
-        .SetText(CountText(window_->ListBox(IDC_HISTORY).GetSelCount(), "1 selected item",
-                           " selected items", settings_.numbers));
+        .SetText(CountText(window_->ListBox(IDC_HISTORY).GetSelCount(), Text(IDS_ONE_SELECTED_ITEM),
+                           Text(IDS_SELECTED_ITEMS), settings_.numbers));
 }
 
 void CMainDialog::UpdateItemCount() {
     window_->Label(IDC_ITEM_COUNT)
-        .SetText(CountText(window_->ListBox(IDC_HISTORY).GetCount(), "1 item", " items",
-                           settings_.numbers));
+        .SetText(CountText(window_->ListBox(IDC_HISTORY).GetCount(), Text(IDS_ONE_ITEM),
+                           Text(IDS_ITEMS), settings_.numbers));
 }
 
 int CMainDialog::GetSingleSelection() const {

@@ -246,10 +246,6 @@ void RichEditView::SetDefaultCharFormat(const CharFormat& format) {
     Send(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&native));
 }
 
-void RichEditView::SetRedraw(bool on) {
-    Send(WM_SETREDRAW, on ? TRUE : FALSE);
-}
-
 void RichEditView::Repaint() {
     RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }

@@ -25,7 +25,6 @@ class RichEditView : public ControlView<IRichEdit> {
     CharFormat GetDefaultCharFormat() const override;
     // Keeps the control's own character set and pitch, which CharFormat does not carry.
     void SetDefaultCharFormat(const CharFormat& format) override;
-    void SetRedraw(bool on) override;
     void Repaint() override;
     void EnableChangeNotifications() override;
 };

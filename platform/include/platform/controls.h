@@ -23,6 +23,18 @@ class IControl {
     virtual void SetRedraw(bool on) = 0;
 };
 
+// Stops a control's drawing for one scope; drawing resumes when the scope ends, however it ends.
+class RedrawPause {
+  public:
+    explicit RedrawPause(IControl& control) : control_(control) { control_.SetRedraw(false); }
+    ~RedrawPause() { control_.SetRedraw(true); }
+    RedrawPause(const RedrawPause&) = delete;
+    RedrawPause& operator=(const RedrawPause&) = delete;
+
+  private:
+    IControl& control_;
+};
+
 // Push buttons, check boxes and radio buttons.
 class IButton : public IControl {
   public:
