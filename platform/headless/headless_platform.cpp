@@ -95,28 +95,31 @@ SheetResult HeadlessPlatform::RunPropertySheet(const SheetSpec& spec) {
     return result;
 }
 
-bool HeadlessPlatform::ChooseFont(FontChoice& choice, WindowRef) {
-    fontsAsked.push_back(choice);
-    if (fontAnswers.empty())
+namespace {
+
+// The next scripted answer of a chooser; none, or an empty one, is Cancel.
+template <class Choice>
+bool TakeAnswer(std::deque<std::optional<Choice>>& answers, Choice& choice) {
+    if (answers.empty())
         return false;
-    std::optional<FontChoice> answer = std::move(fontAnswers.front());
-    fontAnswers.pop_front();
+    std::optional<Choice> answer = std::move(answers.front());
+    answers.pop_front();
     if (!answer)
         return false;
     choice = *answer;
     return true;
 }
 
+} // namespace
+
+bool HeadlessPlatform::ChooseFont(FontChoice& choice, WindowRef) {
+    fontsAsked.push_back(choice);
+    return TakeAnswer(fontAnswers, choice);
+}
+
 bool HeadlessPlatform::ChooseColour(ColourChoice& choice, WindowRef) {
     coloursAsked.push_back(choice);
-    if (colourAnswers.empty())
-        return false;
-    std::optional<ColourChoice> answer = std::move(colourAnswers.front());
-    colourAnswers.pop_front();
-    if (!answer)
-        return false;
-    choice = *answer;
-    return true;
+    return TakeAnswer(colourAnswers, choice);
 }
 
 bool HeadlessPlatform::PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,

@@ -1,6 +1,7 @@
 // Both lists survive a restart of the real program, and the data file is written when it must be.
 #include "e2e_fixture.h"
 #include "history/data_file_writer.h"
+#include <functional>
 
 namespace qv::e2e {
 namespace {
@@ -46,58 +47,61 @@ TEST_F(EndToEnd, LoadedItemsAreCountedWithSeparators) {
         << program_.Describe("item count reads " + program_.ControlText(IDC_ITEM_COUNT));
 }
 
-TEST_F(EndToEnd, NewerDataFileDeclinedWithYesIsLeftUntouched) {
-    program_.Kill();
-    ResetUserData();
-    CreateDirectoryA(DataFolder().c_str(), nullptr);
-    const std::string newer = MakeDataFile(2, 3);
-    ASSERT_TRUE(WriteWholeFile(DataFilePath(), newer));
-    std::string error;
-    ASSERT_TRUE(program_.Launch(error, 20000, false)) << error;
-    const auto box = program_.WaitForMessageBox(15000);
-    ASSERT_TRUE(box.has_value()) << program_.Describe("no question about the newer file");
-    EXPECT_EQ(box->text.rfind("This program cannot load a data file that has a higher version", 0),
-              0u);
-    ASSERT_TRUE(program_.Answer(*box, IDYES));
-    DWORD exitCode = 0;
-    ASSERT_TRUE(program_.WaitForExit(exitCode, 10000)) << program_.Describe("did not quit");
-    EXPECT_EQ(exitCode, 3u);
-    std::string after;
-    ASSERT_TRUE(ReadWholeFile(DataFilePath(), after));
-    EXPECT_EQ(after, newer);
+// Starts the program on a version-2 data file (after prepare, with the user data reset), runs
+// whileAsked while the question about it is open, answers Yes, and checks that the program quits
+// with code 3 and leaves the file byte for byte as it was.
+class NewerFile : public EndToEnd {
+  protected:
+    void DeclineWithYes(const std::function<void()>& prepare,
+                        const std::function<void(const MessageBoxInfo&)>& whileAsked) {
+        program_.Kill();
+        ResetUserData();
+        CreateDirectoryA(DataFolder().c_str(), nullptr);
+        const std::string newer = MakeDataFile(2, 3);
+        ASSERT_TRUE(WriteWholeFile(DataFilePath(), newer));
+        prepare();
+        std::string error;
+        ASSERT_TRUE(program_.Launch(error, 20000, false)) << error;
+        const auto box = program_.WaitForMessageBox(15000);
+        ASSERT_TRUE(box.has_value()) << program_.Describe("no question about the newer file");
+        EXPECT_EQ(
+            box->text.rfind("This program cannot load a data file that has a higher version", 0),
+            0u);
+        whileAsked(*box);
+        ASSERT_TRUE(program_.Answer(*box, IDYES));
+        DWORD exitCode = 0;
+        ASSERT_TRUE(program_.WaitForExit(exitCode, 10000)) << program_.Describe("did not quit");
+        EXPECT_EQ(exitCode, 3u);
+        std::string after;
+        ASSERT_TRUE(ReadWholeFile(DataFilePath(), after));
+        EXPECT_EQ(after, newer);
+    }
+};
+
+TEST_F(NewerFile, DeclinedWithYesIsLeftUntouched) {
+    DeclineWithYes([] {}, [](const MessageBoxInfo&) {});
 }
 
 // Everything that could write the data file at once: a save at every change, text waiting on
 // the clipboard at start-up, and (when asked) a log-off while the question is open.
-class DeclinedNewerFile : public EndToEnd, public ::testing::WithParamInterface<bool> {};
+class DeclinedNewerFile : public NewerFile, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(DeclinedNewerFile, IsNeverWritten) {
     const bool logOffDuringQuestion = GetParam();
-    program_.Kill();
-    ResetUserData();
-    CreateDirectoryA(DataFolder().c_str(), nullptr);
-    const std::string newer = MakeDataFile(2, 3);
-    ASSERT_TRUE(WriteWholeFile(DataFilePath(), newer));
-    ASSERT_TRUE(SetRegistryDword("Saving", "Change Limit", 0));
-    ASSERT_TRUE(program_.Other().CopyText("waiting on the clipboard"));
-    std::string error;
-    ASSERT_TRUE(program_.Launch(error, 20000, false)) << error;
-    const auto box = program_.WaitForMessageBox(15000);
-    ASSERT_TRUE(box.has_value()) << program_.Describe("no question about the newer file");
-    if (logOffDuringQuestion) {
-        const HWND main = GetWindow(box->window, GW_OWNER);
-        ASSERT_NE(main, nullptr);
-        LRESULT answer = 0;
-        ASSERT_TRUE(SendBounded(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, answer));
-        ASSERT_TRUE(SendBounded(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, answer));
-    }
-    ASSERT_TRUE(program_.Answer(*box, IDYES));
-    DWORD exitCode = 0;
-    ASSERT_TRUE(program_.WaitForExit(exitCode, 10000)) << program_.Describe("did not quit");
-    EXPECT_EQ(exitCode, 3u);
-    std::string after;
-    ASSERT_TRUE(ReadWholeFile(DataFilePath(), after));
-    EXPECT_EQ(after, newer);
+    DeclineWithYes(
+        [&] {
+            ASSERT_TRUE(SetRegistryDword("Saving", "Change Limit", 0));
+            ASSERT_TRUE(program_.Other().CopyText("waiting on the clipboard"));
+        },
+        [&](const MessageBoxInfo& box) {
+            if (!logOffDuringQuestion)
+                return;
+            const HWND main = GetWindow(box.window, GW_OWNER);
+            ASSERT_NE(main, nullptr);
+            LRESULT answer = 0;
+            ASSERT_TRUE(SendBounded(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, answer));
+            ASSERT_TRUE(SendBounded(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, answer));
+        });
     EXPECT_FALSE(FileExists(DataFilePath() + ".bak"));
     EXPECT_FALSE(FileExists(DataFilePath() + ".tmp"));
 }
