@@ -14,52 +14,23 @@ using platform::MsgButtons;
 using platform::MsgIcon;
 
 namespace {
-constexpr std::uint32_t kOwnPasteWindowMs = 500;
 constexpr long kTitleChars = 54;
 } // namespace
-
-// Every write of the program's own to the clipboard happens inside one of these: watching pauses
-// for the notice that arrives during the write, and the own-write time is stamped after it, so a
-// notice that the platform delivers later falls inside the half second as well, however long
-// the work before the write took.
-class CMainDialog::OwnClipboardWrite {
-  public:
-    explicit OwnClipboardWrite(CMainDialog& dialog) : d_(dialog), wasWatching_(dialog.watching_) {
-        d_.watching_ = false;
-    }
-    ~OwnClipboardWrite() {
-        d_.watching_ = wasWatching_;
-        d_.lastCaptureTime_ = d_.platform_.Clock().MillisecondsSinceStart();
-    }
-    OwnClipboardWrite(const OwnClipboardWrite&) = delete;
-    OwnClipboardWrite& operator=(const OwnClipboardWrite&) = delete;
-
-  private:
-    CMainDialog& d_;
-    bool wasWatching_;
-};
 
 void CMainDialog::OnDrawClipboard(const platform::ClipboardNotice& notice) {
     // Notices still arrive while the window is being destroyed.
     if (!window_)
         return;
-    const std::uint32_t elapsed = platform_.Clock().MillisecondsSinceStart() - lastCaptureTime_;
-    if (nextViewer_)
-        platform_.Clipboard().ForwardDrawClipboard(nextViewer_, notice);
-    if (!foreground_ && watching_ && elapsed > kOwnPasteWindowMs)
+    if (watcher_.OnChange(notice))
         UpdateFromClipboard();
 }
 
 void CMainDialog::OnChangeCbChain(platform::WindowRef removed, platform::WindowRef after) {
-    if (removed == nextViewer_)
-        nextViewer_ = after;
-    else if (nextViewer_)
-        platform_.Clipboard().ForwardChangeChain(nextViewer_, removed, after);
+    watcher_.OnChainChange(removed, after);
 }
 
 void CMainDialog::OnActivate(bool active) {
-    active_ = active;
-    foreground_ = active_ && !minimized_;
+    watcher_.SetActive(active);
 }
 
 void CMainDialog::SetTitleSuffix(const std::string& suffix) {
@@ -84,14 +55,14 @@ void CMainDialog::UpdateFromClipboard() {
         pane.SetDefaultCharFormat(defaultCharFormat_);
         pane.SetText(std::string());
         pane.Paste();
-        lastCaptureTime_ = platform_.Clock().MillisecondsSinceStart();
+        watcher_.StampOwnWrite();
         AddCapturedItem(pane);
         UpdateTitle(pane);
         UpdateItemCount();
         if (!includeFormatting_) {
             const std::string text = pane.GetPlainText();
             pane.SetText(text);
-            OwnClipboardWrite write(*this);
+            const CClipboardWatcher::OwnWrite write(watcher_);
             window_->CopyPlainText(text, 0, 0);
         }
         window_->Button(IDC_RECALL).Enable(true);
@@ -144,7 +115,7 @@ void CMainDialog::CountChange() {
 }
 
 void CMainDialog::UpdateTitle(IRichEdit& control) {
-    if (!watching_) {
+    if (!watcher_.IsWatching()) {
         SetTitleSuffix(Text(IDS_TITLE_NOT_WATCHING));
         return;
     }
@@ -167,7 +138,7 @@ void CMainDialog::CopyToClipboard(bool addAsItem) {
     long start = 0, end = 0;
     pane.GetSel(start, end);
     {
-        OwnClipboardWrite write(*this);
+        const CClipboardWatcher::OwnWrite write(watcher_);
         if (!includeFormatting_) {
             window_->CopyPlainText(pane.GetPlainText(), start, end);
         } else if (start == end) {
@@ -211,7 +182,7 @@ void CMainDialog::ClearClipboard() {
 
 bool CMainDialog::RefreshClipboard() {
     auto& clipboard = platform_.Clipboard();
-    OwnClipboardWrite write(*this);
+    const CClipboardWatcher::OwnWrite write(watcher_);
     {
         platform::ClipboardSession session(clipboard, window_->Handle());
         if (!session.IsOpen())
@@ -288,8 +259,8 @@ bool CMainDialog::Recall(bool useCaret) {
 }
 
 void CMainDialog::SetWatching() {
-    watching_ = window_->Button(IDC_WATCH).IsChecked();
-    if (watching_) {
+    watcher_.SetWatching(window_->Button(IDC_WATCH).IsChecked());
+    if (watcher_.IsWatching()) {
         ClearClipboard();
     } else {
         auto& pane = window_->RichEdit(IDC_CONTENTS);
@@ -297,7 +268,7 @@ void CMainDialog::SetWatching() {
         UpdateTitle(pane);
     }
     if (auto* menu = window_->SystemMenu())
-        menu->Check(IDM_WATCH, watching_);
+        menu->Check(IDM_WATCH, watcher_.IsWatching());
 }
 
 void CMainDialog::SetIncludeFormatting() {

@@ -11,10 +11,10 @@ using platform::MsgIcon;
 using platform::MsgResult;
 
 CMainDialog::CMainDialog(platform::IPlatform& platform, std::string dataFolder)
-    : platform_(platform), programName_(platform.Strings().Load(IDS_APP_TITLE)),
+    : platform_(platform), watcher_(platform.Clipboard(), platform.Clock()),
+      programName_(platform.Strings().Load(IDS_APP_TITLE)),
       outOfMemoryText_(platform.Strings().Load(IDS_OUT_OF_MEMORY)),
       dataFolder_(std::move(dataFolder)) {
-    lastCaptureTime_ = platform_.Clock().MillisecondsSinceStart();
     try {
         placementKeeper_ = std::make_unique<CPlacementKeeper>(platform_.Settings());
         dataFilePath_ = dataFolder_ + programName_ + ".dat";
@@ -64,7 +64,7 @@ bool CMainDialog::OnInitDialog(platform::IDialogWindow& window) {
     LoadSearchTerms();
     if (settings_.showDayTip)
         ShowTipOfTheDay();
-    watching_ = true;
+    watcher_.SetWatching(true);
     UpdateFromClipboard();
     UpdateSelectedCount();
     UpdateItemCount();
@@ -73,24 +73,18 @@ bool CMainDialog::OnInitDialog(platform::IDialogWindow& window) {
 }
 
 bool CMainDialog::JoinClipboardChain() {
-    platform::WindowRef next = 0;
-    if (!platform_.Clipboard().SetViewer(window_->Handle(), next)) {
+    if (!watcher_.Join(window_->Handle())) {
         window_->MessageBox(programName_ + Text(IDS_NO_CLIPBOARD_SUFFIX),
                             Text(IDS_CAPTION_CLIPBOARD_CONNECTION), MsgButtons::Ok,
                             MsgIcon::Exclamation);
         window_->PostQuit(kExitNoClipboard);
         return false;
     }
-    nextViewer_ = next;
-    joined_ = true;
-    inChain_ = true;
     return true;
 }
 
 void CMainDialog::LeaveClipboardChain() {
-    if (inChain_ && nextViewer_)
-        platform_.Clipboard().ChangeChain(window_->Handle(), nextViewer_);
-    inChain_ = false;
+    watcher_.Leave();
 }
 
 bool CMainDialog::ConfirmExit() {
@@ -116,9 +110,9 @@ void CMainDialog::AskExit() {
 void CMainDialog::OnDestroy() {
     if (!window_)
         return;
-    if (joined_)
+    if (watcher_.IsJoined())
         LeaveClipboardChain();
-    if (saveAtExit_ && joined_) {
+    if (saveAtExit_ && watcher_.IsJoined()) {
         SaveDataFile();
         if (history_)
             history_->RemoveAllEntries();
@@ -147,11 +141,11 @@ void CMainDialog::OnEndSession(bool ending) {
         // make it its own next viewer, so it stays as it is.
         return;
     }
-    if (joined_)
+    if (watcher_.IsJoined())
         LeaveClipboardChain();
     if (dataFileState_ == DataFileState::Declined)
         return;
-    if (joined_)
+    if (watcher_.IsJoined())
         SaveDataFile();
     if (placementKeeper_)
         SavePlacement();

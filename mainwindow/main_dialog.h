@@ -4,6 +4,7 @@
 #include "history/history_entry.h"
 #include "history/history_list_box.h"
 #include "history/stored_record.h"
+#include "mainwindow/clipboard_watcher.h"
 #include "mainwindow/placement_keeper.h"
 #include "platform/platform.h"
 #include "search/search_terms.h"
@@ -99,13 +100,13 @@ class CMainDialog : public platform::IMainWindowEvents {
     CHistoryListBox* History() const { return history_.get(); }
     const CSettings& Settings() const { return settings_; }
     CSettings& MutableSettings() { return settings_; }
-    bool IsWatching() const { return watching_; }
+    bool IsWatching() const { return watcher_.IsWatching(); }
     bool IncludesFormatting() const { return includeFormatting_; }
-    bool IsJoined() const { return joined_; }
-    platform::WindowRef NextViewer() const { return nextViewer_; }
+    bool IsJoined() const { return watcher_.IsJoined(); }
+    platform::WindowRef NextViewer() const { return watcher_.NextViewer(); }
     int ChangeCounter() const { return changeCounter_; }
     int MarkIndex() const { return markIndex_; }
-    bool IsForeground() const { return foreground_; }
+    bool IsForeground() const { return watcher_.IsForeground(); }
 
   private:
     void OnHistorySelChange();
@@ -129,7 +130,6 @@ class CMainDialog : public platform::IMainWindowEvents {
     void OpenOptionsSheet() {}
     void ClearMark();
     class LoadSink;
-    class OwnClipboardWrite;
     // Fills saveBuffer_ with both lists; false when an entry could not be written.
     bool EncodeLists();
     template <class Visit> bool ForEachShownEntry(Visit&& visit);
@@ -141,6 +141,7 @@ class CMainDialog : public platform::IMainWindowEvents {
     static constexpr int kEndCancel = 2;
 
     platform::IPlatform& platform_;
+    CClipboardWatcher watcher_;
     platform::IDialogWindow* window_ = nullptr;
     std::string programName_;
     // Loaded at the start: showing it must not need memory that has run out.
@@ -148,18 +149,13 @@ class CMainDialog : public platform::IMainWindowEvents {
     bool outOfMemoryAtStart_ = false;
 
     bool minimized_ = false;
-    bool foreground_ = false;
     bool saveAtExit_ = true;
     DataFileState dataFileState_ = DataFileState::NotRead;
-    // The window is the active window; it counts as foreground only while not minimized.
-    bool active_ = false;
     bool searchStepping_ = false;
     std::string dataFolder_;
     std::string dataFilePath_;
-    platform::WindowRef nextViewer_ = 0;
     std::unique_ptr<CHistoryListBox> history_;
     int changeCounter_ = 0;
-    bool watching_ = false;
     bool includeFormatting_ = true;
     int markIndex_ = -1;
     platform::CharFormat defaultCharFormat_;
@@ -167,10 +163,7 @@ class CMainDialog : public platform::IMainWindowEvents {
     std::vector<CStoredRecord> undoBuffer_;
     std::vector<CStoredRecord> parkedMainList_;
     std::vector<CStoredRecord> parkedRetainList_;
-    bool joined_ = false;
-    bool inChain_ = false;
     bool mainListShown_ = true;
-    std::uint32_t lastCaptureTime_ = 0;
     CSettings settings_;
     SearchTermList searchTerms_;
     // Kept between saves: a large save then writes into memory that is already mapped.

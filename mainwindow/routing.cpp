@@ -108,7 +108,7 @@ bool CMainDialog::OnSysCommand(unsigned command) {
         return false;
     switch (command & 0xFFF0u) {
     case IDM_WATCH:
-        window_->Button(IDC_WATCH).SetChecked(!watching_);
+        window_->Button(IDC_WATCH).SetChecked(!watcher_.IsWatching());
         SetWatching();
         return true;
     case IDM_INCLUDE_FORMATTING:
@@ -154,7 +154,7 @@ void CMainDialog::OnSize(platform::SizeKind kind) {
     else
         return;
     // A window activated while minimized becomes the foreground window when it is restored.
-    foreground_ = active_ && !minimized_;
+    watcher_.SetMinimized(minimized_);
     if (platform::ISystemMenu* menu = window_->SystemMenu()) {
         menu->EnableByPosition(0, minimized_);
         menu->EnableByPosition(2, !minimized_);
