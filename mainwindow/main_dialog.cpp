@@ -33,6 +33,12 @@ MsgResult CMainDialog::Message(const std::string& text, MsgButtons buttons, MsgI
 
 bool CMainDialog::OnInitDialog(platform::IDialogWindow& window) {
     window_ = &window;
+    try {
+        status_ = std::make_unique<CStatusTexts>(window, platform_.Strings(), settings_.numbers);
+    } catch (const std::bad_alloc&) {
+        platform_.MessageBox(outOfMemoryText_, programName_, MsgButtons::Ok, MsgIcon::Stop);
+        outOfMemoryAtStart_ = true;
+    }
     if (outOfMemoryAtStart_) {
         window_->PostQuit(kExitOutOfMemory);
         return true;

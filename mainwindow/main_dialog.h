@@ -6,6 +6,7 @@
 #include "history/stored_record.h"
 #include "mainwindow/clipboard_watcher.h"
 #include "mainwindow/placement_keeper.h"
+#include "mainwindow/status_texts.h"
 #include "platform/platform.h"
 #include "search/search_terms.h"
 #include "settings/settings.h"
@@ -88,9 +89,18 @@ class CMainDialog : public platform::IMainWindowEvents {
     bool IsSearchStepping() const { return searchStepping_; }
 
     // Status texts.
-    void UpdateCharCount();
-    void UpdateSelectedCount();
-    void UpdateItemCount();
+    void UpdateCharCount() {
+        if (status_)
+            status_->ShowCharCount();
+    }
+    void UpdateSelectedCount() {
+        if (status_)
+            status_->ShowSelectedCount();
+    }
+    void UpdateItemCount() {
+        if (status_)
+            status_->ShowItemCount();
+    }
     // The one selected line, or -1 when not exactly one line is selected.
     int GetSingleSelection() const;
 
@@ -142,6 +152,7 @@ class CMainDialog : public platform::IMainWindowEvents {
 
     platform::IPlatform& platform_;
     CClipboardWatcher watcher_;
+    std::unique_ptr<CStatusTexts> status_; // made with the window
     platform::IDialogWindow* window_ = nullptr;
     std::string programName_;
     // Loaded at the start: showing it must not need memory that has run out.

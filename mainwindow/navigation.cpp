@@ -49,4 +49,12 @@ void CMainDialog::UpdateNavigationLabel(bool previous, bool hasNeighbour, int po
     menu->Enable(command, !text.empty());
 }
 
+int CMainDialog::GetSingleSelection() const {
+    auto& list = window_->ListBox(IDC_HISTORY);
+    if (list.GetSelCount() != 1)
+        return -1;
+    const std::vector<int> items = list.GetSelItems();
+    return items.empty() ? -1 : items.front();
+}
+
 } // namespace qv
