@@ -76,7 +76,9 @@ std::unique_ptr<IModelessWindow> HeadlessPlatform::OpenModeless(const DialogTemp
 
 SheetResult HeadlessPlatform::RunPropertySheet(const SheetSpec& spec) {
     SheetResult result;
-    if (spec.pages.empty()) {
+    const bool incomplete = std::any_of(spec.pages.begin(), spec.pages.end(),
+                                        [](const SheetPage& p) { return !p.page || !p.events; });
+    if (spec.pages.empty() || incomplete) {
         result.failed = true;
         return result;
     }
@@ -90,6 +92,8 @@ SheetResult HeadlessPlatform::RunPropertySheet(const SheetSpec& spec) {
         script(sheet);
     }
     // A sheet that the script left open ends as a quit would end it: not with OK.
+    if (!sheet.Ended() && !quitRequested)
+        ++unfinishedRuns;
     result.ok = sheet.Ended() && sheet.EndedWithOk() && !quitRequested;
     result.activePage = sheet.ActivePage();
     return result;

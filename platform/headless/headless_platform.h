@@ -56,7 +56,8 @@ class HeadlessPlatform : public IPlatform {
     void OnDialog(int templateId, Script script) {
         scripts_[templateId].push_back(std::move(script));
     }
-    // Scripts for the property sheets, in order; a sheet without one ends as if cancelled.
+    // Scripts for the property sheets, in order, each run while its sheet shows the start page;
+    // a sheet that none (or its script) ended counts as unfinished and ends without OK.
     void OnSheet(SheetScript script) { sheetScripts_.push_back(std::move(script)); }
     // Opens a dialog and calls its initialisation; the caller drives it and then closes it.
     std::unique_ptr<HeadlessDialog> OpenDialog(const DialogTemplate& dialog, IDialogEvents& events,
@@ -84,7 +85,7 @@ class HeadlessPlatform : public IPlatform {
     std::vector<ColourChoice> coloursAsked;
     int quitCode = 0;
     bool quitRequested = false;
-    // Modal runs whose script left the dialog open.
+    // Modal runs and property sheets whose script left them open.
     int unfinishedRuns = 0;
 
   private:

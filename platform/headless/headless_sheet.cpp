@@ -28,6 +28,15 @@ void HeadlessSheet::ShowPage(int index) {
 }
 
 bool HeadlessSheet::PressApply() {
+    if (!ApplyAvailable())
+        return false;
+    if (!ApplyPages())
+        return false;
+    spec_.pages[std::size_t(active_)].events->OnSetActive();
+    return true;
+}
+
+bool HeadlessSheet::ApplyPages() {
     for (std::size_t i = 0; i < pages_.size(); ++i) {
         if (pages_[i] && !spec_.pages[i].events->OnApply()) {
             if (active_ != int(i))
@@ -42,7 +51,7 @@ bool HeadlessSheet::PressApply() {
 }
 
 void HeadlessSheet::PressOk() {
-    if (!PressApply())
+    if (!ApplyPages())
         return;
     ended_ = true;
     ok_ = true;

@@ -23,19 +23,25 @@ class HeadlessSheet {
     // The page's window; made and initialised if it was not yet.
     HeadlessDialog& Page(int index);
     bool IsMade(int index) const { return pages_[std::size_t(index)] != nullptr; }
-    // Apply on every page made so far; a page that refuses is shown and stops it. True when all
-    // accepted.
+    // The Apply button, available only while a page is marked changed (nothing happens
+    // otherwise): Apply on every page made so far; a page that refuses is shown and stops it.
+    // When all accept, the pages are unchanged again and the shown page hears it is shown
+    // again, as on the real sheet. True when all accepted.
     bool PressApply();
-    // Apply, then the end with OK when every page accepted.
+    // OK (labelled Close once a page called CancelToClose): Apply on every page made so far,
+    // then the end with OK when all accepted.
     void PressOk();
-    // Cancel, or Close once a page turned Cancel into Close.
+    // Cancel, Esc or the close box: the end without OK, also once Cancel was turned into Close.
     void PressCancel();
+    bool ApplyAvailable() const { return Modified(); }
     bool Ended() const { return ended_; }
     bool EndedWithOk() const { return ok_; }
     bool Modified() const;
     bool CancelIsClose() const;
 
   private:
+    bool ApplyPages();
+
     HeadlessPlatform& platform_;
     const SheetSpec& spec_;
     std::vector<std::unique_ptr<HeadlessDialog>> pages_;

@@ -39,9 +39,13 @@ bool Win32Platform::ChooseFont(FontChoice& choice, WindowRef owner) {
         return false;
     choice.face = font.lfFaceName;
     choice.heightTwips = chooser.iPointSize * 2; // tenths of a point to twips
-    choice.effects = (font.lfWeight >= FW_BOLD ? kFontBold : 0u) |
-                     (font.lfItalic ? kFontItalic : 0u) | (font.lfUnderline ? kFontUnderline : 0u) |
-                     (font.lfStrikeOut ? kFontStrikeout : 0u);
+    const unsigned chosen =
+        (font.lfWeight >= FW_BOLD ? kFontBold : 0u) | (font.lfItalic ? kFontItalic : 0u) |
+        (font.lfUnderline ? kFontUnderline : 0u) | (font.lfStrikeOut ? kFontStrikeout : 0u);
+    // Without its Effects section the chooser does not offer underline, strikeout and colour,
+    // and reports the hidden boxes unchecked: those stay as they were.
+    const unsigned offered = choice.showEffects ? ~0u : unsigned(kFontBold | kFontItalic);
+    choice.effects = (chosen & offered) | (choice.effects & ~offered);
     if (choice.showEffects)
         choice.colour = chooser.rgbColors;
     return true;

@@ -75,6 +75,13 @@ Win32Dialog::Win32Dialog(HINSTANCE instance, const DialogTemplate& dialog, IDial
       bigIcon_(LoadDialogIcon(instance, dialog.icon, SM_CXICON, SM_CYICON)),
       smallIcon_(LoadDialogIcon(instance, dialog.icon, SM_CXSMICON, SM_CYSMICON)) {}
 
+Win32Dialog::Win32Dialog(HINSTANCE instance, const DialogTemplate& dialog, IPageEvents& events,
+                         ModalLoop& loop, SheetProgress& sheet, int pageIndex)
+    : Win32Dialog(instance, dialog, events, loop) {
+    sheet_ = &sheet;
+    pageIndex_ = pageIndex;
+}
+
 std::unique_ptr<Win32Dialog> Win32Dialog::Create(HINSTANCE instance, const DialogTemplate& dialog,
                                                  HWND owner, IDialogEvents& events,
                                                  ModalLoop& loop) {
@@ -233,6 +240,8 @@ void Win32Dialog::MakeViews() {
 }
 
 INT_PTR Win32Dialog::OnInitDialog() {
+    if (sheet_)
+        sheet_->pageMade = true;
     MakeViews();
     return events_.OnInitDialog(*this) ? TRUE : FALSE;
 }
@@ -279,19 +288,45 @@ INT_PTR Win32Dialog::OnNotify(NMHDR& header) {
         return Answer(0);
     }
     case PSN_SETACTIVE:
-        if (onPageShown)
-            onPageShown();
+        if (sheet_)
+            sheet_->activePage = pageIndex_;
         if (pageEvents_)
             pageEvents_->OnSetActive();
         return Answer(0);
     case PSN_APPLY:
-        return Answer(!pageEvents_ || pageEvents_->OnApply() ? PSNRET_NOERROR
-                                                             : PSNRET_INVALID_NOCHANGEPAGE);
+        return OnPageApply();
+    case PSN_RESET:
+        // Cancel, Esc or the close box ends the sheet: the sheet's own answer can't tell that
+        // once an earlier Apply saved changes.
+        if (sheet_)
+            sheet_->cancelled = true;
+        return Answer(0);
     default:
         return FALSE;
     }
     events_.OnNotify(event);
     return Answer(0);
+}
+
+INT_PTR Win32Dialog::OnPageApply() {
+    if (!pageEvents_)
+        return Answer(PSNRET_NOERROR);
+    bool accepted = false;
+    // A page whose values could not be taken has not applied them.
+    try {
+        accepted = pageEvents_->OnApply();
+    } catch (...) {
+        accepted = false;
+    }
+    if (accepted)
+        return Answer(PSNRET_NOERROR);
+    // The refusing page is shown. PSNRET_INVALID would ask the sheet for that, but Wine's sheet
+    // then shows the page without PSN_SETACTIVE; selecting it sends the notifications everywhere.
+    const HWND sheet = GetParent(window_);
+    if (reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)) != window_ &&
+        pageIndex_ >= 0)
+        SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(pageIndex_), 0);
+    return Answer(PSNRET_INVALID_NOCHANGEPAGE);
 }
 
 INT_PTR Win32Dialog::OnControlColour(HDC dc, HWND control) {

@@ -6,7 +6,6 @@
 #include "win32_controls.h"
 #include "win32_rich_edit.h"
 #include "win32_system_menu.h"
-#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -57,15 +56,22 @@ class Win32Dialog : public IDialogWindow {
     void SetModified(bool modified) override;
     void CancelToClose() override;
 
+    // What a running property sheet learns from its pages: the page shown, whether any page
+    // window was made, and whether Cancel, Esc or the close box ended it.
+    struct SheetProgress {
+        int activePage = 0;
+        bool pageMade = false;
+        bool cancelled = false;
+    };
     // A page of a property sheet: made before the sheet, its window made by the sheet with
     // PageProcedure, whose PROPSHEETPAGE carries the object's address in its lParam.
-    Win32Dialog(HINSTANCE instance, const DialogTemplate& dialog, IDialogEvents& events,
-                ModalLoop& loop);
+    Win32Dialog(HINSTANCE instance, const DialogTemplate& dialog, IPageEvents& events,
+                ModalLoop& loop, SheetProgress& sheet, int pageIndex);
     static INT_PTR CALLBACK PageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // Called when the page becomes the shown one, before its events hear of it.
-    std::function<void()> onPageShown;
 
   private:
+    Win32Dialog(HINSTANCE instance, const DialogTemplate& dialog, IDialogEvents& events,
+                ModalLoop& loop);
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
@@ -74,6 +80,7 @@ class Win32Dialog : public IDialogWindow {
     void MakeViews();
     INT_PTR OnCommand(int id, int notifyCode);
     INT_PTR OnNotify(NMHDR& header);
+    INT_PTR OnPageApply();
     INT_PTR OnControlColour(HDC dc, HWND control);
     INT_PTR OnSize(WPARAM kind);
     INT_PTR OnPaint();
@@ -83,6 +90,8 @@ class Win32Dialog : public IDialogWindow {
     IMainWindowEvents* mainEvents_;
     IPageEvents* pageEvents_;
     ModalLoop& loop_;
+    SheetProgress* sheet_ = nullptr; // pages only
+    int pageIndex_ = -1;
     HWND window_ = nullptr;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;

@@ -25,6 +25,19 @@ void ListViewView::SetColumns(const std::vector<Column>& columns) {
             break;
         ++columnCount_;
     }
+    // Cells of new columns in rows that exist already have no text of their own: they ask too.
+    const int rows = GetRowCount();
+    for (int row = 0; row < rows; ++row)
+        AskForTexts(row, 0);
+}
+
+void ListViewView::AskForTexts(int row, int firstColumn) {
+    for (int column = firstColumn; column < columnCount_; ++column) {
+        LVITEMA cell{};
+        cell.iSubItem = column;
+        cell.pszText = LPSTR_TEXTCALLBACKA;
+        Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+    }
 }
 
 int ListViewView::GetColumnWidth(int column) const {
@@ -47,12 +60,7 @@ int ListViewView::InsertRow(int index, void* data) {
     if (row < 0)
         return -1;
     // The other columns ask for their texts too.
-    for (int column = 1; column < columnCount_; ++column) {
-        LVITEMA cell{};
-        cell.iSubItem = column;
-        cell.pszText = LPSTR_TEXTCALLBACKA;
-        Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
-    }
+    AskForTexts(row, 1);
     return row;
 }
 
@@ -80,6 +88,12 @@ int ListViewView::GetSelectedRow() const {
 void ListViewView::SelectRow(int row) {
     LVITEMA item{};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    if (row < 0 || row >= GetRowCount()) {
+        // No such row: nothing stays selected (the message would leave the old selection).
+        item.stateMask = LVIS_SELECTED;
+        Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+        return;
+    }
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
     Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
@@ -102,21 +116,31 @@ void ListViewView::Sort(const Compare& compare) {
 }
 
 std::string ListViewView::GetCellText(int row, int column) const {
-    std::vector<char> buffer(1024);
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = buffer.data();
-    item.cchTextMax = static_cast<int>(buffer.size());
-    const LRESULT length =
-        Send(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return std::string(buffer.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+    // The control copies at most the buffer less its terminator: a text that fills it may have
+    // been cut, so it is asked again with more room.
+    for (std::size_t size = 1024;; size *= 4) {
+        std::vector<char> buffer(size);
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = buffer.data();
+        item.cchTextMax = static_cast<int>(buffer.size());
+        const LRESULT length =
+            Send(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        const std::size_t got = length > 0 ? static_cast<std::size_t>(length) : 0;
+        if (got + 1 < size || size >= kLongestCellText)
+            return std::string(buffer.data(), std::min(got, size - 1));
+    }
 }
 
 void ListViewView::AnswerDisplayInfo(NMLVDISPINFOA& info) {
     if (!(info.item.mask & LVIF_TEXT) || !info.item.pszText || info.item.cchTextMax <= 0)
         return;
-    answer_ = source_ ? source_(reinterpret_cast<void*>(info.item.lParam), info.item.iSubItem)
-                      : std::string();
+    try {
+        answer_ = source_ ? source_(reinterpret_cast<void*>(info.item.lParam), info.item.iSubItem)
+                          : std::string();
+    } catch (...) {
+        answer_.clear(); // the cell shows empty rather than what the buffer held
+    }
     const std::size_t room = static_cast<std::size_t>(info.item.cchTextMax) - 1;
     const std::size_t length = std::min(answer_.size(), room);
     answer_.copy(info.item.pszText, length);

@@ -28,6 +28,11 @@ class ListViewView : public ControlView<IListView> {
     void AnswerDisplayInfo(NMLVDISPINFOA& info);
 
   private:
+    // Marks the row's cells from firstColumn on as answered by the text source.
+    void AskForTexts(int row, int firstColumn);
+    // GetCellText gives up growing its buffer here.
+    static constexpr std::size_t kLongestCellText = 1 << 20;
+
     TextSource source_;
     std::string answer_;
     int columnCount_ = 0;

@@ -79,6 +79,73 @@ TEST(Choosers, FontWithoutEffectsOffersNoUnderlineOrColour) {
     EXPECT_FALSE(underlineShown);
 }
 
+// Picks the entry of a chooser's drop-down list as a user would; the entry's item data.
+LRESULT Pick(HWND chooser, int comboId, int index) {
+    const HWND combo = GetDlgItem(chooser, comboId);
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(chooser, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    return SendMessageA(combo, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+}
+
+int Find(HWND chooser, int comboId, const char* text) {
+    return static_cast<int>(SendDlgItemMessageA(chooser, comboId, CB_FINDSTRINGEXACT,
+                                                static_cast<WPARAM>(-1),
+                                                reinterpret_cast<LPARAM>(text)));
+}
+
+// The standard template's controls: style and size lists, underline box, colour list.
+constexpr int kStyleList = 0x471, kSizeList = 0x472, kUnderline = 0x411, kColourList = 0x473;
+
+TEST(Choosers, WhatTheUserChoosesInTheFontChooserComesBack) {
+    platform::FontChoice choice;
+    choice.face = "Tahoma";
+    choice.heightTwips = 200; // 10 points: 13.3 pixels at 96 dots per inch, shown as 10
+    choice.colour = RGB(200, 0, 0);
+    std::string sizeShown;
+    LRESULT picked = 0;
+    {
+        Answerer ok("Font", IDOK, [&](HWND chooser) {
+            char size[16] = {};
+            GetDlgItemTextA(chooser, kSizeList, size, sizeof size);
+            sizeShown = size;
+            Pick(chooser, kSizeList, Find(chooser, kSizeList, "14"));
+            Pick(chooser, kStyleList, Find(chooser, kStyleList, "Bold Italic"));
+            SendDlgItemMessageA(chooser, kUnderline, BM_CLICK, 0, 0);
+            const int colours =
+                static_cast<int>(SendDlgItemMessageA(chooser, kColourList, CB_GETCOUNT, 0, 0));
+            for (int i = 0; i < colours && (picked == 0 || picked == RGB(200, 0, 0)); ++i)
+                picked = Pick(chooser, kColourList, i);
+        });
+        ASSERT_TRUE(TestPlatform().ChooseFont(choice, 0));
+    }
+    EXPECT_EQ(sizeShown, "10");
+    EXPECT_EQ(choice.face, "Tahoma");
+    EXPECT_EQ(choice.heightTwips, 280);
+    EXPECT_EQ(choice.effects,
+              unsigned(platform::kFontBold | platform::kFontItalic | platform::kFontUnderline));
+    EXPECT_NE(picked, 0);
+    EXPECT_EQ(choice.colour, platform::Color(picked));
+}
+
+TEST(Choosers, FontWithoutEffectsKeepsTheEffectsItDoesNotOffer) {
+    platform::FontChoice choice;
+    choice.face = "Tahoma";
+    choice.heightTwips = 240;
+    choice.effects = platform::kFontUnderline | platform::kFontStrikeout;
+    choice.colour = RGB(0, 0, 200);
+    choice.showEffects = false;
+    {
+        Answerer ok("Font", IDOK, [](HWND chooser) {
+            Pick(chooser, kStyleList, Find(chooser, kStyleList, "Bold"));
+        });
+        ASSERT_TRUE(TestPlatform().ChooseFont(choice, 0));
+    }
+    EXPECT_EQ(choice.effects,
+              unsigned(platform::kFontBold | platform::kFontUnderline | platform::kFontStrikeout));
+    EXPECT_EQ(choice.colour, RGB(0, 0, 200));
+}
+
 TEST(Choosers, ColourComesBackAndCancelKeepsIt) {
     platform::ColourChoice choice;
     choice.colour = RGB(10, 20, 30);
@@ -94,6 +161,25 @@ TEST(Choosers, ColourComesBackAndCancelKeepsIt) {
         EXPECT_FALSE(TestPlatform().ChooseColour(choice, 0));
     }
     EXPECT_EQ(choice.colour, RGB(10, 20, 30));
+}
+
+// The colour chooser's red field and its button that adds the colour to the custom ones.
+constexpr int kRedField = 0x2c2, kAddCustom = 0x2c8;
+
+TEST(Choosers, TheChosenColourAndTheCustomColoursComeBack) {
+    platform::ColourChoice choice;
+    choice.colour = RGB(10, 20, 30);
+    choice.custom[3] = RGB(1, 2, 3);
+    {
+        Answerer ok("Color", IDOK, [](HWND chooser) {
+            SetDlgItemTextA(chooser, kRedField, "100");
+            SendDlgItemMessageA(chooser, kAddCustom, BM_CLICK, 0, 0);
+        });
+        ASSERT_TRUE(TestPlatform().ChooseColour(choice, 0));
+    }
+    EXPECT_EQ(choice.colour, RGB(100, 20, 30));
+    EXPECT_EQ(choice.custom[0], RGB(100, 20, 30));
+    EXPECT_EQ(choice.custom[3], RGB(1, 2, 3));
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 // The property sheet on the real platform: its start page, Apply and OK through the pages'
-// events, a page that refuses, Cancel, the page's requests to the sheet, and a quit request.
+// events, a page that refuses or fails, Cancel, the page's requests to the sheet, its owner, a
+// sheet that cannot be made, a list view on a page, and a quit request.
 #include "test_dialogs.h"
 #include "win32_fixture.h"
 #include <algorithm>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <prsht.h>
+#include <stdexcept>
 
 namespace qv::win32test {
 namespace {
@@ -26,6 +28,11 @@ class TestPage : public platform::IPageEvents {
     void OnSetActive() override { log_.push_back(name_ + " shown"); }
     bool OnApply() override {
         log_.push_back(name_ + " apply");
+        if (failsToApply) {
+            failsToApply = false;
+            Next();
+            throw std::runtime_error("the page's values could not be taken");
+        }
         if (refusals > 0) {
             --refusals;
             Next();
@@ -52,6 +59,7 @@ class TestPage : public platform::IPageEvents {
 
     bool startsScript = false;
     int refusals = 0;
+    bool failsToApply = false; // the next Apply throws
     std::vector<std::function<void(TestPage&)>> steps;
 
   private:
@@ -101,6 +109,20 @@ TEST_F(SheetTest, APageThatRefusesKeepsTheSheetOpenAndCancelEndsIt) {
     EXPECT_EQ(std::count(log_.begin(), log_.end(), "first apply"), 1);
 }
 
+TEST_F(SheetTest, APageWhoseApplyFailsKeepsTheSheetOpen) {
+    bool openAfterFailure = false;
+    first_.startsScript = true;
+    first_.failsToApply = true;
+    first_.steps.push_back([](TestPage& page) { page.Press(PSBTN_OK); });
+    first_.steps.push_back([&](TestPage& page) {
+        openAfterFailure = IsWindow(page.Sheet()) != FALSE;
+        page.Press(PSBTN_OK);
+    });
+    EXPECT_TRUE(Run(0).ok);
+    EXPECT_TRUE(openAfterFailure);
+    EXPECT_EQ(std::count(log_.begin(), log_.end(), "first apply"), 2);
+}
+
 TEST_F(SheetTest, PagesMarkChangesAndTurnCancelIntoClose) {
     bool applyEnabled = false;
     std::string okText;
@@ -120,11 +142,153 @@ TEST_F(SheetTest, PagesMarkChangesAndTurnCancelIntoClose) {
     EXPECT_FALSE(cancelEnabled);
 }
 
+TEST_F(SheetTest, ARefusingPageThatIsNotShownIsShownAndTheLaterPagesAreNotAsked) {
+    HWND shownAfterRefusal = nullptr;
+    HWND refusing = nullptr;
+    first_.startsScript = true;
+    first_.refusals = 1;
+    first_.steps.push_back([](TestPage& page) {
+        // The user picks the second tab, then presses OK.
+        PostMessageA(page.Sheet(), PSM_SETCURSEL, 1, 0);
+        page.Next();
+    });
+    first_.steps.push_back([](TestPage& page) { page.Press(PSBTN_OK); });
+    first_.steps.push_back([&](TestPage& page) {
+        shownAfterRefusal =
+            reinterpret_cast<HWND>(SendMessageA(page.Sheet(), PSM_GETCURRENTPAGEHWND, 0, 0));
+        refusing = page.Page();
+        page.Press(PSBTN_CANCEL);
+    });
+    const platform::SheetResult result = Run(0);
+    EXPECT_EQ(shownAfterRefusal, refusing);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.activePage, 0);
+    EXPECT_EQ(log_, (std::vector<std::string>{"first init", "first shown", "second init",
+                                              "second shown", "first apply", "first shown",
+                                              "first destroy", "second destroy"}));
+}
+
+TEST_F(SheetTest, ApplyIsOfferedForChangesAndCancelAfterItIsNotOk) {
+    bool enabledAtStart = true, enabledWhenModified = false, enabledWhenUnmodified = true,
+         enabledAfterApply = true;
+    first_.startsScript = true;
+    first_.steps.push_back([&](TestPage& page) {
+        const HWND apply = GetDlgItem(page.Sheet(), 0x3021);
+        enabledAtStart = IsWindowEnabled(apply) != FALSE;
+        page.Window().SetModified(true);
+        page.Window().SetModified(false);
+        enabledWhenUnmodified = IsWindowEnabled(apply) != FALSE;
+        page.Window().SetModified(true);
+        enabledWhenModified = IsWindowEnabled(apply) != FALSE;
+        page.Press(PSBTN_APPLYNOW);
+        page.Next();
+    });
+    first_.steps.push_back([&](TestPage& page) {
+        enabledAfterApply = IsWindowEnabled(GetDlgItem(page.Sheet(), 0x3021)) != FALSE;
+        page.Press(PSBTN_CANCEL);
+    });
+    const platform::SheetResult result = Run(0);
+    EXPECT_FALSE(enabledAtStart);
+    EXPECT_FALSE(enabledWhenUnmodified);
+    EXPECT_TRUE(enabledWhenModified);
+    EXPECT_FALSE(enabledAfterApply);
+    // The sheet shows its page again after Apply; the Cancel after it still is no OK.
+    EXPECT_EQ(log_, (std::vector<std::string>{"first init", "first shown", "first apply",
+                                              "first shown", "first destroy"}));
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.failed);
+}
+
+TEST_F(SheetTest, ItsOwnerTakesNoInputWhileItRuns) {
+    RecordingEvents log;
+    RecordingDialogEvents ownerEvents(log);
+    const std::unique_ptr<pw::Win32Dialog> owner = OpenDialog(ownerEvents, IDD_ABOUT);
+    ASSERT_TRUE(owner);
+    bool ownerEnabled = true;
+    HWND sheetOwner = nullptr;
+    std::string caption;
+    first_.startsScript = true;
+    first_.steps.push_back([&](TestPage& page) {
+        ownerEnabled = IsWindowEnabled(owner->Window()) != FALSE;
+        sheetOwner = GetWindow(page.Sheet(), GW_OWNER);
+        caption = pw::WindowText(page.Sheet());
+        page.Press(PSBTN_OK);
+    });
+    platform::SheetSpec spec;
+    spec.caption = "Options";
+    spec.pages = {{&PageDialog(true), &first_}};
+    spec.owner = owner->Handle();
+    EXPECT_TRUE(TestPlatform().RunPropertySheet(spec).ok);
+    EXPECT_FALSE(ownerEnabled);
+    EXPECT_EQ(sheetOwner, owner->Window());
+    EXPECT_EQ(caption, "Options");
+    EXPECT_TRUE(IsWindowEnabled(owner->Window()));
+}
+
+TEST_F(SheetTest, ASheetThatCannotBeMadeFails) {
+    // Ends a sheet that was made all the same.
+    first_.startsScript = true;
+    first_.steps.push_back([](TestPage& page) { page.Press(PSBTN_CANCEL); });
+    platform::SheetSpec spec;
+    spec.caption = "Options";
+    spec.pages = {{&PageDialog(true), &first_}, {&MissingPageDialog(), &second_}};
+    spec.startPage = 1;
+    const platform::SheetResult result = TestPlatform().RunPropertySheet(spec);
+    EXPECT_TRUE(result.failed);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(log_.empty());
+
+    spec.pages[1].events = nullptr;
+    EXPECT_TRUE(TestPlatform().RunPropertySheet(spec).failed);
+    spec.pages.clear();
+    EXPECT_TRUE(TestPlatform().RunPropertySheet(spec).failed);
+}
+
+// A page with a report list view: the sheet makes the page, and the texts are still asked for.
+class ListPage : public platform::IPageEvents {
+  public:
+    bool OnInitDialog(platform::IDialogWindow& window) override {
+        window_ = &window;
+        platform::IListView& list = window.ListView(IDC_TEST_PAGE_LIST);
+        list.SetColumns({{"Topic", 100, false}});
+        list.SetTextSource([](void* data, int) { return *static_cast<std::string*>(data); });
+        list.InsertRow(-1, &topic_);
+        PostMessageA(reinterpret_cast<HWND>(window.Handle()), kStep, 0, 0);
+        return true;
+    }
+    void OnPosted(unsigned message, std::uintptr_t, std::intptr_t) override {
+        if (message != kStep)
+            return;
+        shown = window_->ListView(IDC_TEST_PAGE_LIST).GetCellText(0, 0);
+        PostMessageA(GetParent(reinterpret_cast<HWND>(window_->Handle())), PSM_PRESSBUTTON,
+                     PSBTN_OK, 0);
+    }
+    bool OnApply() override { return true; }
+    void OnCommand(int, int) override {}
+    void OnClose() override {}
+    void OnDestroy() override {}
+    std::string shown;
+
+  private:
+    platform::IDialogWindow* window_ = nullptr;
+    std::string topic_ = "Merging items";
+};
+
+TEST_F(SheetTest, AListViewOnAPageAsksForItsTexts) {
+    ListPage page;
+    platform::SheetSpec spec;
+    spec.pages = {{&PageDialog(true), &first_}, {&ListPageDialog(), &page}};
+    spec.startPage = 1;
+    EXPECT_TRUE(TestPlatform().RunPropertySheet(spec).ok);
+    EXPECT_EQ(page.shown, "Merging items");
+}
+
 TEST_F(SheetTest, AQuitRequestEndsItAndReachesTheLoopsAroundIt) {
     first_.startsScript = true;
     first_.steps.push_back([](TestPage& page) { page.Window().PostQuit(5); });
     const platform::SheetResult result = Run(0);
     EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.failed) << "the sheet was made";
     EXPECT_EQ(TestPlatform().QuitCode(), 5);
     // The loop around the sheet ends too.
     RecordingEvents log;

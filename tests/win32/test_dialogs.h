@@ -11,6 +11,9 @@
 #define IDD_TEST_PAGE_FIRST 9020
 #define IDD_TEST_PAGE_SECOND 9021
 #define IDC_TEST_OPTION 9022
+#define IDD_TEST_PAGE_MISSING 9100
+#define IDD_TEST_PAGE_LIST 9101
+#define IDC_TEST_PAGE_LIST 9102
 
 #ifndef RC_INVOKED
 #include "platform/dialog_template.h"
@@ -73,6 +76,28 @@ inline const platform::DialogTemplate& PageDialog(bool first) {
          false,
          {{platform::ControlKind::CheckBox, IDC_TEST_OPTION, "Second option", 5, 5, 100, 10, 0}}}};
     return pages[first ? 0 : 1];
+}
+
+// A page whose template the resources lack: the sheet cannot be made.
+inline const platform::DialogTemplate& MissingPageDialog() {
+    static const platform::DialogTemplate dialog{
+        IDD_TEST_PAGE_MISSING, "Missing", 180, 80, platform::DialogStyle::Page, 0, 0, false, {}};
+    return dialog;
+}
+
+// A page holding a report list view: the sheet makes its pages itself.
+inline const platform::DialogTemplate& ListPageDialog() {
+    static const platform::DialogTemplate dialog{
+        IDD_TEST_PAGE_LIST,
+        "Tips",
+        180,
+        80,
+        platform::DialogStyle::Page,
+        0,
+        0,
+        false,
+        {{platform::ControlKind::ListView, IDC_TEST_PAGE_LIST, "", 5, 5, 170, 70, 0}}};
+    return dialog;
 }
 
 } // namespace qv::win32test

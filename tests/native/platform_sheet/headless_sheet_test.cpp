@@ -107,5 +107,64 @@ TEST_F(HeadlessSheetTest, ASheetLeftOpenOrWithoutPagesDoesNotEndWithOk) {
     EXPECT_TRUE(platform.RunPropertySheet(empty).failed);
 }
 
+TEST_F(HeadlessSheetTest, ApplyIsOfferedOnlyForChangesAndCancelAfterItIsNotOk) {
+    platform.OnSheet([this](HeadlessSheet& sheet) {
+        EXPECT_FALSE(sheet.PressApply()) << "Apply is greyed while no page is changed";
+        sheet.ShowPage(1);
+        sheet.Page(1).Click(9022);
+        EXPECT_TRUE(sheet.ApplyAvailable());
+        log.clear();
+        EXPECT_TRUE(sheet.PressApply());
+        EXPECT_FALSE(sheet.ApplyAvailable());
+        EXPECT_FALSE(sheet.Ended());
+        sheet.PressCancel();
+    });
+    const SheetResult result = Run(0);
+    // Both pages made so far apply, in their order; the shown page hears it is shown again.
+    EXPECT_EQ(log, (std::vector<std::string>{"first apply", "second apply", "second shown",
+                                             "first destroy", "second destroy"}));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.activePage, 1);
+    EXPECT_EQ(platform.unfinishedRuns, 0);
+}
+
+TEST_F(HeadlessSheetTest, ARefusalOnApplyShowsTheRefusingPage) {
+    first.refusals = 1;
+    platform.OnSheet([](HeadlessSheet& sheet) {
+        sheet.ShowPage(1);
+        sheet.Page(1).Click(9022);
+        EXPECT_FALSE(sheet.PressApply());
+        EXPECT_EQ(sheet.ActivePage(), 0);
+        EXPECT_TRUE(sheet.ApplyAvailable()) << "nothing was applied";
+        sheet.PressOk();
+    });
+    const SheetResult result = Run(0);
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(result.activePage, 0);
+}
+
+TEST_F(HeadlessSheetTest, AQuitRequestEndsItWithoutOk) {
+    platform.OnSheet([](HeadlessSheet& sheet) {
+        sheet.Page(0).PostQuit(4);
+        sheet.PressOk();
+    });
+    const SheetResult result = Run(0);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.failed);
+    EXPECT_EQ(platform.QuitCode(), 4);
+}
+
+TEST_F(HeadlessSheetTest, ASheetLeftOpenIsUnfinishedAndOneWithoutAPageFails) {
+    EXPECT_FALSE(Run(0).ok) << "no script";
+    EXPECT_EQ(platform.unfinishedRuns, 1);
+    EXPECT_EQ(log, (std::vector<std::string>{"first init", "first shown", "first destroy"}));
+
+    SheetSpec incomplete;
+    incomplete.pages = {{&kFirst, &first}, {&kSecond, nullptr}};
+    EXPECT_TRUE(platform.RunPropertySheet(incomplete).failed);
+    incomplete.pages = {{nullptr, &second}};
+    EXPECT_TRUE(platform.RunPropertySheet(incomplete).failed);
+}
+
 } // namespace
 } // namespace qv::platform::headless
