@@ -1,7 +1,8 @@
 #include "app/application.h"
 #include "app/data_folder.h"
+#include "mainwindow/exit_codes.h"
 #include "mainwindow/main_dialog.h"
-#include "mainwindow/messages.h"
+#include "mainwindow/user_messages.h"
 #include "resource.h"
 #include "resources/resource_tables.h"
 #include "settings/settings_names.h"
@@ -11,17 +12,18 @@
 namespace qv {
 
 int RunApplication(platform::IPlatform& platform) {
-    const std::string programName = platform.Strings().Load(IDS_APP_TITLE);
+    // Loaded first: showing the out-of-memory message must not need memory that has run out.
+    const ProgramTexts texts = ProgramTexts::Load(platform.Strings());
     std::string folder;
-    if (!GetDataFolder(platform, programName, folder))
+    if (!GetDataFolder(platform, texts, folder))
         return 0;
-    platform.Settings().SetRoot(kSettingsCompany, programName);
+    platform.Settings().SetRoot(kSettingsCompany, texts.name);
     std::unique_ptr<CMainDialog> dialog;
     try {
         dialog = std::make_unique<CMainDialog>(platform, folder);
     } catch (const std::bad_alloc&) {
-        platform.MessageBox(platform.Strings().Load(IDS_OUT_OF_MEMORY), programName,
-                            platform::MsgButtons::Ok, platform::MsgIcon::Stop);
+        platform.MessageBox(texts.outOfMemory, texts.name, platform::MsgButtons::Ok,
+                            platform::MsgIcon::Stop);
         return kExitOutOfMemory;
     }
     platform.RunModal(ProgramDialog(IDD_MAIN), *dialog, 0);

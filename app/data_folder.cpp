@@ -1,4 +1,5 @@
 #include "app/data_folder.h"
+#include "mainwindow/data_file_store.h"
 #include "resource.h"
 #include "settings/settings_names.h"
 #include <cstring>
@@ -53,25 +54,24 @@ bool CreateLastLevel(platform::IFileSystem& files, const std::string& path) {
 
 } // namespace
 
-bool GetDataFolder(platform::IPlatform& platform, const std::string& programName,
-                   std::string& folder) {
+bool GetDataFolder(platform::IPlatform& platform, const ProgramTexts& texts, std::string& folder) {
     try {
         std::string documents;
         if (FindFolders(platform.ShellFolders(), folder, documents) &&
             EnsureFolderExists(platform.Files(), folder)) {
             if (!documents.empty()) {
-                const std::string oldFile = documents + programName + ".dat";
-                const std::string newFile = folder + programName + ".dat";
+                const std::string oldFile = DataFilePath(documents, texts.name);
+                const std::string newFile = DataFilePath(folder, texts.name);
                 if (FileExists(platform.Files(), oldFile) && !FileExists(platform.Files(), newFile))
                     platform.Files().CopyFile(oldFile, newFile, true); // a failed copy is no error
             }
             return true;
         }
-        platform.MessageBox(platform.Strings().Load(IDS_CANNOT_INITIALIZE), programName,
+        platform.MessageBox(platform.Strings().Load(IDS_CANNOT_INITIALIZE), texts.name,
                             platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
     } catch (const std::bad_alloc&) {
-        platform.MessageBox(platform.Strings().Load(IDS_OUT_OF_MEMORY), programName,
-                            platform::MsgButtons::Ok, platform::MsgIcon::Stop);
+        platform.MessageBox(texts.outOfMemory, texts.name, platform::MsgButtons::Ok,
+                            platform::MsgIcon::Stop);
     }
     return false;
 }

@@ -3,7 +3,7 @@
 // one.
 #include "headless_platform.h"
 #include "history/width_index.h"
-#include "mainwindow/main_dialog.h"
+#include "mainwindow/clipboard_capture.h"
 #include "resource.h"
 #include "support/program_platform.h"
 #include "support/text_fixtures.h"
@@ -66,31 +66,45 @@ BENCHMARK(BM_WidthIndexScaling)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
-// A main window on the headless platform, as the program runs it.
-struct Window {
-    qv::test::ProgramPlatform platform;
-    std::unique_ptr<qv::CMainDialog> dialog;
-    std::unique_ptr<qv::platform::headless::HeadlessDialog> window;
-    Window() {
-        dialog = std::make_unique<qv::CMainDialog>(platform, "C:\\Data\\");
-        dialog->MutableSettings().changeLimit = 1 << 30; // no data file writes in the loop
-        window = platform.OpenDialog(qv::ProgramDialog(IDD_MAIN), *dialog);
-    }
-    ~Window() { platform.CloseDialog(std::move(window)); }
+// The main window's controls with the parts that take a capture, on the headless platform.
+struct NoEvents : qv::platform::IDialogEvents {
+    bool OnInitDialog(qv::platform::IDialogWindow&) override { return true; }
+    void OnCommand(int, int) override {}
+    void OnClose() override {}
+    void OnDestroy() override {}
 };
 
-double CaptureCostPerByte(Window& w, const std::string& text, int reps) {
-    qv::platform::headless::HeadlessRichEdit pane(w.platform.clipboard);
+struct CaptureRig {
+    qv::test::ProgramPlatform platform;
+    NoEvents events;
+    std::unique_ptr<qv::platform::headless::HeadlessDialog> window =
+        platform.OpenDialog(qv::ProgramDialog(IDD_MAIN), events);
+    qv::CSettings settings;
+    qv::ProgramTexts texts = qv::ProgramTexts::Load(platform.strings);
+    qv::CUserMessages messages{*window, platform.strings, texts};
+    qv::CStatusTexts status{*window, platform.strings, settings.numbers};
+    qv::CNavigation navigation{*window, status};
+    qv::CHistoryLists lists{window->ListBox(IDC_HISTORY), settings};
+    qv::CDataFileStore store{platform.files, platform.clock, platform.codePage,       lists,
+                             navigation,     messages,       "C:\\Data\\Quorvane.dat"};
+    qv::CClipboardWatcher watcher{platform.clipboard, platform.clock};
+    qv::CClipboardCapture capture{*window, platform.clipboard, platform.clock, watcher, lists,
+                                  store,   navigation,         status,         messages};
+    CaptureRig() { settings.changeLimit = 1 << 30; } // no data file writes in the loop
+};
+
+double CaptureCostPerByte(CaptureRig& rig, const std::string& text, int reps) {
+    qv::platform::headless::HeadlessRichEdit pane(rig.platform.clipboard);
     pane.SetText(text);
     const auto start = Clock::now();
     for (int i = 0; i < reps; ++i)
-        w.dialog->AddCapturedItem(pane);
+        rig.capture.AddItem(pane);
     const auto ns = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
     return ns / (double(reps) * double(text.size()));
 }
 
 void BM_CaptureLinearity(benchmark::State& state) {
-    Window w;
+    CaptureRig w;
     const std::string small = qv::test::MakeText(64 * 1024);
     const std::string large = qv::test::MakeText(4 * 1024 * 1024);
     double smallCost = 0, largeCost = 0;

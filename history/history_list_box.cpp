@@ -72,17 +72,15 @@ int CHistoryListBox::RemoveEntry(int index, std::unique_ptr<CHistoryEntry>& take
 int CHistoryListBox::Remove(int index, std::unique_ptr<CHistoryEntry>* taken) {
     CHistoryEntry* record = nullptr;
     int w = 0;
-    {
-        void* data = nullptr;
-        if (list_.GetItemData(index, data))
-            record = static_cast<CHistoryEntry*>(data);
-        if (record) {
-            w = record->width;
-            index_.Remove(record);
-        } else {
-            std::string text;
-            w = list_.GetLineText(index, text) ? MeasureText(text) : 0;
-        }
+    void* data = nullptr;
+    if (list_.GetItemData(index, data))
+        record = static_cast<CHistoryEntry*>(data);
+    if (record) {
+        w = record->width;
+        index_.Remove(record);
+    } else {
+        std::string text;
+        w = list_.GetLineText(index, text) ? MeasureText(text) : 0;
     }
     const bool wasWidest = w == extent_;
     const int result = list_.DeleteString(index);
@@ -107,15 +105,13 @@ int CHistoryListBox::Remove(int index, std::unique_ptr<CHistoryEntry>* taken) {
 }
 
 void CHistoryListBox::RemoveAllEntries() {
-    {
-        index_.Clear();
-        const int count = list_.GetCount();
-        for (int i = 0; i < count; ++i) {
-            void* data = nullptr;
-            if (list_.GetItemData(i, data) && data) {
-                delete static_cast<CHistoryEntry*>(data);
-                list_.SetItemData(i, nullptr);
-            }
+    index_.Clear();
+    const int count = list_.GetCount();
+    for (int i = 0; i < count; ++i) {
+        void* data = nullptr;
+        if (list_.GetItemData(i, data) && data) {
+            delete static_cast<CHistoryEntry*>(data);
+            list_.SetItemData(i, nullptr);
         }
     }
     list_.ResetContent();
@@ -139,24 +135,22 @@ int CHistoryListBox::MeasureText(const std::string& text) const {
 }
 
 void CHistoryListBox::RemeasureAll() {
-    {
-        extent_ = 0;
-        int probe = 0;
-        if (list_.MeasureText(std::string(), probe)) {
-            index_.Clear();
-            const int count = list_.GetCount();
-            std::string text;
-            for (int i = 0; i < count; ++i) {
-                if (!list_.GetLineText(i, text))
-                    text.clear();
-                const int w = MeasureText(text);
-                extent_ = std::max(extent_, w);
-                void* data = nullptr;
-                if (list_.GetItemData(i, data) && data) {
-                    auto* record = static_cast<CHistoryEntry*>(data);
-                    record->width = w;
-                    index_.Insert(record, true);
-                }
+    extent_ = 0;
+    int probe = 0;
+    if (list_.MeasureText(std::string(), probe)) {
+        index_.Clear();
+        const int count = list_.GetCount();
+        std::string text;
+        for (int i = 0; i < count; ++i) {
+            if (!list_.GetLineText(i, text))
+                text.clear();
+            const int w = MeasureText(text);
+            extent_ = std::max(extent_, w);
+            void* data = nullptr;
+            if (list_.GetItemData(i, data) && data) {
+                auto* record = static_cast<CHistoryEntry*>(data);
+                record->width = w;
+                index_.Insert(record, true);
             }
         }
     }

@@ -1,7 +1,5 @@
-// Watching the clipboard, capturing its text as History items, and putting items back.
+#include "mainwindow/clipboard_capture.h"
 #include "history/plain_text.h"
-#include "mainwindow/main_dialog.h"
-#include "mainwindow/messages.h"
 #include "resource.h"
 #include <algorithm>
 #include <cstring>
@@ -14,73 +12,65 @@ using platform::MsgButtons;
 using platform::MsgIcon;
 
 namespace {
+// The title shows this much of the pane's first line.
 constexpr long kTitleChars = 54;
 } // namespace
 
-void CMainDialog::OnDrawClipboard(const platform::ClipboardNotice& notice) {
-    // Notices still arrive while the window is being destroyed.
-    if (!window_)
-        return;
-    if (watcher_.OnChange(notice))
-        UpdateFromClipboard();
+CClipboardCapture::CClipboardCapture(platform::IDialogWindow& window,
+                                     platform::IClipboard& clipboard, const platform::IClock& clock,
+                                     CClipboardWatcher& watcher, CHistoryLists& lists,
+                                     CDataFileStore& store, CNavigation& navigation,
+                                     CStatusTexts& status, CUserMessages& messages)
+    : window_(window), clipboard_(clipboard), clock_(clock), watcher_(watcher), lists_(lists),
+      store_(store), navigation_(navigation), status_(status), messages_(messages),
+      defaultCharFormat_(window.RichEdit(IDC_CONTENTS).GetDefaultCharFormat()) {}
+
+void CClipboardCapture::SetTitleSuffix(int suffixId) {
+    window_.SetTitle(messages_.ProgramName() + messages_.Text(suffixId));
 }
 
-void CMainDialog::OnChangeCbChain(platform::WindowRef removed, platform::WindowRef after) {
-    watcher_.OnChainChange(removed, after);
+void CClipboardCapture::ShowEmptyClipboardState(int titleSuffixId) {
+    window_.RichEdit(IDC_CONTENTS).SetText(std::string());
+    SetTitleSuffix(titleSuffixId);
+    lists_.List().SetSel(-1, false);
+    window_.Button(IDC_RECALL).Enable(false);
 }
 
-void CMainDialog::OnActivate(bool active) {
-    watcher_.SetActive(active);
-}
-
-void CMainDialog::SetTitleSuffix(const std::string& suffix) {
-    window_->SetTitle(programName_ + suffix);
-}
-
-void CMainDialog::ShowEmptyClipboardState(const std::string& titleSuffix) {
-    window_->RichEdit(IDC_CONTENTS).SetText(std::string());
-    SetTitleSuffix(titleSuffix);
-    window_->ListBox(IDC_HISTORY).SetSel(-1, false);
-    window_->Button(IDC_RECALL).Enable(false);
-}
-
-void CMainDialog::UpdateFromClipboard() {
-    CommitSearchTerm();
-    window_->Label(IDC_CLIP_TIME).SetText(std::string());
-    auto& clipboard = platform_.Clipboard();
-    auto& pane = window_->RichEdit(IDC_CONTENTS);
-    if (clipboard.CountFormats() == 0) {
-        ShowEmptyClipboardState(Text(IDS_TITLE_EMPTY));
-    } else if (clipboard.IsFormatAvailable(platform::ClipFormat::Text)) {
+void CClipboardCapture::Update() {
+    window_.Label(IDC_CLIP_TIME).SetText(std::string());
+    auto& pane = window_.RichEdit(IDC_CONTENTS);
+    if (clipboard_.CountFormats() == 0) {
+        ShowEmptyClipboardState(IDS_TITLE_EMPTY);
+    } else if (clipboard_.IsFormatAvailable(platform::ClipFormat::Text)) {
         pane.SetDefaultCharFormat(defaultCharFormat_);
         pane.SetText(std::string());
         pane.Paste();
         watcher_.StampOwnWrite();
-        AddCapturedItem(pane);
+        AddItem(pane);
         UpdateTitle(pane);
-        UpdateItemCount();
+        status_.ShowItemCount();
         if (!includeFormatting_) {
             const std::string text = pane.GetPlainText();
             pane.SetText(text);
             const CClipboardWatcher::OwnWrite write(watcher_);
-            window_->CopyPlainText(text, 0, 0);
+            window_.CopyPlainText(text, 0, 0);
         }
-        window_->Button(IDC_RECALL).Enable(true);
-    } else if (clipboard.IsFormatAvailable(platform::ClipFormat::Bitmap)) {
-        ShowEmptyClipboardState(Text(IDS_TITLE_IMAGE));
-    } else if (clipboard.IsFormatAvailable(platform::ClipFormat::FileList)) {
-        ShowEmptyClipboardState(Text(IDS_TITLE_FILES));
+        window_.Button(IDC_RECALL).Enable(true);
+    } else if (clipboard_.IsFormatAvailable(platform::ClipFormat::Bitmap)) {
+        ShowEmptyClipboardState(IDS_TITLE_IMAGE);
+    } else if (clipboard_.IsFormatAvailable(platform::ClipFormat::FileList)) {
+        ShowEmptyClipboardState(IDS_TITLE_FILES);
     } else {
-        ShowEmptyClipboardState(Text(IDS_TITLE_OTHER_FORMAT));
+        ShowEmptyClipboardState(IDS_TITLE_OTHER_FORMAT);
     }
-    NavigationRefresh();
+    navigation_.Refresh();
 }
 
-bool CMainDialog::AddCapturedItem(IRichEdit& control) {
+bool CClipboardCapture::AddItem(IRichEdit& control) {
     std::unique_ptr<CHistoryItem> item;
     SplitText split;
     try {
-        item = std::make_unique<CHistoryItem>(platform_.Clock().Now());
+        item = std::make_unique<CHistoryItem>(clock_.Now());
         std::string& rtf = item->rtfText;
         // RTF runs a little longer than its text; reserving avoids regrowing a large capture.
         const long length = std::max(control.GetTextLength(), 0L);
@@ -94,29 +84,21 @@ bool CMainDialog::AddCapturedItem(IRichEdit& control) {
     } catch (const std::bad_alloc&) {
         return false;
     }
-    window_->Label(IDC_CLIP_TIME).SetText(item->ClipTimeText());
-    const int idx = AppendToHistory(split.listText, std::move(item));
+    window_.Label(IDC_CLIP_TIME).SetText(item->ClipTimeText());
+    const int idx = lists_.Append(split.listText, std::move(item));
     if (idx < 0)
         return false;
-    auto& list = window_->ListBox(IDC_HISTORY);
-    list.SetCaretIndex(idx);
-    list.SetSel(-1, false);
-    list.SetSel(idx, true);
-    NavigationRefresh();
-    ApplyHistoryLimit();
-    CountChange();
+    lists_.SelectOnly(idx);
+    navigation_.Refresh();
+    lists_.ApplyHistoryLimit();
+    if (lists_.CountChange())
+        store_.Save();
     return true;
 }
 
-void CMainDialog::CountChange() {
-    ++changeCounter_;
-    if (changeCounter_ >= settings_.changeLimit)
-        SaveDataFile();
-}
-
-void CMainDialog::UpdateTitle(IRichEdit& control) {
+void CClipboardCapture::UpdateTitle(IRichEdit& control) {
     if (!watcher_.IsWatching()) {
-        SetTitleSuffix(Text(IDS_TITLE_NOT_WATCHING));
+        SetTitleSuffix(IDS_TITLE_NOT_WATCHING);
         return;
     }
     std::string text = control.GetFirstChars(kTitleChars);
@@ -126,21 +108,27 @@ void CMainDialog::UpdateTitle(IRichEdit& control) {
     const std::size_t lineEnd = text.find_first_of("\r\n");
     if (lineEnd != std::string::npos) {
         text.erase(lineEnd);
-        text += "...";
+        text += messages_.Text(IDS_TITLE_ELLIPSIS);
     } else if (full) {
-        text += "...";
+        text += messages_.Text(IDS_TITLE_ELLIPSIS);
     }
-    window_->SetTitle(text + " - " + programName_);
+    window_.SetTitle(text + messages_.Text(IDS_TITLE_SEPARATOR) + messages_.ProgramName());
 }
 
-void CMainDialog::CopyToClipboard(bool addAsItem) {
-    auto& pane = window_->RichEdit(IDC_CONTENTS);
+void CClipboardCapture::ShowNotWatching() {
+    auto& pane = window_.RichEdit(IDC_CONTENTS);
+    pane.SetText(std::string());
+    UpdateTitle(pane);
+}
+
+void CClipboardCapture::CopyPane(bool addAsItem) {
+    auto& pane = window_.RichEdit(IDC_CONTENTS);
     long start = 0, end = 0;
     pane.GetSel(start, end);
     {
         const CClipboardWatcher::OwnWrite write(watcher_);
         if (!includeFormatting_) {
-            window_->CopyPlainText(pane.GetPlainText(), start, end);
+            window_.CopyPlainText(pane.GetPlainText(), start, end);
         } else if (start == end) {
             const platform::RedrawPause frozen(pane);
             pane.SetSel(0, -1);
@@ -152,44 +140,41 @@ void CMainDialog::CopyToClipboard(bool addAsItem) {
         }
     }
     std::unique_ptr<IRichEdit> hidden;
-    if (addAsItem && platform_.Clipboard().IsFormatAvailable(platform::ClipFormat::Text))
-        hidden = window_->CreateHiddenRichEdit();
+    if (addAsItem && clipboard_.IsFormatAvailable(platform::ClipFormat::Text))
+        hidden = window_.CreateHiddenRichEdit();
     if (hidden) {
         hidden->Paste();
-        AddCapturedItem(*hidden);
+        AddItem(*hidden);
         UpdateTitle(*hidden);
     } else {
         UpdateTitle(pane);
     }
-    UpdateCharCount();
-    UpdateItemCount();
-    window_->ListBox(IDC_HISTORY).SetFocus();
-    NavigationRefresh();
+    status_.ShowCharCount();
+    status_.ShowItemCount();
+    lists_.List().SetFocus();
+    navigation_.Refresh();
 }
 
-void CMainDialog::ClearClipboard() {
-    CommitSearchTerm();
-    auto& clipboard = platform_.Clipboard();
-    platform::ClipboardSession session(clipboard, window_->Handle());
+void CClipboardCapture::Clear() {
+    platform::ClipboardSession session(clipboard_, window_.Handle());
     if (!session.IsOpen())
         return;
-    if (clipboard.Empty()) {
-        window_->RichEdit(IDC_CONTENTS).SetText(std::string());
-        SetTitleSuffix(Text(IDS_TITLE_EMPTY));
-        NavigationRefresh();
+    if (clipboard_.Empty()) {
+        window_.RichEdit(IDC_CONTENTS).SetText(std::string());
+        SetTitleSuffix(IDS_TITLE_EMPTY);
+        navigation_.Refresh();
     }
 }
 
-bool CMainDialog::RefreshClipboard() {
-    auto& clipboard = platform_.Clipboard();
+bool CClipboardCapture::Refresh() {
     const CClipboardWatcher::OwnWrite write(watcher_);
     {
-        platform::ClipboardSession session(clipboard, window_->Handle());
+        platform::ClipboardSession session(clipboard_, window_.Handle());
         if (!session.IsOpen())
             return false;
-        clipboard.Empty();
+        clipboard_.Empty();
     }
-    auto& pane = window_->RichEdit(IDC_CONTENTS);
+    auto& pane = window_.RichEdit(IDC_CONTENTS);
     long start = 0, end = 0;
     pane.GetSel(start, end);
     const platform::RedrawPause frozen(pane);
@@ -199,41 +184,52 @@ bool CMainDialog::RefreshClipboard() {
     return true;
 }
 
-bool CMainDialog::Recall(bool useCaret) {
-    CommitSearchTerm();
-    auto& list = window_->ListBox(IDC_HISTORY);
+bool CClipboardCapture::Recall(bool useCaret) {
+    auto& list = lists_.List();
     int line = -1;
-    if (useCaret || searchStepping_) {
+    if (useCaret) {
         const int caret = list.GetCaretIndex();
         if (list.IsSelected(caret))
             line = caret;
     } else {
-        line = GetSingleSelection();
+        line = lists_.SingleSelection();
     }
     if (line < 0) {
-        Message(Text(IDS_SELECT_SINGLE_ITEM), MsgButtons::Ok, MsgIcon::Information);
+        messages_.Show(IDS_SELECT_SINGLE_ITEM, MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
-    auto* item = dynamic_cast<CHistoryItem*>(history_->GetEntry(line));
+    const CHistoryItem* item = lists_.Item(line);
     if (!item) {
-        Message(Text(IDS_CANNOT_RETRIEVE), MsgButtons::Ok, MsgIcon::Exclamation);
+        messages_.Show(IDS_CANNOT_RETRIEVE, MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
-    window_->Label(IDC_CLIP_TIME).SetText(item->ClipTimeText());
-    auto& pane = window_->RichEdit(IDC_CONTENTS);
-    bool outOfMemory = false;
+    window_.Label(IDC_CLIP_TIME).SetText(item->ClipTimeText());
+    if (!ShowItem(line, *item)) {
+        messages_.ShowOutOfMemory();
+        return false;
+    }
+    CopyPane(false);
+    // An empty item may leave the pane without a change notice.
+    if (window_.RichEdit(IDC_CONTENTS).GetTextLength() == 0)
+        status_.ShowCharCount();
+    return true;
+}
+
+bool CClipboardCapture::ShowItem(int line, const CHistoryItem& item) {
+    auto& pane = window_.RichEdit(IDC_CONTENTS);
+    bool shown = true;
     {
         const platform::RedrawPause frozen(pane);
         pane.SetDefaultCharFormat(defaultCharFormat_);
         try {
-            const bool formatted = includeFormatting_ && !item->rtfText.empty();
+            const bool formatted = includeFormatting_ && !item.rtfText.empty();
             std::string plain;
             if (!formatted) {
                 std::string listText;
-                list.GetLineText(line, listText);
-                plain = JoinPlainText(listText, item->overflowText);
+                lists_.List().GetLineText(line, listText);
+                plain = JoinPlainText(listText, item.overflowText);
             }
-            const std::string& source = formatted ? item->rtfText : plain;
+            const std::string& source = formatted ? item.rtfText : plain;
             std::size_t offset = 0;
             pane.StreamIn(formatted ? platform::StreamFormat::Rtf : platform::StreamFormat::Text,
                           [&source, &offset](char* buf, long capacity) -> long {
@@ -244,40 +240,11 @@ bool CMainDialog::Recall(bool useCaret) {
                               return static_cast<long>(n);
                           });
         } catch (const std::bad_alloc&) {
-            outOfMemory = true;
+            shown = false;
         }
     }
     pane.Repaint();
-    if (outOfMemory) {
-        Message(outOfMemoryText_, MsgButtons::Ok, MsgIcon::Stop);
-        return false;
-    }
-    CopyToClipboard(false);
-    if (pane.GetTextLength() == 0)
-        window_->Label(IDC_CHAR_COUNT).SetText("0" + Text(IDS_CHARACTERS));
-    return true;
-}
-
-void CMainDialog::SetWatching() {
-    watcher_.SetWatching(window_->Button(IDC_WATCH).IsChecked());
-    if (watcher_.IsWatching()) {
-        ClearClipboard();
-    } else {
-        auto& pane = window_->RichEdit(IDC_CONTENTS);
-        pane.SetText(std::string());
-        UpdateTitle(pane);
-    }
-    if (auto* menu = window_->SystemMenu())
-        menu->Check(IDM_WATCH, watcher_.IsWatching());
-}
-
-void CMainDialog::SetIncludeFormatting() {
-    const bool single = GetSingleSelection() >= 0;
-    includeFormatting_ = window_->Button(IDC_INCLUDE_FORMATTING).IsChecked();
-    if (single)
-        Recall(false);
-    if (auto* menu = window_->SystemMenu())
-        menu->Check(IDM_INCLUDE_FORMATTING, includeFormatting_);
+    return shown;
 }
 
 } // namespace qv

@@ -30,6 +30,7 @@ class CClipboardWatcher {
     // The window counts as in front while it is active and not minimized.
     void SetActive(bool active) { active_ = active; }
     void SetMinimized(bool minimized) { minimized_ = minimized; }
+    bool IsMinimized() const { return minimized_; }
     bool IsForeground() const { return active_ && !minimized_; }
 
     void SetWatching(bool on) { watching_ = on; }

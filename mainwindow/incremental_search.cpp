@@ -1,40 +1,38 @@
-// The Search field: a search run on every edit, Back and Forward among the found lines, and the
-// remembered search terms.
-#include "history/history_entry.h"
-#include "mainwindow/main_dialog.h"
-#include "mainwindow/messages.h"
+#include "mainwindow/incremental_search.h"
+#include "mainwindow/scoped_switch.h"
 #include "resource.h"
 #include "search/search_pattern.h"
 #include <new>
 
 namespace qv {
 
-void CMainDialog::CommitSearchTerm() {
-    if (!window_)
-        return;
+namespace {
+// Hides a control for one scope, so a long run of changes is not drawn line by line.
+using Hidden = ScopedSwitch<platform::IControl, &platform::IControl::SetVisible>;
+} // namespace
+
+void CIncrementalSearch::Commit() {
     try {
-        const std::string text = window_->ComboBox(IDC_SEARCH).GetText();
-        if (searchTerms_.Commit(text, platform_.CodePage()))
-            window_->ComboBox(IDC_SEARCH).AddString(searchTerms_.Entries().back());
+        auto& field = window_.ComboBox(IDC_SEARCH);
+        if (terms_.Commit(field.GetText(), codePage_))
+            field.AddString(terms_.Entries().back());
     } catch (const std::bad_alloc&) {
         // The term is simply not remembered.
     }
 }
 
-void CMainDialog::SearchRun() {
-    auto& list = window_->ListBox(IDC_HISTORY);
-    list.SetVisible(false);
-    window_->Button(IDC_BACK).Enable(false);
-    window_->Button(IDC_FORWARD).Enable(false);
-    searchStepping_ = false;
+void CIncrementalSearch::Run() {
+    auto& list = lists_.List();
+    const Hidden hidden(list, false);
+    EndStepping();
     const int n = list.GetCount();
     int first = -1, last = -1;
     try {
-        const SearchPattern pattern(window_->ComboBox(IDC_SEARCH).GetText(),
+        const SearchPattern pattern(window_.ComboBox(IDC_SEARCH).GetText(),
                                     settings_.allowTypos != 0, settings_.separation);
         std::string listText;
         for (int i = 0; i < n; ++i) {
-            const auto* item = dynamic_cast<const CHistoryItem*>(history_->GetEntry(i));
+            const CHistoryItem* item = lists_.Item(i);
             bool found = false;
             if (item && list.GetLineText(i, listText))
                 found = ItemMatches(pattern, listText, item->overflowText);
@@ -46,21 +44,19 @@ void CMainDialog::SearchRun() {
             }
         }
     } catch (const std::bad_alloc&) {
-        Message(outOfMemoryText_, platform::MsgButtons::Ok, platform::MsgIcon::Stop);
-        list.SetVisible(true);
+        messages_.ShowOutOfMemory();
         return;
     }
     const int reference = settings_.useFirstFound ? first : last;
     if (reference != -1) {
         list.SetCaretIndex(reference);
-        UpdateBackAndForward(reference);
+        ShowBackAndForward(reference);
     }
-    NavigationRefresh(); // which ends by refreshing the selected-items count
-    list.SetVisible(true);
+    navigation_.Refresh(); // which ends by refreshing the selected-items count
 }
 
-int CMainDialog::FindFoundNeighbour(int position, int direction) const {
-    auto& list = window_->ListBox(IDC_HISTORY);
+int CIncrementalSearch::FoundNeighbour(int position, int direction) const {
+    auto& list = lists_.List();
     const int n = list.GetCount();
     for (int i = position + direction; i >= 0 && i < n; i += direction)
         if (list.IsSelected(i))
@@ -68,45 +64,49 @@ int CMainDialog::FindFoundNeighbour(int position, int direction) const {
     return -1;
 }
 
-void CMainDialog::UpdateBackAndForward(int position) {
-    const bool back = FindFoundNeighbour(position, -1) != -1;
-    const bool forward = FindFoundNeighbour(position, +1) != -1;
-    window_->Button(IDC_BACK).Enable(back);
-    window_->Button(IDC_FORWARD).Enable(forward);
-    searchStepping_ = back || forward;
-    NavigationRefresh();
+void CIncrementalSearch::ShowBackAndForward(int position) {
+    const bool back = FoundNeighbour(position, -1) != -1;
+    const bool forward = FoundNeighbour(position, +1) != -1;
+    window_.Button(IDC_BACK).Enable(back);
+    window_.Button(IDC_FORWARD).Enable(forward);
+    stepping_ = back || forward;
+    navigation_.Refresh();
 }
 
-void CMainDialog::StepFound(int direction) {
-    CommitSearchTerm();
-    auto& list = window_->ListBox(IDC_HISTORY);
+void CIncrementalSearch::EndStepping() {
+    window_.Button(IDC_BACK).Enable(false);
+    window_.Button(IDC_FORWARD).Enable(false);
+    stepping_ = false;
+}
+
+int CIncrementalSearch::MoveToFound(int direction) {
+    auto& list = lists_.List();
     const int c = list.GetCaretIndex();
     if (!list.IsSelected(c))
-        return;
-    const int p = FindFoundNeighbour(c, direction);
+        return -1;
+    const int p = FoundNeighbour(c, direction);
     if (p == -1)
-        return;
+        return -1;
     list.SetCaretIndex(p);
     list.SetFocus();
-    Recall(true);
-    UpdateBackAndForward(p);
+    return p;
 }
 
-void CMainDialog::OnSearchField(int notifyCode) {
-    auto& field = window_->ComboBox(IDC_SEARCH);
+void CIncrementalSearch::OnField(int notifyCode) {
+    auto& field = window_.ComboBox(IDC_SEARCH);
     switch (notifyCode) {
     case platform::kComboEditChange:
-        SearchRun();
-        window_->Button(IDC_RECALL).Enable(true);
+        Run();
+        window_.Button(IDC_RECALL).Enable(true);
         break;
     case platform::kComboDropDown:
-        CommitSearchTerm();
+        Commit();
         break;
     case platform::kComboSelChange: {
         std::string entry;
         if (field.GetCurSel() >= 0 && field.GetLBText(field.GetCurSel(), entry)) {
             field.SetText(entry);
-            SearchRun();
+            Run();
         }
         break;
     }
@@ -115,15 +115,11 @@ void CMainDialog::OnSearchField(int notifyCode) {
     }
 }
 
-void CMainDialog::LoadSearchTerms() {
-    searchTerms_.LoadSearchTerms(platform_.Settings());
-    auto& field = window_->ComboBox(IDC_SEARCH);
-    for (const std::string& term : searchTerms_.Entries())
+void CIncrementalSearch::LoadTerms(platform::ISettingsStore& store) {
+    terms_.LoadSearchTerms(store);
+    auto& field = window_.ComboBox(IDC_SEARCH);
+    for (const std::string& term : terms_.Entries())
         field.AddString(term);
-}
-
-void CMainDialog::SaveSearchTerms() {
-    searchTerms_.SaveSearchTerms(platform_.Settings());
 }
 
 } // namespace qv

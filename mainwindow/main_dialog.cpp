@@ -1,6 +1,7 @@
-// Construction, start-up and shutdown of the main window.
+// The main window's parts, start-up, exit and log-off.
 #include "mainwindow/main_dialog.h"
-#include "mainwindow/messages.h"
+#include "mainwindow/exit_codes.h"
+#include "mainwindow/main_dialog_parts.h"
 #include "resource.h"
 #include <new>
 
@@ -10,92 +11,88 @@ using platform::MsgButtons;
 using platform::MsgIcon;
 using platform::MsgResult;
 
-CMainDialog::CMainDialog(platform::IPlatform& platform, std::string dataFolder)
-    : platform_(platform), watcher_(platform.Clipboard(), platform.Clock()),
-      programName_(platform.Strings().Load(IDS_APP_TITLE)),
-      outOfMemoryText_(platform.Strings().Load(IDS_OUT_OF_MEMORY)),
-      dataFolder_(std::move(dataFolder)) {
-    try {
-        placementKeeper_ = std::make_unique<CPlacementKeeper>(platform_.Settings());
-        dataFilePath_ = dataFolder_ + programName_ + ".dat";
-    } catch (const std::bad_alloc&) {
-        platform_.MessageBox(outOfMemoryText_, programName_, MsgButtons::Ok, MsgIcon::Stop);
-        outOfMemoryAtStart_ = true;
-    }
+CMainDialog::CMainDialog(platform::IPlatform& platform, const std::string& dataFolder)
+    : platform_(platform), texts_(ProgramTexts::Load(platform.Strings())),
+      dataFilePath_(DataFilePath(dataFolder, texts_.name)),
+      watcher_(platform.Clipboard(), platform.Clock()), placement_(platform.Settings()) {
     settings_.Read(platform_.Settings());
 }
 
 CMainDialog::~CMainDialog() = default;
 
-MsgResult CMainDialog::Message(const std::string& text, MsgButtons buttons, MsgIcon icon) {
-    return window_->MessageBox(text, programName_, buttons, icon);
-}
-
 bool CMainDialog::OnInitDialog(platform::IDialogWindow& window) {
     window_ = &window;
     try {
-        status_ = std::make_unique<CStatusTexts>(window, platform_.Strings(), settings_.numbers);
+        parts_ = std::make_unique<Parts>(*this, window);
     } catch (const std::bad_alloc&) {
-        platform_.MessageBox(outOfMemoryText_, programName_, MsgButtons::Ok, MsgIcon::Stop);
-        outOfMemoryAtStart_ = true;
-    }
-    if (outOfMemoryAtStart_) {
-        window_->PostQuit(kExitOutOfMemory);
+        platform_.MessageBox(texts_.outOfMemory, texts_.name, MsgButtons::Ok, MsgIcon::Stop);
+        window.PostQuit(kExitOutOfMemory);
         return true;
     }
     if (!JoinClipboardChain())
         return true;
-    auto& pane = window_->RichEdit(IDC_CONTENTS);
-    pane.EnableChangeNotifications();
+    window.RichEdit(IDC_CONTENTS).EnableChangeNotifications();
     BuildSystemMenu();
-    window_->SetIcon();
-    history_ = std::make_unique<CHistoryListBox>(window_->ListBox(IDC_HISTORY));
-    defaultCharFormat_ = pane.GetDefaultCharFormat();
-    window_->Button(IDC_WATCH).SetChecked(true);
-    window_->Button(IDC_INCLUDE_FORMATTING).SetChecked(true);
-    LoadDataFile();
+    window.SetIcon();
+    window.Button(IDC_WATCH).SetChecked(true);
+    window.Button(IDC_INCLUDE_FORMATTING).SetChecked(true);
     // The program quits without touching the user's data or settings; the clipboard's text
     // would otherwise become an item and be saved over the newer file.
-    if (dataFileState_ == DataFileState::Declined)
+    if (parts_->store.Load() == CDataFileStore::State::Declined) {
+        window.PostQuit(kExitNewerDataFile);
         return true;
-    dataFileState_ = DataFileState::Read;
+    }
+    ShowAtStart();
+    parts_->search.LoadTerms(platform_.Settings());
+    watcher_.SetWatching(true);
+    TakeClipboard();
+    parts_->status.ShowSelectedCount();
+    parts_->status.ShowItemCount();
+    parts_->status.ShowCharCount();
+    return true;
+}
+
+bool CMainDialog::JoinClipboardChain() {
+    if (watcher_.Join(window_->Handle()))
+        return true;
+    window_->MessageBox(texts_.name + platform_.Strings().Load(IDS_NO_CLIPBOARD_SUFFIX),
+                        platform_.Strings().Load(IDS_CAPTION_CLIPBOARD_CONNECTION), MsgButtons::Ok,
+                        MsgIcon::Exclamation);
+    window_->PostQuit(kExitNoClipboard);
+    return false;
+}
+
+void CMainDialog::ShowAtStart() {
     if (settings_.restoreWndPlacement) {
         // Without a complete stored placement (the first run) the window shows as created.
-        if (!RestorePlacement(settings_.startMinimized))
+        if (!placement_.RestorePlacement(*window_, settings_.startMinimized))
             window_->Show(platform::kShowNormal);
     } else {
         window_->CenterOnScreen();
         window_->Show(settings_.startMinimized ? platform::kShowMinimize : platform::kShowNormal);
     }
-    LoadSearchTerms();
-    if (settings_.showDayTip)
-        ShowTipOfTheDay();
-    watcher_.SetWatching(true);
-    UpdateFromClipboard();
-    UpdateSelectedCount();
-    UpdateItemCount();
-    UpdateCharCount();
-    return true;
 }
 
-bool CMainDialog::JoinClipboardChain() {
-    if (!watcher_.Join(window_->Handle())) {
-        window_->MessageBox(programName_ + Text(IDS_NO_CLIPBOARD_SUFFIX),
-                            Text(IDS_CAPTION_CLIPBOARD_CONNECTION), MsgButtons::Ok,
-                            MsgIcon::Exclamation);
-        window_->PostQuit(kExitNoClipboard);
-        return false;
-    }
-    return true;
+bool CMainDialog::DeclinedDataFile() const {
+    return parts_ && parts_->store.GetState() == CDataFileStore::State::Declined;
 }
 
-void CMainDialog::LeaveClipboardChain() {
-    watcher_.Leave();
+void CMainDialog::SaveState() {
+    if (parts_ && watcher_.IsJoined())
+        parts_->store.Save();
+    // A window that never showed has no placement of the user's to keep.
+    if (DeclinedDataFile())
+        return;
+    placement_.SavePlacement(*window_);
+    if (parts_)
+        parts_->search.SaveTerms(platform_.Settings());
 }
 
 bool CMainDialog::ConfirmExit() {
-    return window_->MessageBox(Text(IDS_CONFIRM_EXIT_PREFIX) + programName_ + "?",
-                               Text(IDS_CAPTION_CONFIRM_EXIT), MsgButtons::YesNo,
+    const auto& strings = platform_.Strings();
+    return window_->MessageBox(strings.Load(IDS_CONFIRM_EXIT_PREFIX) + texts_.name +
+                                   strings.Load(IDS_CONFIRM_EXIT_SUFFIX),
+                               strings.Load(IDS_CAPTION_CONFIRM_EXIT), MsgButtons::YesNo,
                                MsgIcon::Question) != MsgResult::No;
 }
 
@@ -116,60 +113,25 @@ void CMainDialog::AskExit() {
 void CMainDialog::OnDestroy() {
     if (!window_)
         return;
-    if (watcher_.IsJoined())
-        LeaveClipboardChain();
-    if (saveAtExit_ && watcher_.IsJoined()) {
-        SaveDataFile();
-        if (history_)
-            history_->RemoveAllEntries();
-        undoBuffer_.clear();
-        parkedMainList_.clear();
-        parkedRetainList_.clear();
-    }
-    if (placementKeeper_) {
-        // A window that never showed has no placement of the user's to keep.
-        if (dataFileState_ != DataFileState::Declined)
-            SavePlacement();
-        placementKeeper_.reset();
-    }
-    if (dataFileState_ != DataFileState::Declined)
-        SaveSearchTerms();
+    watcher_.Leave();
+    SaveState();
     // The list box goes with the window; its records must go first.
-    history_.reset();
+    parts_.reset();
     window_ = nullptr;
 }
 
 void CMainDialog::OnEndSession(bool ending) {
-    if (!window_)
+    // A cancelled log-off never took the window out of the viewer chain; joining again could
+    // make it its own next viewer, so it stays as it is.
+    if (!window_ || !ending)
         return;
-    if (!ending) {
-        // The window never left the viewer chain for a cancelled log-off; joining again could
-        // make it its own next viewer, so it stays as it is.
-        return;
-    }
-    if (watcher_.IsJoined())
-        LeaveClipboardChain();
-    if (dataFileState_ == DataFileState::Declined)
-        return;
-    if (watcher_.IsJoined())
-        SaveDataFile();
-    if (placementKeeper_)
-        SavePlacement();
-    SaveSearchTerms();
-}
-
-void CMainDialog::SavePlacement() {
-    if (placementKeeper_)
-        placementKeeper_->SavePlacement(*window_);
-}
-
-bool CMainDialog::RestorePlacement(bool startMinimized) {
-    return placementKeeper_ && placementKeeper_->RestorePlacement(*window_, startMinimized);
+    watcher_.Leave();
+    SaveState();
 }
 
 void CMainDialog::OnFontChange() {
-    if (history_)
-        history_->RemeasureAll();
+    if (parts_)
+        parts_->lists.RemeasureAll();
 }
 
 } // namespace qv

@@ -1,6 +1,7 @@
-// The window's system menu, and where each command and notification goes.
+// Where each command, menu entry and notice of the window goes.
 #include "help/about_dialog.h"
 #include "mainwindow/main_dialog.h"
+#include "mainwindow/main_dialog_parts.h"
 #include "resource.h"
 
 namespace qv {
@@ -36,46 +37,46 @@ void CMainDialog::BuildSystemMenu() {
 
 void CMainDialog::OnCommand(int id, int notifyCode) {
     // Controls still send notices while the window is being destroyed.
-    if (!window_)
+    if (!parts_)
         return;
     switch (id) {
     case IDC_UPDATE:
-        UpdateFromClipboard();
+        TakeClipboard();
         break;
     case IDC_CLEAR:
         ClearClipboard();
         break;
     case IDC_RECOPY:
-        CommitSearchTerm();
-        CopyToClipboard(true);
+        parts_->search.Commit();
+        parts_->capture.CopyPane(true);
         break;
     case IDC_RECALL:
-        Recall(false);
+        RecallItem(false);
         break;
     case IDC_WATCH:
-        SetWatching();
+        OnWatchSwitched();
         break;
     case IDC_INCLUDE_FORMATTING:
-        SetIncludeFormatting();
+        OnFormattingSwitched();
         break;
     case IDC_HISTORY:
         if (notifyCode == platform::kListDoubleClick)
-            Recall(false);
+            RecallItem(false);
         else if (notifyCode == platform::kListSelChange)
             OnHistorySelChange();
         break;
     case IDC_CONTENTS:
         if (notifyCode == platform::kEditChange)
-            UpdateCharCount();
+            parts_->status.ShowCharCount();
         break;
     case IDC_PREVIOUS:
-        Step(-1);
+        StepItem(-1);
         break;
     case IDC_NEXT:
-        Step(1);
+        StepItem(+1);
         break;
     case IDC_SEARCH:
-        OnSearchField(notifyCode);
+        parts_->search.OnField(notifyCode);
         break;
     case IDC_BACK:
         StepFound(-1);
@@ -93,7 +94,7 @@ void CMainDialog::OnCommand(int id, int notifyCode) {
     case IDC_SPLIT:
     case IDC_CHANGE_LIST:
         // Commands whose features are still to come commit the search term all the same.
-        CommitSearchTerm();
+        parts_->search.Commit();
         break;
     case IDM_EXIT_ASK:
         AskExit();
@@ -104,25 +105,25 @@ void CMainDialog::OnCommand(int id, int notifyCode) {
 }
 
 bool CMainDialog::OnSysCommand(unsigned command) {
-    if (!window_)
+    if (!parts_)
         return false;
     switch (command & 0xFFF0u) {
     case IDM_WATCH:
         window_->Button(IDC_WATCH).SetChecked(!watcher_.IsWatching());
-        SetWatching();
+        OnWatchSwitched();
         return true;
     case IDM_INCLUDE_FORMATTING:
-        window_->Button(IDC_INCLUDE_FORMATTING).SetChecked(!includeFormatting_);
-        SetIncludeFormatting();
+        window_->Button(IDC_INCLUDE_FORMATTING).SetChecked(!parts_->capture.IncludesFormatting());
+        OnFormattingSwitched();
         return true;
     case IDM_REFRESH:
-        RefreshClipboard();
+        parts_->capture.Refresh();
         return true;
     case IDM_PREVIOUS:
-        Step(-1);
+        StepItem(-1);
         return true;
     case IDM_NEXT:
-        Step(1);
+        StepItem(+1);
         return true;
     case IDM_ABOUT:
         ShowAboutBox();
@@ -139,42 +140,107 @@ bool CMainDialog::OnSysCommand(unsigned command) {
     }
 }
 
-void CMainDialog::ShowAboutBox() {
-    CAboutDialog about(platform_);
-    about.Run(window_->Handle());
+void CMainDialog::OnDrawClipboard(const platform::ClipboardNotice& notice) {
+    // Notices still arrive while the window is being destroyed.
+    if (parts_ && watcher_.OnChange(notice))
+        TakeClipboard();
+}
+
+void CMainDialog::OnChangeCbChain(platform::WindowRef removed, platform::WindowRef after) {
+    watcher_.OnChainChange(removed, after);
+}
+
+void CMainDialog::OnActivate(bool active) {
+    watcher_.SetActive(active);
 }
 
 void CMainDialog::OnSize(platform::SizeKind kind) {
     if (!window_)
         return;
+    // A window activated while minimized becomes the foreground window when it is restored.
     if (kind == platform::SizeKind::Minimized)
-        minimized_ = true;
+        watcher_.SetMinimized(true);
     else if (kind == platform::SizeKind::Restored)
-        minimized_ = false;
+        watcher_.SetMinimized(false);
     else
         return;
-    // A window activated while minimized becomes the foreground window when it is restored.
-    watcher_.SetMinimized(minimized_);
     if (platform::ISystemMenu* menu = window_->SystemMenu()) {
-        menu->EnableByPosition(0, minimized_);
-        menu->EnableByPosition(2, !minimized_);
+        menu->EnableByPosition(0, watcher_.IsMinimized());  // Restore
+        menu->EnableByPosition(2, !watcher_.IsMinimized()); // Minimize
     }
 }
 
+void CMainDialog::TakeClipboard() {
+    parts_->search.Commit();
+    parts_->capture.Update();
+}
+
+void CMainDialog::ClearClipboard() {
+    parts_->search.Commit();
+    parts_->capture.Clear();
+}
+
+void CMainDialog::RecallItem(bool useCaret) {
+    parts_->search.Commit();
+    // While stepping among found lines the caret line is the one meant.
+    parts_->capture.Recall(useCaret || parts_->search.IsStepping());
+}
+
+void CMainDialog::StepItem(int delta) {
+    parts_->search.Commit();
+    if (!parts_->navigation.Step(delta))
+        return;
+    RecallItem(false);
+    parts_->search.EndStepping();
+}
+
+void CMainDialog::StepFound(int direction) {
+    parts_->search.Commit();
+    const int line = parts_->search.MoveToFound(direction);
+    if (line < 0)
+        return;
+    RecallItem(true);
+    parts_->search.ShowBackAndForward(line);
+}
+
 void CMainDialog::OnHistorySelChange() {
-    CommitSearchTerm();
-    NavigationRefresh();
-    window_->Button(IDC_BACK).Enable(false);
-    window_->Button(IDC_FORWARD).Enable(false);
+    parts_->search.Commit();
+    parts_->navigation.Refresh();
+    parts_->search.EndStepping();
     window_->Button(IDC_RECALL).Enable(true);
-    searchStepping_ = false;
-    auto& list = window_->ListBox(IDC_HISTORY);
+    auto& list = parts_->lists.List();
     const int selected = list.GetSelCount();
     if (selected > 1)
         window_->Label(IDC_CLIP_TIME).SetText(std::string());
     const int caret = list.GetCaretIndex();
     if (selected == 1 && list.IsSelected(caret) && (caret == 0 || caret == list.GetCount() - 1))
-        Recall(false);
+        RecallItem(false);
+}
+
+void CMainDialog::OnWatchSwitched() {
+    const bool on = window_->Button(IDC_WATCH).IsChecked();
+    watcher_.SetWatching(on);
+    if (on)
+        ClearClipboard();
+    else
+        parts_->capture.ShowNotWatching();
+    if (auto* menu = window_->SystemMenu())
+        menu->Check(IDM_WATCH, on);
+}
+
+void CMainDialog::OnFormattingSwitched() {
+    // The one selected item is shown again in the new form.
+    const bool single = parts_->lists.SingleSelection() >= 0;
+    parts_->capture.SetIncludeFormatting(window_->Button(IDC_INCLUDE_FORMATTING).IsChecked());
+    if (single)
+        RecallItem(false);
+    if (auto* menu = window_->SystemMenu())
+        menu->Check(IDM_INCLUDE_FORMATTING, parts_->capture.IncludesFormatting());
+}
+
+void CMainDialog::ShowAboutBox() {
+    CAboutDialog about(platform_);
+    about.Run(window_->Handle());
 }
 
 } // namespace qv

@@ -8,11 +8,10 @@
 namespace qv {
 namespace {
 
-using platform::headless::HeadlessPlatform;
-
 class DataFolderTest : public ::testing::Test {
   protected:
     test::ProgramPlatform platform;
+    const ProgramTexts texts = ProgramTexts::Load(platform.strings);
     DataFolderTest() {
         platform.shellFolders.folders[kFolderAppData] = "C:\\Users\\ann\\AppData\\Roaming";
         platform.shellFolders.folders[kFolderPersonal] = "C:\\Users\\ann\\Documents\\";
@@ -25,7 +24,7 @@ class DataFolderTest : public ::testing::Test {
 
 TEST_F(DataFolderTest, CreatesEveryMissingLevelFromTheRootDown) {
     std::string folder;
-    ASSERT_TRUE(GetDataFolder(platform, "Quorvane", folder));
+    ASSERT_TRUE(GetDataFolder(platform, texts, folder));
     EXPECT_EQ(folder, "C:\\Users\\ann\\AppData\\Roaming\\Harrowmere Software\\");
     EXPECT_EQ(platform.files.createdFolders,
               (std::vector<std::string>{"C:\\Users", "C:\\Users\\ann", "C:\\Users\\ann\\AppData",
@@ -43,7 +42,7 @@ TEST_F(DataFolderTest, FallsBackWhenTheFolderCallFailsOrIsMissing) {
         if (variant == 2)
             p.shellFolders.folders[kFolderAppData] = "";
         std::string folder;
-        ASSERT_TRUE(GetDataFolder(p, "Quorvane", folder));
+        ASSERT_TRUE(GetDataFolder(p, texts, folder));
         EXPECT_EQ(folder, "C:\\Windows\\Application Data\\Harrowmere Software\\");
     }
 }
@@ -51,7 +50,7 @@ TEST_F(DataFolderTest, FallsBackWhenTheFolderCallFailsOrIsMissing) {
 TEST_F(DataFolderTest, MissingLibraryEndsWithAMessage) {
     platform.shellFolders.loadable = false;
     std::string folder;
-    EXPECT_FALSE(GetDataFolder(platform, "Quorvane", folder));
+    EXPECT_FALSE(GetDataFolder(platform, texts, folder));
     ASSERT_EQ(platform.messages.shown.size(), 1u);
     EXPECT_EQ(platform.messages.shown[0].text,
               "This program could not initialize.  Please reinstall it and try again.  This "
@@ -64,7 +63,7 @@ TEST_F(DataFolderTest, MissingLibraryEndsWithAMessage) {
 TEST_F(DataFolderTest, OldDataFileIsCarriedOverOnce) {
     WriteFile("C:\\Users\\ann\\Documents\\Quorvane.dat", "old");
     std::string folder;
-    ASSERT_TRUE(GetDataFolder(platform, "Quorvane", folder));
+    ASSERT_TRUE(GetDataFolder(platform, texts, folder));
     std::string copied;
     ASSERT_TRUE(platform.files.ReadFile(folder + "Quorvane.dat", copied));
     EXPECT_EQ(copied, "old");
@@ -72,7 +71,7 @@ TEST_F(DataFolderTest, OldDataFileIsCarriedOverOnce) {
     // Next run: the new file exists, so nothing is copied over it.
     WriteFile("C:\\Users\\ann\\Documents\\Quorvane.dat", "older still");
     ASSERT_TRUE(platform.files.WriteFile(folder + "Quorvane.dat", "current"));
-    ASSERT_TRUE(GetDataFolder(platform, "Quorvane", folder));
+    ASSERT_TRUE(GetDataFolder(platform, texts, folder));
     ASSERT_TRUE(platform.files.ReadFile(folder + "Quorvane.dat", copied));
     EXPECT_EQ(copied, "current");
 }
@@ -98,14 +97,14 @@ TEST_F(DataFolderTest, AppDataRedirectedToANetworkShareIsUsed) {
     ASSERT_TRUE(platform.files.CreateFolder("\\\\server\\profiles\\ann"));
     ASSERT_TRUE(platform.files.CreateFolder("\\\\server\\profiles\\ann\\AppData"));
     std::string folder;
-    ASSERT_TRUE(GetDataFolder(platform, "Quorvane", folder)); // first run: its own level is made
+    ASSERT_TRUE(GetDataFolder(platform, texts, folder)); // first run: its own level is made
     EXPECT_EQ(folder, "\\\\server\\profiles\\ann\\AppData\\Harrowmere Software\\");
     EXPECT_TRUE(IsExistingFolder(platform.files, folder.c_str(), true));
-    ASSERT_TRUE(GetDataFolder(platform, "Quorvane", folder)); // later runs: it exists
+    ASSERT_TRUE(GetDataFolder(platform, texts, folder)); // later runs: it exists
     EXPECT_TRUE(platform.messages.shown.empty());
     // A share that is not there still ends with the message.
     platform.shellFolders.folders[kFolderAppData] = "\\\\gone\\profiles\\ann";
-    EXPECT_FALSE(GetDataFolder(platform, "Quorvane", folder));
+    EXPECT_FALSE(GetDataFolder(platform, texts, folder));
     EXPECT_EQ(platform.messages.shown.size(), 1u);
 }
 

@@ -1,4 +1,5 @@
-#include "history/plain_text.h"
+// Taking the clipboard's text as items, putting items back, Re-Copy, Clear, Refresh, Watch and
+// Include Formatting, as the user and other programs see them.
 #include "main_window_fixture.h"
 #include "support/text_fixtures.h"
 
@@ -22,11 +23,13 @@ TEST_F(CaptureTest, TextCopiedElsewhereBecomesTheOnlySelectedLastLine) {
     EXPECT_EQ(List().GetCaretIndex(), 1);
     EXPECT_EQ(window->GetTitle(), "second - Quorvane");
     EXPECT_EQ(Pane().GetPlainText(), "second");
-    EXPECT_FALSE(Item(1)->rtfText.empty());
-    EXPECT_EQ(Item(1)->clipTime.year, platform.clock.now.year);
     EXPECT_EQ(Label(IDC_CLIP_TIME), "Clip time: 09:30:00 am");
     EXPECT_EQ(Label(IDC_ITEM_COUNT), "2 items");
-    EXPECT_EQ(dialog->ChangeCounter(), 2);
+    // The item kept the pane's RTF and its clip time.
+    window->Label(IDC_CLIP_TIME).SetText("");
+    window->Click(IDC_RECALL);
+    EXPECT_FALSE(platform.clipboard.Rtf().empty());
+    EXPECT_EQ(Label(IDC_CLIP_TIME), "Clip time: 09:30:00 am");
 }
 
 TEST_F(CaptureTest, SameTextTwiceGivesTwoLines) {
@@ -61,10 +64,10 @@ TEST_F(CaptureTest, CopiesThatAreNotTakenAddNothing) {
     platform.clock.Advance(1);
     platform.clipboard.PutFromOtherApp("just after it");
     EXPECT_EQ(List().GetCount(), 2);
-    dialog->OnActivate(true); // the user works inside the window
+    Activate(true); // the user works inside the window
     CopyElsewhere("while active");
     EXPECT_EQ(List().GetCount(), 2);
-    dialog->OnActivate(false);
+    Activate(false);
     CopyElsewhere("in the background again");
     EXPECT_EQ(List().GetCount(), 3);
 }
@@ -91,35 +94,32 @@ TEST_F(CaptureTest, OtherFormatsEmptyThePaneAndDeselect) {
 }
 
 TEST_F(CaptureTest, WithoutFormattingTheClipboardGetsPlainTextButTheItemKeepsItsRtf) {
-    window->Btn(IDC_INCLUDE_FORMATTING).SetChecked(false);
-    dialog->OnCommand(IDC_INCLUDE_FORMATTING, platform::kButtonClicked);
+    window->Click(IDC_INCLUDE_FORMATTING);
     const std::string rtf = "{\\rtf1\\ansi{\\b bold} text}";
     CopyElsewhere("bold text", rtf);
     ASSERT_EQ(List().GetCount(), 1); // the program's own plain copy is not a second item
-    EXPECT_EQ(Item(0)->rtfText, rtf);
     EXPECT_EQ(Pane().rtf(), "");
     EXPECT_EQ(platform.clipboard.Text(), "bold text");
     EXPECT_EQ(platform.clipboard.Rtf(), "");
     // Switching formatting back on re-displays the selected item formatted.
-    window->Btn(IDC_INCLUDE_FORMATTING).SetChecked(true);
-    dialog->OnCommand(IDC_INCLUDE_FORMATTING, platform::kButtonClicked);
+    window->Click(IDC_INCLUDE_FORMATTING);
     EXPECT_EQ(Pane().rtf(), rtf);
     EXPECT_EQ(platform.clipboard.Rtf(), rtf);
     EXPECT_TRUE(window->menu.Find(IDM_INCLUDE_FORMATTING)->checked);
 }
 
 TEST_F(CaptureTest, OwnPlainCopyIsNotCapturedEvenWhenTheSaveTakesLong) {
-    platform.settings.WriteInt("Saving", "Change Limit", 0);
+    platform.files.CreateFolder("C:\\Data");
+    SetOption(kSectionSaving, kKeyChangeLimit, 0);
     Close();
     Open();
-    window->Btn(IDC_INCLUDE_FORMATTING).SetChecked(false);
-    dialog->OnCommand(IDC_INCLUDE_FORMATTING, platform::kButtonClicked);
+    window->Click(IDC_INCLUDE_FORMATTING);
     platform.files.onWrite = [this] { platform.clock.Advance(2000); };
     CopyElsewhere("slow save", "{\\rtf1\\ansi{\\b slow} save}");
     EXPECT_EQ(List().GetCount(), 1);
     // The platform may deliver the notice of the program's own write late.
     platform.clock.Advance(100);
-    dialog->OnDrawClipboard(platform::ClipboardNotice{});
+    Events().OnDrawClipboard(platform::ClipboardNotice{});
     EXPECT_EQ(List().GetCount(), 1);
     platform.files.onWrite = nullptr;
     CopyElsewhere("still watching");
@@ -132,44 +132,51 @@ TEST_F(CaptureTest, RecallPutsTheItemBackFormattedOrPlain) {
     CopyElsewhere("one", rtf);
     CopyElsewhere("two");
     Select({0}, 0);
-    ASSERT_TRUE(dialog->Recall(false));
+    window->Click(IDC_RECALL);
     EXPECT_EQ(Pane().GetPlainText(), "one");
     EXPECT_EQ(platform.clipboard.Rtf(), rtf);
-    EXPECT_EQ(List().GetCount(), 2);              // recalling adds nothing
-    dialog->OnSysCommand(IDM_INCLUDE_FORMATTING); // Ctrl+F: the selected item turns plain
-    EXPECT_FALSE(dialog->IncludesFormatting());
+    EXPECT_EQ(List().GetCount(), 2); // recalling adds nothing
+    EXPECT_TRUE(platform.messages.shown.empty());
+    // Ctrl+F: the selected item turns plain.
+    ASSERT_TRUE(window->ChooseMenuEntry(IDM_INCLUDE_FORMATTING));
     EXPECT_FALSE(window->Btn(IDC_INCLUDE_FORMATTING).IsChecked());
+    EXPECT_FALSE(window->menu.Find(IDM_INCLUDE_FORMATTING)->checked);
     EXPECT_EQ(platform.clipboard.Text(), "one");
     EXPECT_EQ(platform.clipboard.Rtf(), "");
     EXPECT_EQ(window->GetTitle(), "one - Quorvane");
 }
 
-TEST_F(CaptureTest, RecallNeedsOneSelectedLineWithARecord) {
-    CopyElsewhere("a");
-    CopyElsewhere("b");
-    Select({0, 1}, 1);
-    EXPECT_FALSE(dialog->Recall(false));
+TEST_F(CaptureTest, RecallNeedsOneSelectedLineWithAnItem) {
+    for (const char* t : {"a one", "a two", "b"})
+        CopyElsewhere(t);
+    SelectByUser({0, 1}, 1);
+    window->Click(IDC_RECALL);
     EXPECT_EQ(LastMessage(), "Please select a single item.");
     EXPECT_EQ(platform.messages.shown.back().icon, platform::MsgIcon::Information);
-    Select({}, 0);
-    EXPECT_FALSE(dialog->Recall(true)); // caret line not selected
-    Select({0}, 0);
-    List().brokenDataLines = {0};
-    EXPECT_FALSE(dialog->Recall(false));
+    // Stepping among found lines recalls the caret line, which must be selected itself.
+    window->Type(IDC_SEARCH, "a");
+    ASSERT_TRUE(window->Btn(IDC_BACK).IsEnabled());
+    List().SetSel(List().GetCaretIndex(), false);
+    platform.messages.shown.clear();
+    window->Click(IDC_RECALL);
+    EXPECT_EQ(LastMessage(), "Please select a single item.");
+    SelectByUser({2}, 2);
+    List().brokenDataLines = {2};
+    window->Click(IDC_RECALL);
     EXPECT_EQ(LastMessage(), "Could not retrieve this item.  You may want to delete it.");
     EXPECT_EQ(platform.messages.shown.back().icon, platform::MsgIcon::Exclamation);
-    List().brokenDataLines.clear(); // lets the list delete the record at the end
+    List().brokenDataLines.clear(); // lets the list delete the item at the end
 }
 
 TEST_F(CaptureTest, ReCopyAddsThePaneOrItsSelection) {
     CopyElsewhere("hello world");
     Pane().SetText("edited text");
-    dialog->OnCommand(IDC_RECOPY, platform::kButtonClicked);
+    window->Click(IDC_RECOPY);
     ASSERT_EQ(List().GetCount(), 2);
     EXPECT_EQ(LineText(1), "edited text");
     EXPECT_EQ(platform.clipboard.Text(), "edited text");
     Pane().SetSel(7, 11);
-    dialog->OnCommand(IDC_RECOPY, platform::kButtonClicked);
+    window->Click(IDC_RECOPY);
     ASSERT_EQ(List().GetCount(), 3);
     EXPECT_EQ(LineText(2), "text");
     EXPECT_EQ(window->GetTitle(), "text - Quorvane");
@@ -179,45 +186,49 @@ TEST_F(CaptureTest, ReCopyWithoutItsHiddenControlStillUpdatesTheTitle) {
     CopyElsewhere("first");
     window->hiddenRichEditFails = true;
     Pane().SetText("edited");
-    dialog->OnCommand(IDC_RECOPY, platform::kButtonClicked);
+    window->Click(IDC_RECOPY);
     EXPECT_EQ(platform.clipboard.Text(), "edited");
     EXPECT_EQ(window->GetTitle(), "edited - Quorvane");
 }
 
 TEST_F(CaptureTest, WatchingOffAndUpdate) {
     CopyElsewhere("before");
-    dialog->OnSysCommand(IDM_WATCH);
-    EXPECT_FALSE(dialog->IsWatching());
+    ASSERT_TRUE(window->ChooseMenuEntry(IDM_WATCH));
     EXPECT_FALSE(window->Btn(IDC_WATCH).IsChecked());
     EXPECT_FALSE(window->menu.Find(IDM_WATCH)->checked);
     EXPECT_EQ(window->GetTitle(), "Quorvane - [not watching Clipboard]");
     CopyElsewhere("ignored");
     EXPECT_EQ(List().GetCount(), 1);
-    dialog->OnCommand(IDC_UPDATE, platform::kButtonClicked);
+    window->Click(IDC_UPDATE);
     EXPECT_EQ(List().GetCount(), 2);
     EXPECT_EQ(LineText(1), "ignored");
     EXPECT_EQ(window->GetTitle(), "Quorvane - [not watching Clipboard]");
-    // Switching it on empties the clipboard and the pane.
-    dialog->OnSysCommand(IDM_WATCH);
+    // Switching it on (here with the check box) empties the clipboard and the pane.
+    window->Click(IDC_WATCH);
+    EXPECT_TRUE(window->menu.Find(IDM_WATCH)->checked);
     EXPECT_EQ(platform.clipboard.CountFormats(), 0);
     EXPECT_EQ(Pane().GetPlainText(), "");
     EXPECT_EQ(window->GetTitle(), "Quorvane - [empty]");
+    CopyElsewhere("watched again");
+    EXPECT_EQ(List().GetCount(), 3);
 }
 
 TEST_F(CaptureTest, ClearAndRefreshDoNothingWhileAnotherProgramHoldsTheClipboard) {
     CopyElsewhere("kept");
     platform.clipboard.HoldOpen();
-    dialog->OnCommand(IDC_CLEAR, platform::kButtonClicked);
+    window->Click(IDC_CLEAR);
     EXPECT_EQ(Pane().GetPlainText(), "kept");
-    EXPECT_FALSE(dialog->RefreshClipboard());
+    Pane().SetText("not yet");
+    ASSERT_TRUE(window->ChooseMenuEntry(IDM_REFRESH));
+    EXPECT_EQ(platform.clipboard.Text(), "kept");
     platform.clipboard.Release();
-    dialog->OnCommand(IDC_CLEAR, platform::kButtonClicked);
+    window->Click(IDC_CLEAR);
     EXPECT_EQ(Pane().GetPlainText(), "");
     EXPECT_EQ(window->GetTitle(), "Quorvane - [empty]");
     Pane().SetText("restore me");
-    EXPECT_TRUE(dialog->RefreshClipboard());
+    ASSERT_TRUE(window->ChooseMenuEntry(IDM_REFRESH));
     EXPECT_EQ(platform.clipboard.Text(), "restore me");
-    EXPECT_EQ(List().GetCount(), 1);
+    EXPECT_EQ(List().GetCount(), 1); // the program's own write is no item
 }
 
 TEST_F(CaptureTest, HugeTextIsCapturedAndRecalledInFull) {
@@ -225,10 +236,8 @@ TEST_F(CaptureTest, HugeTextIsCapturedAndRecalledInFull) {
     CopyElsewhere(text);
     ASSERT_EQ(List().GetCount(), 1);
     EXPECT_EQ(LineText(0).size(), 503u);
-    EXPECT_EQ(JoinPlainText(LineText(0), Item(0)->overflowText), text);
     Pane().SetText("");
-    window->Btn(IDC_INCLUDE_FORMATTING).SetChecked(false);
-    dialog->OnCommand(IDC_INCLUDE_FORMATTING, platform::kButtonClicked); // recalls plain
+    window->Click(IDC_INCLUDE_FORMATTING); // recalls the selected item plain
     EXPECT_EQ(Pane().GetPlainText(), text);
     EXPECT_EQ(platform.clipboard.Text(), text);
 }
@@ -237,8 +246,8 @@ TEST_F(CaptureTest, BytesAboveSevenBitsSurvive) {
     const std::string text = HighBytesText();
     CopyElsewhere(text);
     EXPECT_EQ(LineText(0), text);
-    Select({0}, 0);
-    ASSERT_TRUE(dialog->Recall(false));
+    Pane().SetText("");
+    window->Click(IDC_RECALL);
     EXPECT_EQ(Pane().GetPlainText(), text);
     EXPECT_EQ(platform.clipboard.Text(), text);
 }
@@ -246,17 +255,13 @@ TEST_F(CaptureTest, BytesAboveSevenBitsSurvive) {
 TEST_F(CaptureTest, SelectingTheFirstOrLastLineRecallsIt) {
     for (const char* t : {"top", "middle", "bottom"})
         CopyElsewhere(t);
-    Select({1}, 1);
-    dialog->OnCommand(IDC_HISTORY, platform::kListSelChange);
+    SelectByUser({1}, 1);
     EXPECT_EQ(Pane().GetPlainText(), "bottom"); // a middle line is only selected
-    Select({0}, 0);
-    dialog->OnCommand(IDC_HISTORY, platform::kListSelChange);
+    SelectByUser({0}, 0);
     EXPECT_EQ(Pane().GetPlainText(), "top");
-    Select({1}, 1);
-    dialog->OnCommand(IDC_HISTORY, platform::kListDoubleClick);
+    DoubleClick(1);
     EXPECT_EQ(Pane().GetPlainText(), "middle");
-    Select({0, 1}, 1);
-    dialog->OnCommand(IDC_HISTORY, platform::kListSelChange);
+    SelectByUser({0, 1}, 1);
     EXPECT_EQ(Label(IDC_CLIP_TIME), "");
     EXPECT_EQ(Label(IDC_SELECTED_COUNT), "2 selected items");
 }

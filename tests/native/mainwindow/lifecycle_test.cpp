@@ -1,3 +1,4 @@
+// Start-up, exit, placement, the viewer chain, log-off, minimizing, and the window going away.
 #include "main_window_fixture.h"
 
 namespace qv::test {
@@ -6,10 +7,10 @@ namespace {
 using platform::MsgResult;
 
 TEST_F(MainWindowTest, StartUpTakesTheClipboardAndShowsCounts) {
+    platform.files.CreateFolder("C:\\Data");
     platform.clipboard.PutFromOtherApp("already there");
     Open();
-    EXPECT_TRUE(dialog->IsJoined());
-    EXPECT_TRUE(dialog->IsWatching());
+    EXPECT_EQ(platform.clipboard.firstViewer, window->Handle());
     EXPECT_EQ(List().GetCount(), 1);
     EXPECT_EQ(window->GetTitle(), "already there - Quorvane");
     EXPECT_TRUE(window->Btn(IDC_WATCH).IsChecked());
@@ -18,7 +19,8 @@ TEST_F(MainWindowTest, StartUpTakesTheClipboardAndShowsCounts) {
     EXPECT_EQ(Label(IDC_SELECTED_COUNT), "1 selected item");
     EXPECT_EQ(Label(IDC_CHAR_COUNT), "13 characters");
     EXPECT_TRUE(window->iconSet);
-    EXPECT_EQ(dialog->DataFilePath(), "C:\\Data\\Quorvane.dat");
+    Close();
+    EXPECT_NE(FileBytes(dataFile).find("already there"), std::string::npos);
 }
 
 TEST_F(MainWindowTest, FailedClipboardConnectionQuitsWithCodeTwo) {
@@ -31,8 +33,7 @@ TEST_F(MainWindowTest, FailedClipboardConnectionQuitsWithCodeTwo) {
                         "restart it.  You may need to reboot your computer.");
     EXPECT_EQ(box.icon, platform::MsgIcon::Exclamation);
     EXPECT_EQ(platform.quitCode, 2);
-    EXPECT_FALSE(dialog->IsJoined());
-    EXPECT_EQ(dialog->History(), nullptr);
+    EXPECT_EQ(platform.clipboard.firstViewer, 0u);
     Close(); // destruction must cope with a window that never finished starting
     // The placement is still saved.
     EXPECT_EQ(platform.settings.GetInt("Placement", "ShowCmd", -1), platform::kShowNormal);
@@ -52,30 +53,30 @@ TEST_F(MainWindowTest, CloseAsksOnlyWithConfirmExitButEscAlwaysAsks) {
                           Case{0, false, MsgResult::No, false, true, 2},
                           Case{0, true, MsgResult::No, true, false, 0},
                           Case{0, true, MsgResult::Yes, true, true, 1}}) {
-        platform.settings.WriteInt("Misc", "Confirm Exit", c.confirmExit);
+        SetOption(kSectionMisc, kKeyConfirmExit, c.confirmExit);
         Open();
         platform.messages.shown.clear();
         platform.messages.Answer(c.answer);
         if (c.escape)
-            dialog->OnCommand(IDM_EXIT_ASK, 0);
+            PressEscape();
         else
-            dialog->OnClose();
+            window->PressClose();
         EXPECT_EQ(!platform.messages.shown.empty(), c.asked);
         if (c.asked) {
             EXPECT_EQ(platform.messages.shown.back().text, "Do you want to exit Quorvane?");
             EXPECT_EQ(platform.messages.shown.back().caption, "Confirm Exit");
+            EXPECT_EQ(platform.messages.shown.back().buttons, platform::MsgButtons::YesNo);
         }
         EXPECT_EQ(window->ended, c.ends);
         EXPECT_EQ(window->endResult, c.result);
         platform.messages.answers.clear();
         Close();
     }
-    EXPECT_EQ(dialog, nullptr);
 }
 
 TEST_F(MainWindowTest, EnterNeverPressesAButton) {
     Open();
-    EXPECT_EQ(dialog->OnGetDefaultButton(), 0);
+    EXPECT_EQ(Events().OnGetDefaultButton(), 0);
 }
 
 TEST_F(MainWindowTest, PlacementIsSavedAndRestored) {
@@ -131,67 +132,54 @@ TEST_F(MainWindowTest, PlacementRules) {
     }
 }
 
-// A viewer of another program after this one in the chain: counts what reaches it.
-struct OtherViewer {
-    platform::WindowRef self = 0x9000;
-    platform::WindowRef next = 0;
+// A viewer of another program that joined the chain before the window: counts the notices that
+// reach it and what it hears of the chain.
+class ChainTest : public MainWindowTest {
+  protected:
+    static constexpr platform::WindowRef kOther = 0x9000;
     int notices = 0;
+    platform::WindowRef removedHeard = 0;
+
+    ChainTest() {
+        platform.clipboard.RegisterWindow(
+            kOther,
+            {[this](const platform::ClipboardNotice&) { ++notices; },
+             [this](platform::WindowRef removed, platform::WindowRef) { removedHeard = removed; }});
+        platform::WindowRef none = 0;
+        platform.clipboard.SetViewer(kOther, none);
+        Open();
+        notices = 0;
+    }
 };
 
-TEST_F(MainWindowTest, ChainIsForwardedAndRepaired) {
-    OtherViewer other;
-    auto& clip = platform.clipboard;
-    clip.RegisterWindow(other.self, {[&](const platform::ClipboardNotice& notice) {
-                                         ++other.notices;
-                                         if (other.next)
-                                             clip.ForwardDrawClipboard(other.next, notice);
-                                     },
-                                     [](platform::WindowRef, platform::WindowRef) {}});
-    clip.SetViewer(other.self, other.next);
-    Open();
-    EXPECT_EQ(dialog->NextViewer(), other.self);
-    const int before = other.notices;
+TEST_F(ChainTest, NoticesArePassedOnAndTheChainIsRepaired) {
     CopyElsewhere("one");
-    EXPECT_EQ(other.notices, before + 1);
+    EXPECT_EQ(notices, 1);
     EXPECT_EQ(List().GetCount(), 1);
     // A cancelled log-off leaves the window in the chain exactly once.
-    dialog->OnEndSession(false);
+    LogOff(false);
     CopyElsewhere("two");
-    EXPECT_EQ(other.notices, before + 2);
+    EXPECT_EQ(notices, 2);
     EXPECT_EQ(List().GetCount(), 2);
-    EXPECT_EQ(clip.firstViewer, window->Handle());
+    EXPECT_EQ(platform.clipboard.firstViewer, window->Handle());
     // The other viewer leaves: the window's next viewer becomes what followed it.
-    dialog->OnChangeCbChain(other.self, 0);
-    EXPECT_EQ(dialog->NextViewer(), 0u);
+    platform.clipboard.ChangeChain(kOther, 0);
     CopyElsewhere("three");
-    EXPECT_EQ(other.notices, before + 2);
+    EXPECT_EQ(notices, 2);
     EXPECT_EQ(List().GetCount(), 3);
 }
 
-TEST_F(MainWindowTest, ChainChangeForOthersIsPassedOn) {
-    platform::WindowRef seenRemoved = 0;
-    const platform::WindowRef other = 0x9100;
-    platform.clipboard.RegisterWindow(
-        other, {[](const platform::ClipboardNotice&) {},
-                [&](platform::WindowRef removed, platform::WindowRef) { seenRemoved = removed; }});
-    platform::WindowRef ignored = 0;
-    platform.clipboard.SetViewer(other, ignored);
-    Open();
-    dialog->OnChangeCbChain(0x9999, 0x9998);
-    EXPECT_EQ(seenRemoved, 0x9999u);
-    EXPECT_EQ(dialog->NextViewer(), other);
+TEST_F(ChainTest, ChainChangeForOthersIsPassedOn) {
+    platform.clipboard.ChangeChain(0x9999, 0x9998);
+    EXPECT_EQ(removedHeard, 0x9999u);
+    CopyElsewhere("still passed on");
+    EXPECT_EQ(notices, 1);
 }
 
-TEST_F(MainWindowTest, LogOffLeavesTheChainAndKeepsTheLists) {
-    const platform::WindowRef other = 0x9200;
-    platform.clipboard.RegisterWindow(other, {[](const platform::ClipboardNotice&) {},
-                                              [](platform::WindowRef, platform::WindowRef) {}});
-    platform::WindowRef ignored = 0;
-    platform.clipboard.SetViewer(other, ignored);
-    Open();
+TEST_F(ChainTest, LogOffLeavesTheChainAndKeepsTheLists) {
     CopyElsewhere("kept");
-    dialog->OnEndSession(true);
-    EXPECT_EQ(platform.clipboard.firstViewer, other);
+    LogOff();
+    EXPECT_EQ(platform.clipboard.firstViewer, kOther);
     EXPECT_EQ(List().GetCount(), 1);
     EXPECT_NE(platform.settings.GetInt("Placement", "ShowCmd", -1), -1);
 }
@@ -201,39 +189,35 @@ TEST_F(MainWindowTest, MinimizeAndRestoreSwapTheMenuEntries) {
     auto& entries = window->menu.entries;
     EXPECT_TRUE(entries[0].greyed);  // Restore
     EXPECT_FALSE(entries[2].greyed); // Minimize
-    dialog->OnSize(platform::SizeKind::Minimized);
+    Resize(platform::SizeKind::Minimized);
     EXPECT_FALSE(entries[0].greyed);
     EXPECT_TRUE(entries[2].greyed);
-    dialog->OnActivate(true);
-    EXPECT_FALSE(dialog->IsForeground()); // a minimized window does not count as in front
-    dialog->OnSize(platform::SizeKind::Restored);
+    Activate(true);
+    CopyElsewhere("a minimized window does not count as in front");
+    EXPECT_EQ(List().GetCount(), 1);
+    Resize(platform::SizeKind::Restored);
     EXPECT_TRUE(entries[0].greyed);
     EXPECT_FALSE(entries[2].greyed);
 }
 
 TEST_F(MainWindowTest, WindowActivatedWhileMinimizedIsInFrontOnceRestored) {
     Open();
-    dialog->OnSize(platform::SizeKind::Minimized);
-    dialog->OnActivate(true);
-    dialog->OnSize(platform::SizeKind::Restored);
+    Resize(platform::SizeKind::Minimized);
+    Activate(true);
+    Resize(platform::SizeKind::Restored);
     CopyElsewhere("copied while the window is in front");
     EXPECT_EQ(List().GetCount(), 0);
-    dialog->OnActivate(false);
+    Activate(false);
     CopyElsewhere("copied in the background");
     ASSERT_EQ(List().GetCount(), 1);
     EXPECT_EQ(LineText(0), "copied in the background");
 }
 
-} // namespace
-} // namespace qv::test
-
-namespace qv::test {
-namespace {
-
 TEST_F(MainWindowTest, NoticesDuringDestructionAreIgnored) {
     Open();
     window->Combo(IDC_SEARCH).SetText("typed");
     platform.CloseDialog(std::move(window));
+    platform.messages.shown.clear();
     // The search field loses its focus and the chain may still call while the window goes.
     dialog->OnCommand(IDC_SEARCH, 4);
     dialog->OnCommand(IDC_RECALL, platform::kButtonClicked);
@@ -241,8 +225,11 @@ TEST_F(MainWindowTest, NoticesDuringDestructionAreIgnored) {
     platform.clock.Advance(1000); // past the window's own-paste half second
     dialog->OnDrawClipboard(platform::ClipboardNotice{});
     dialog->OnChangeCbChain(1, 2);
+    dialog->OnSize(platform::SizeKind::Minimized);
+    dialog->OnFontChange();
     dialog->OnClose();
     dialog->OnEndSession(true);
+    EXPECT_TRUE(platform.messages.shown.empty());
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// Previous and Next, their previews in the system menu, and the menu as a whole.
 #include "main_window_fixture.h"
 
 namespace qv::test {
@@ -22,8 +23,8 @@ TEST_F(NavigationTest, StepsFromTheCaretWithSeveralSelected) {
         int expected;
     };
     for (const Case& c : {Case{IDM_PREVIOUS, 3}, Case{IDM_NEXT, 5}}) {
-        Select({3, 4, 7}, 4);
-        dialog->OnSysCommand(c.command);
+        SelectByUser({3, 4, 7}, 4);
+        ASSERT_TRUE(window->ChooseMenuEntry(c.command));
         EXPECT_EQ(List().GetSelItems(), std::vector<int>{c.expected});
         EXPECT_EQ(List().GetCaretIndex(), c.expected);
         EXPECT_EQ(Pane().GetPlainText(), "item " + std::to_string(c.expected));
@@ -33,12 +34,13 @@ TEST_F(NavigationTest, StepsFromTheCaretWithSeveralSelected) {
 }
 
 TEST_F(NavigationTest, ButtonsDoTheSame) {
-    Select({6}, 6);
-    dialog->OnCommand(IDC_PREVIOUS, platform::kButtonClicked);
+    SelectByUser({6}, 6);
+    window->Click(IDC_PREVIOUS);
     EXPECT_EQ(List().GetSelItems(), std::vector<int>{5});
-    dialog->OnCommand(IDC_NEXT, platform::kButtonClicked);
-    dialog->OnCommand(IDC_NEXT, platform::kButtonClicked);
+    window->Click(IDC_NEXT);
+    window->Click(IDC_NEXT);
     EXPECT_EQ(List().GetSelItems(), std::vector<int>{7});
+    EXPECT_EQ(Pane().GetPlainText(), "item 7");
 }
 
 TEST_F(NavigationTest, NothingHappensAtTheEndsOrOnAnUnselectedCaret) {
@@ -53,25 +55,26 @@ TEST_F(NavigationTest, NothingHappensAtTheEndsOrOnAnUnselectedCaret) {
         for (int i : c.selected)
             List().SetSel(i, true);
         List().SetCaretIndex(c.caret);
-        dialog->OnSysCommand(c.command);
+        // Ctrl+N and Ctrl+P arrive whatever the menu entries show.
+        EXPECT_TRUE(Events().OnSysCommand(c.command));
         EXPECT_EQ(List().GetSelItems(), c.selected);
+        EXPECT_EQ(List().GetCaretIndex(), c.caret);
         EXPECT_TRUE(platform.messages.shown.empty());
     }
-    dialog->NavigationRefresh(); // caret on an unselected line
+    SelectByUser({2}, 5); // caret on an unselected line
     EXPECT_FALSE(window->Btn(IDC_PREVIOUS).IsEnabled());
     EXPECT_FALSE(window->Btn(IDC_NEXT).IsEnabled());
+    EXPECT_TRUE(Entry(IDM_PREVIOUS).greyed);
 }
 
 TEST_F(NavigationTest, RefreshSetsButtonsAndPreviewLabels) {
-    Select({4}, 4);
-    dialog->NavigationRefresh();
+    SelectByUser({4}, 4);
     EXPECT_TRUE(window->Btn(IDC_PREVIOUS).IsEnabled());
     EXPECT_TRUE(window->Btn(IDC_NEXT).IsEnabled());
     EXPECT_EQ(Entry(IDM_PREVIOUS).text, "&Previous Item: item 3\tCtrl+P");
     EXPECT_EQ(Entry(IDM_NEXT).text, "Ne&xt Item: item 5\tCtrl+N");
     EXPECT_FALSE(Entry(IDM_PREVIOUS).greyed);
-    Select({9}, 9);
-    dialog->NavigationRefresh();
+    SelectByUser({9}, 9);
     EXPECT_FALSE(window->Btn(IDC_NEXT).IsEnabled());
     EXPECT_EQ(Entry(IDM_NEXT).text, "Ne&xt Item\tCtrl+N");
     EXPECT_TRUE(Entry(IDM_NEXT).greyed);
@@ -80,8 +83,7 @@ TEST_F(NavigationTest, RefreshSetsButtonsAndPreviewLabels) {
 TEST_F(NavigationTest, EmptyNeighbourGreysTheEntryButNotTheButton) {
     CopyElsewhere("");
     CopyElsewhere("last");
-    Select({11}, 11);
-    dialog->NavigationRefresh();
+    SelectByUser({11}, 11);
     EXPECT_TRUE(window->Btn(IDC_PREVIOUS).IsEnabled());
     EXPECT_TRUE(Entry(IDM_PREVIOUS).greyed);
     EXPECT_EQ(Entry(IDM_PREVIOUS).text, "&Previous Item\tCtrl+P");

@@ -1,5 +1,5 @@
+// The Search field: matches selected as the user types, Back and Forward, and the terms kept.
 #include "main_window_fixture.h"
-#include "settings/settings_names.h"
 
 namespace qv::test {
 namespace {
@@ -7,17 +7,20 @@ namespace {
 class SearchTest : public MainWindowTest {
   protected:
     void SetUp() override {
-        platform.settings.WriteString("Searching", "Term0", "stored one");
-        platform.settings.WriteString("Searching", "Term1", "stored two");
+        platform.settings.WriteString(kSectionSearching, SearchTermKey(0), "stored one");
+        platform.settings.WriteString(kSectionSearching, SearchTermKey(1), "stored two");
+        Start();
+    }
+    // A new run with the five items, e.g. after a change of the options.
+    void Start() {
+        Close();
+        platform.clipboard.EmptyFromOtherApp();
         Open();
         for (const char* t : {"apple pie", "banana", "apple juice", "cherry", "green apple"})
             CopyElsewhere(t);
         platform.messages.shown.clear();
     }
-    void Type(const std::string& text) {
-        window->Combo(IDC_SEARCH).SetText(text);
-        dialog->OnCommand(IDC_SEARCH, platform::kComboEditChange);
-    }
+    void Type(const std::string& text) { window->Type(IDC_SEARCH, text); }
     std::vector<std::string> Terms() {
         std::vector<std::string> terms;
         auto& combo = window->Combo(IDC_SEARCH);
@@ -37,13 +40,17 @@ TEST_F(SearchTest, SelectsExactlyTheMatchesWithTheCaretOnTheLast) {
     EXPECT_EQ(List().GetCaretIndex(), 4);
     EXPECT_TRUE(window->Btn(IDC_BACK).IsEnabled());
     EXPECT_FALSE(window->Btn(IDC_FORWARD).IsEnabled());
-    EXPECT_TRUE(dialog->IsSearchStepping());
     EXPECT_EQ(Label(IDC_SELECTED_COUNT), "3 selected items");
     EXPECT_TRUE(List().visible);
+    // Stepping among the found lines: Recall takes the caret line.
+    window->Click(IDC_RECALL);
+    EXPECT_TRUE(platform.messages.shown.empty());
+    EXPECT_EQ(Pane().GetPlainText(), "green apple");
 }
 
 TEST_F(SearchTest, UseFirstFoundPutsTheCaretOnTheFirst) {
-    dialog->MutableSettings().useFirstFound = 1;
+    SetOption(kSectionSearching, kKeyUseFirstFound, 1);
+    Start();
     Type("apple");
     EXPECT_EQ(List().GetCaretIndex(), 0);
     EXPECT_FALSE(window->Btn(IDC_BACK).IsEnabled());
@@ -57,7 +64,6 @@ TEST_F(SearchTest, NoMatchEmptyPatternAndSpace) {
     EXPECT_EQ(List().GetSelCount(), 0);
     EXPECT_EQ(List().GetCaretIndex(), 2);
     EXPECT_FALSE(window->Btn(IDC_BACK).IsEnabled());
-    EXPECT_FALSE(dialog->IsSearchStepping());
     Type("");
     EXPECT_EQ(List().GetSelItems(), std::vector<int>{5}); // only the empty text matches
     Type(" ");
@@ -72,7 +78,8 @@ TEST_F(SearchTest, MatchBeyondTheListTextAndLinesWithoutItems) {
 }
 
 TEST_F(SearchTest, TyposAreToleratedWhenAllowed) {
-    dialog->MutableSettings().allowTypos = 1;
+    SetOption(kSectionSearching, kKeyAllowTypos, 1);
+    Start();
     Type("banan");
     EXPECT_EQ(List().GetSelItems(), std::vector<int>{1});
     Type("bnaana");
@@ -81,33 +88,36 @@ TEST_F(SearchTest, TyposAreToleratedWhenAllowed) {
 
 TEST_F(SearchTest, BackAndForwardStepAndRecallTheCaretLine) {
     Type("apple");
-    dialog->OnCommand(IDC_BACK, platform::kButtonClicked);
+    window->Click(IDC_BACK);
     EXPECT_EQ(List().GetCaretIndex(), 2);
     EXPECT_EQ(List().GetSelItems(), (std::vector<int>{0, 2, 4})); // found lines stay selected
     EXPECT_EQ(Pane().GetPlainText(), "apple juice");
     EXPECT_EQ(platform.clipboard.Text(), "apple juice");
     EXPECT_TRUE(platform.messages.shown.empty());
     EXPECT_TRUE(window->Btn(IDC_FORWARD).IsEnabled());
-    dialog->OnCommand(IDC_BACK, platform::kButtonClicked);
+    window->Click(IDC_BACK);
     EXPECT_EQ(List().GetCaretIndex(), 0);
     EXPECT_FALSE(window->Btn(IDC_BACK).IsEnabled());
-    dialog->OnCommand(IDC_FORWARD, platform::kButtonClicked);
+    window->Click(IDC_FORWARD);
     EXPECT_EQ(Pane().GetPlainText(), "apple juice");
     // Recall itself works on the caret line while stepping.
-    EXPECT_TRUE(dialog->Recall(false));
+    Pane().SetText("");
+    window->Click(IDC_RECALL);
+    EXPECT_EQ(Pane().GetPlainText(), "apple juice");
+    EXPECT_TRUE(platform.messages.shown.empty());
     // A selection change by the user ends stepping.
-    dialog->OnCommand(IDC_HISTORY, platform::kListSelChange);
-    EXPECT_FALSE(dialog->IsSearchStepping());
+    SelectByUser({0, 2, 4}, 2);
     EXPECT_FALSE(window->Btn(IDC_BACK).IsEnabled());
-    EXPECT_FALSE(dialog->Recall(false));
+    window->Click(IDC_RECALL);
     EXPECT_EQ(LastMessage(), "Please select a single item.");
 }
 
 TEST_F(SearchTest, BackOnAnUnselectedCaretOnlyCommits) {
-    Type("\tapple ");
+    Type("apple "); // found on lines 0 and 2
     const int caret = List().GetCaretIndex();
     List().SetSel(caret, false);
-    dialog->OnCommand(IDC_BACK, platform::kButtonClicked);
+    ASSERT_TRUE(window->Btn(IDC_BACK).IsEnabled());
+    window->Click(IDC_BACK);
     EXPECT_EQ(List().GetCaretIndex(), caret);
     EXPECT_EQ(Terms().back(), "apple");
 }
@@ -115,29 +125,27 @@ TEST_F(SearchTest, BackOnAnUnselectedCaretOnlyCommits) {
 TEST_F(SearchTest, CommitsTrimmedAndUniqueFromTheRightCommands) {
     EXPECT_EQ(Terms(), (std::vector<std::string>{"stored one", "stored two"}));
     Type("  Apple  ");
-    dialog->OnSysCommand(IDM_WATCH); // switching watching off does not commit
+    window->ChooseMenuEntry(IDM_WATCH); // switching watching off does not commit
     EXPECT_EQ(Terms().size(), 2u);
-    dialog->OnCommand(IDC_RECOPY, platform::kButtonClicked);
+    window->Click(IDC_RECOPY);
     EXPECT_EQ(Terms().back(), "Apple");
     Type("APPLE");
-    dialog->OnCommand(IDC_UPDATE, platform::kButtonClicked);
+    window->Click(IDC_UPDATE);
     EXPECT_EQ(Terms().size(), 3u);
     Type("cherry");
-    dialog->OnCommand(IDC_SEARCH, platform::kComboDropDown);
+    OpenSearchDropDown();
     EXPECT_EQ(Terms().back(), "cherry");
     EXPECT_EQ(window->Combo(IDC_SEARCH).GetText(), "cherry"); // the field is not changed
 }
 
 TEST_F(SearchTest, PickingAnEntryRunsTheSearchWithoutEnablingRecall) {
     window->Combo(IDC_SEARCH).AddString("banana");
-    window->Combo(IDC_SEARCH).SetCurSel(2);
-    dialog->OnCommand(IDC_SEARCH, platform::kComboSelChange);
+    PickSearchEntry(2);
     EXPECT_EQ(window->Combo(IDC_SEARCH).GetText(), "banana");
     EXPECT_EQ(List().GetSelItems(), std::vector<int>{1});
     // With nothing found, only typing enables Recall.
     window->Btn(IDC_RECALL).Enable(false);
-    window->Combo(IDC_SEARCH).SetCurSel(0);
-    dialog->OnCommand(IDC_SEARCH, platform::kComboSelChange);
+    PickSearchEntry(0);
     EXPECT_EQ(List().GetSelCount(), 0);
     EXPECT_FALSE(window->Btn(IDC_RECALL).IsEnabled());
     Type("kiwi");
@@ -147,7 +155,7 @@ TEST_F(SearchTest, PickingAnEntryRunsTheSearchWithoutEnablingRecall) {
 TEST_F(SearchTest, LastTenTermsAreStoredAtExit) {
     for (int i = 1; i <= 12; ++i) {
         Type("term " + std::to_string(i));
-        dialog->OnCommand(IDC_CLEAR, platform::kButtonClicked);
+        window->Click(IDC_CLEAR);
     }
     Close();
     // Two loaded plus twelve committed: the last ten are terms 3 to 12.

@@ -1,5 +1,4 @@
-// Exit codes of the program's quit requests. The texts the program shows live in the string
-// table (resources/strings.def).
+// Exit codes of the program's quit requests.
 #pragma once
 
 namespace qv {

@@ -1,0 +1,69 @@
+// Moves text between the clipboard, the contents pane and the History list: takes the clipboard's
+// text as an item, puts an item back, copies the pane, clears and refreshes the clipboard, and
+// keeps the window title on what the pane shows.
+#pragma once
+#include "mainwindow/clipboard_watcher.h"
+#include "mainwindow/data_file_store.h"
+#include "mainwindow/history_lists.h"
+#include "mainwindow/navigation.h"
+#include "mainwindow/status_texts.h"
+#include "mainwindow/user_messages.h"
+#include "platform/window.h"
+
+namespace qv {
+
+class CClipboardCapture {
+  public:
+    // Keeps the pane's character format as the window made it, for every paste and recall.
+    CClipboardCapture(platform::IDialogWindow& window, platform::IClipboard& clipboard,
+                      const platform::IClock& clock, CClipboardWatcher& watcher,
+                      CHistoryLists& lists, CDataFileStore& store, CNavigation& navigation,
+                      CStatusTexts& status, CUserMessages& messages);
+
+    // Shows the clipboard's contents: text is pasted into the pane and appended to the History
+    // as the only selected line; other contents empty the pane and say in the title what they
+    // are.
+    void Update();
+    // Copies the pane (its selection, when it has one) to the clipboard; with addAsItem the copy
+    // also becomes an item.
+    void CopyPane(bool addAsItem);
+    // Empties the clipboard and the pane; nothing happens while another program holds the
+    // clipboard.
+    void Clear();
+    // Puts the pane's whole contents on the clipboard again; false when it cannot be opened.
+    bool Refresh();
+    // Shows an item in the pane and copies it to the clipboard: the caret line with useCaret,
+    // else the one selected line. False after a message when there is no such line or it cannot
+    // be shown.
+    bool Recall(bool useCaret);
+    // Empties the pane and says in the title that the clipboard is not watched.
+    void ShowNotWatching();
+    // Makes an item of the control's contents (clip time now) and appends it to the History as
+    // the only selected line; false when it finds no line or memory runs out.
+    bool AddItem(platform::IRichEdit& control);
+
+    // Without formatting the clipboard and the pane get plain text; items keep their RTF.
+    void SetIncludeFormatting(bool on) { includeFormatting_ = on; }
+    bool IncludesFormatting() const { return includeFormatting_; }
+
+  private:
+    void UpdateTitle(platform::IRichEdit& control);
+    void SetTitleSuffix(int suffixId);
+    void ShowEmptyClipboardState(int titleSuffixId);
+    // Streams the item's text into the pane, formatted or plain; false when memory ran out.
+    bool ShowItem(int line, const CHistoryItem& item);
+
+    platform::IDialogWindow& window_;
+    platform::IClipboard& clipboard_;
+    const platform::IClock& clock_;
+    CClipboardWatcher& watcher_;
+    CHistoryLists& lists_;
+    CDataFileStore& store_;
+    CNavigation& navigation_;
+    CStatusTexts& status_;
+    CUserMessages& messages_;
+    platform::CharFormat defaultCharFormat_;
+    bool includeFormatting_ = true;
+};
+
+} // namespace qv

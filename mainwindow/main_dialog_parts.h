@@ -1,0 +1,36 @@
+// The main window's collaborators, for the files of CMainDialog only.
+#pragma once
+#include "mainwindow/clipboard_capture.h"
+#include "mainwindow/data_file_store.h"
+#include "mainwindow/history_lists.h"
+#include "mainwindow/incremental_search.h"
+#include "mainwindow/main_dialog.h"
+#include "mainwindow/navigation.h"
+#include "mainwindow/status_texts.h"
+#include "mainwindow/user_messages.h"
+#include "resource.h"
+
+namespace qv {
+
+// Declared in the order they are made; each is given the ones it talks to.
+struct CMainDialog::Parts {
+    Parts(CMainDialog& d, platform::IDialogWindow& window)
+        : messages(window, d.platform_.Strings(), d.texts_),
+          status(window, d.platform_.Strings(), d.settings_.numbers), navigation(window, status),
+          lists(window.ListBox(IDC_HISTORY), d.settings_),
+          search(window, lists, navigation, d.settings_, d.platform_.CodePage(), messages),
+          store(d.platform_.Files(), d.platform_.Clock(), d.platform_.CodePage(), lists, navigation,
+                messages, d.dataFilePath_),
+          capture(window, d.platform_.Clipboard(), d.platform_.Clock(), d.watcher_, lists, store,
+                  navigation, status, messages) {}
+
+    CUserMessages messages;
+    CStatusTexts status;
+    CNavigation navigation;
+    CHistoryLists lists;
+    CIncrementalSearch search;
+    CDataFileStore store;
+    CClipboardCapture capture;
+};
+
+} // namespace qv
