@@ -172,7 +172,8 @@ void HeadlessDialog::Click(int id) {
         events_.OnCommand(id, kLinkClicked);
         return;
     }
-    if (id == 2) { // the platform's Cancel button is the close command
+    constexpr int kCancelId = 2; // the platform's Cancel button is the close command
+    if (id == kCancelId) {
         events_.OnClose();
         return;
     }

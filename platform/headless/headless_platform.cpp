@@ -74,17 +74,19 @@ std::unique_ptr<IModelessWindow> HeadlessPlatform::OpenModeless(const DialogTemp
     return std::make_unique<HeadlessModeless>(*this, std::move(made));
 }
 
-SheetResult HeadlessPlatform::RunPropertySheet(const SheetSpec& spec) {
+SheetResult HeadlessPlatform::RunPropertySheet(const SheetContents& contents) {
     SheetResult result;
-    const bool incomplete = std::any_of(spec.pages.begin(), spec.pages.end(),
+    const bool incomplete = std::any_of(contents.pages.begin(), contents.pages.end(),
                                         [](const SheetPage& p) { return !p.page || !p.events; });
-    if (spec.pages.empty() || incomplete) {
+    if (contents.pages.empty() || incomplete) {
         result.failed = true;
         return result;
     }
     const int start =
-        spec.startPage >= 0 && std::size_t(spec.startPage) < spec.pages.size() ? spec.startPage : 0;
-    HeadlessSheet sheet(*this, spec);
+        contents.startPage >= 0 && std::size_t(contents.startPage) < contents.pages.size()
+            ? contents.startPage
+            : 0;
+    HeadlessSheet sheet(*this, contents);
     sheet.ShowPage(start);
     if (!sheetScripts_.empty() && !quitRequested) {
         SheetScript script = std::move(sheetScripts_.front());

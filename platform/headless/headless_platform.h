@@ -44,7 +44,7 @@ class HeadlessPlatform : public IPlatform {
     int RunModal(const DialogTemplate& dialog, IDialogEvents& events, WindowRef owner) override;
     std::unique_ptr<IModelessWindow> OpenModeless(const DialogTemplate& dialog,
                                                   IDialogEvents& events, WindowRef owner) override;
-    SheetResult RunPropertySheet(const SheetSpec& sheet) override;
+    SheetResult RunPropertySheet(const SheetContents& sheet) override;
     bool ChooseFont(FontChoice& choice, WindowRef owner) override;
     bool ChooseColour(ColourChoice& choice, WindowRef owner) override;
     // Thread-safe; the message waits until DeliverPosted.

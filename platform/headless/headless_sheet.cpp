@@ -3,8 +3,8 @@
 
 namespace qv::platform::headless {
 
-HeadlessSheet::HeadlessSheet(HeadlessPlatform& platform, const SheetSpec& spec)
-    : platform_(platform), spec_(spec), pages_(spec.pages.size()) {}
+HeadlessSheet::HeadlessSheet(HeadlessPlatform& platform, const SheetContents& contents)
+    : platform_(platform), contents_(contents), pages_(contents.pages.size()) {}
 
 HeadlessSheet::~HeadlessSheet() {
     for (auto& page : pages_)
@@ -15,8 +15,8 @@ HeadlessSheet::~HeadlessSheet() {
 HeadlessDialog& HeadlessSheet::Page(int index) {
     std::unique_ptr<HeadlessDialog>& page = pages_.at(std::size_t(index));
     if (!page) {
-        const SheetPage& spec = spec_.pages[std::size_t(index)];
-        page = platform_.OpenDialog(*spec.page, *spec.events, spec_.owner);
+        const SheetPage& entry = contents_.pages[std::size_t(index)];
+        page = platform_.OpenDialog(*entry.page, *entry.events, contents_.owner);
     }
     return *page;
 }
@@ -24,7 +24,7 @@ HeadlessDialog& HeadlessSheet::Page(int index) {
 void HeadlessSheet::ShowPage(int index) {
     Page(index);
     active_ = index;
-    spec_.pages[std::size_t(index)].events->OnSetActive();
+    contents_.pages[std::size_t(index)].events->OnSetActive();
 }
 
 bool HeadlessSheet::PressApply() {
@@ -32,13 +32,13 @@ bool HeadlessSheet::PressApply() {
         return false;
     if (!ApplyPages())
         return false;
-    spec_.pages[std::size_t(active_)].events->OnSetActive();
+    contents_.pages[std::size_t(active_)].events->OnSetActive();
     return true;
 }
 
 bool HeadlessSheet::ApplyPages() {
     for (std::size_t i = 0; i < pages_.size(); ++i) {
-        if (pages_[i] && !spec_.pages[i].events->OnApply()) {
+        if (pages_[i] && !contents_.pages[i].events->OnApply()) {
             if (active_ != int(i))
                 ShowPage(int(i));
             return false;

@@ -12,7 +12,7 @@ class HeadlessPlatform;
 
 class HeadlessSheet {
   public:
-    HeadlessSheet(HeadlessPlatform& platform, const SheetSpec& spec);
+    HeadlessSheet(HeadlessPlatform& platform, const SheetContents& contents);
     ~HeadlessSheet(); // destroys the pages that were made
     HeadlessSheet(const HeadlessSheet&) = delete;
     HeadlessSheet& operator=(const HeadlessSheet&) = delete;
@@ -43,7 +43,7 @@ class HeadlessSheet {
     bool ApplyPages();
 
     HeadlessPlatform& platform_;
-    const SheetSpec& spec_;
+    const SheetContents& contents_;
     std::vector<std::unique_ptr<HeadlessDialog>> pages_;
     int active_ = 0;
     bool ended_ = false;

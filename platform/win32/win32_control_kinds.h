@@ -2,6 +2,9 @@
 // styles. Written once, read by the resource script (which builds the templates) and by the back
 // end (which checks that a control is of the kind asked for).
 #pragma once
+#include "win32_api.h"
+// After windows.h, which it builds on.
+#include <commctrl.h>
 
 #define QV_KIND_CLASS_LABEL "Static"
 #define QV_KIND_STYLE_LABEL WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT

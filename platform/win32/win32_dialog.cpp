@@ -72,6 +72,10 @@ Win32Dialog::Win32Dialog(HINSTANCE instance, const DialogTemplate& dialog, IDial
                          ModalLoop& loop)
     : template_(dialog), events_(events), mainEvents_(dynamic_cast<IMainWindowEvents*>(&events)),
       pageEvents_(dynamic_cast<IPageEvents*>(&events)), loop_(loop),
+      // Resource tables are freed with the program; they need no DestroyAcceleratorTable.
+      accelerators_(dialog.accelerators
+                        ? LoadAcceleratorsA(instance, MAKEINTRESOURCEA(dialog.accelerators))
+                        : nullptr),
       bigIcon_(LoadDialogIcon(instance, dialog.icon, SM_CXICON, SM_CYICON)),
       smallIcon_(LoadDialogIcon(instance, dialog.icon, SM_CXSMICON, SM_CYSMICON)) {}
 
@@ -219,7 +223,7 @@ void Win32Dialog::MakeViews() {
         case ControlKind::ReadOnlyEdit:
             // Read-only whatever the template says; drawn black on white below.
             SendMessageA(child, EM_SETREADONLY, TRUE, 0);
-            readOnlyEdits_[child] = true;
+            readOnlyEdits_.insert(child);
             break;
         case ControlKind::Icon:
             if (bigIcon_)

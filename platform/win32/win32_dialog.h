@@ -8,6 +8,7 @@
 #include "win32_system_menu.h"
 #include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 namespace qv::platform::win32 {
@@ -28,6 +29,8 @@ class Win32Dialog : public IDialogWindow {
 
     HWND Window() const { return window_; }
     const DialogTemplate& Template() const { return template_; }
+    // The accelerator table of the dialog's header row, loaded once; null when it has none.
+    HACCEL Accelerators() const { return accelerators_; }
     bool Ended() const { return ended_; }
     int Result() const { return result_; }
 
@@ -93,6 +96,7 @@ class Win32Dialog : public IDialogWindow {
     SheetProgress* sheet_ = nullptr; // pages only
     int pageIndex_ = -1;
     HWND window_ = nullptr;
+    HACCEL accelerators_ = nullptr;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     bool ended_ = false;
@@ -101,7 +105,7 @@ class Win32Dialog : public IDialogWindow {
     std::map<int, std::unique_ptr<IControl>> controls_;
     std::vector<std::unique_ptr<IControl>> unaddressed_;
     std::map<HWND, LinkView*> links_;
-    std::map<HWND, bool> readOnlyEdits_;
+    std::set<HWND> readOnlyEdits_;
 };
 
 } // namespace qv::platform::win32

@@ -78,17 +78,13 @@ void ModalLoop::RemoveModeless(Win32Dialog* dialog) {
     modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), dialog), modeless_.end());
 }
 
-HACCEL ModalLoop::AcceleratorsOf(HWND root) const {
-    const auto owns = [root](const Win32Dialog* d) { return d->Window() == root; };
-    const Win32Dialog* dialog = nullptr;
-    if (auto it = std::find_if(running_.begin(), running_.end(), owns); it != running_.end())
-        dialog = *it;
-    else if (auto m = std::find_if(modeless_.begin(), modeless_.end(), owns); m != modeless_.end())
-        dialog = *m;
-    if (!dialog || dialog->Template().accelerators == 0)
-        return nullptr;
-    // Resource tables are freed with the program; they need no DestroyAcceleratorTable.
-    return LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(dialog->Template().accelerators));
+const Win32Dialog* ModalLoop::KeyTaker(HWND root) const {
+    // Only the innermost modal dialog and the modeless ones take keys.
+    if (!running_.empty() && running_.back()->Window() == root)
+        return running_.back();
+    const auto it = std::find_if(modeless_.begin(), modeless_.end(),
+                                 [root](const Win32Dialog* d) { return d->Window() == root; });
+    return it != modeless_.end() ? *it : nullptr;
 }
 
 bool ModalLoop::PreTranslate(MSG& message) const {
@@ -97,16 +93,9 @@ bool ModalLoop::PreTranslate(MSG& message) const {
     const HWND root = GetAncestor(message.hwnd, GA_ROOT);
     if (!root)
         return false;
-    // Only the innermost modal dialog and the modeless ones take keys.
-    const bool modalRoot = !running_.empty() && running_.back()->Window() == root;
-    const bool modelessRoot =
-        std::any_of(modeless_.begin(), modeless_.end(),
-                    [root](const Win32Dialog* d) { return d->Window() == root; });
-    if (modalRoot || modelessRoot) {
-        if (const HACCEL accelerators = AcceleratorsOf(root))
-            if (TranslateAcceleratorA(root, accelerators, &message))
-                return true;
-    }
+    if (const Win32Dialog* dialog = KeyTaker(root))
+        if (dialog->Accelerators() && TranslateAcceleratorA(root, dialog->Accelerators(), &message))
+            return true;
     return IsDialogWindow(root) && IsDialogMessageA(root, &message);
 }
 

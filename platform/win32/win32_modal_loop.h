@@ -33,7 +33,8 @@ class ModalLoop {
     // Accelerators of the window the message is for first, then the dialog manager's keys (Tab,
     // arrows, mnemonics).
     bool PreTranslate(MSG& message) const;
-    HACCEL AcceleratorsOf(HWND root) const;
+    // The dialog that takes the keys of messages for root, or null.
+    const Win32Dialog* KeyTaker(HWND root) const;
 
     HINSTANCE instance_;
     std::vector<Win32Dialog*> running_;

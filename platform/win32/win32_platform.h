@@ -46,7 +46,7 @@ class Win32Platform : public IPlatform {
     int RunModal(const DialogTemplate& dialog, IDialogEvents& events, WindowRef owner) override;
     std::unique_ptr<IModelessWindow> OpenModeless(const DialogTemplate& dialog,
                                                   IDialogEvents& events, WindowRef owner) override;
-    SheetResult RunPropertySheet(const SheetSpec& sheet) override;
+    SheetResult RunPropertySheet(const SheetContents& sheet) override;
     bool ChooseFont(FontChoice& choice, WindowRef owner) override;
     bool ChooseColour(ColourChoice& choice, WindowRef owner) override;
     bool PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,

@@ -8,7 +8,7 @@
 
 namespace qv::platform::win32 {
 
-SheetResult Win32Platform::RunPropertySheet(const SheetSpec& sheet) {
+SheetResult Win32Platform::RunPropertySheet(const SheetContents& sheet) {
     SheetResult result;
     result.failed = true;
     if (sheet.pages.empty())

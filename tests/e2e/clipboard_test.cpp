@@ -63,6 +63,7 @@ TEST_F(EndToEnd, WithoutFormattingTheClipboardKeepsPlainTextOnly) {
     EXPECT_EQ(ListCount(program_.Control(IDC_HISTORY)), 1);
     EXPECT_EQ(program_.Other().ClipboardRtf(), "");
     EXPECT_EQ(program_.Other().ClipboardText(), "plain bold red end");
+    CopyAndWait("copied later", 2); // and capture goes on
 }
 
 // Each action below writes the clipboard itself; a copy in another application afterwards must

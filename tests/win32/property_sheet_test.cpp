@@ -71,11 +71,11 @@ class TestPage : public platform::IPageEvents {
 class SheetTest : public ::testing::Test {
   protected:
     platform::SheetResult Run(int startPage) {
-        platform::SheetSpec spec;
-        spec.caption = "Options";
-        spec.pages = {{&PageDialog(true), &first_}, {&PageDialog(false), &second_}};
-        spec.startPage = startPage;
-        return TestPlatform().RunPropertySheet(spec);
+        platform::SheetContents contents;
+        contents.caption = "Options";
+        contents.pages = {{&PageDialog(true), &first_}, {&PageDialog(false), &second_}};
+        contents.startPage = startPage;
+        return TestPlatform().RunPropertySheet(contents);
     }
     std::vector<std::string> log_;
     TestPage first_{log_, "first"};
@@ -214,11 +214,11 @@ TEST_F(SheetTest, ItsOwnerTakesNoInputWhileItRuns) {
         caption = pw::WindowText(page.Sheet());
         page.Press(PSBTN_OK);
     });
-    platform::SheetSpec spec;
-    spec.caption = "Options";
-    spec.pages = {{&PageDialog(true), &first_}};
-    spec.owner = owner->Handle();
-    EXPECT_TRUE(TestPlatform().RunPropertySheet(spec).ok);
+    platform::SheetContents contents;
+    contents.caption = "Options";
+    contents.pages = {{&PageDialog(true), &first_}};
+    contents.owner = owner->Handle();
+    EXPECT_TRUE(TestPlatform().RunPropertySheet(contents).ok);
     EXPECT_FALSE(ownerEnabled);
     EXPECT_EQ(sheetOwner, owner->Window());
     EXPECT_EQ(caption, "Options");
@@ -229,19 +229,19 @@ TEST_F(SheetTest, ASheetThatCannotBeMadeFails) {
     // Ends a sheet that was made all the same.
     first_.startsScript = true;
     first_.steps.push_back([](TestPage& page) { page.Press(PSBTN_CANCEL); });
-    platform::SheetSpec spec;
-    spec.caption = "Options";
-    spec.pages = {{&PageDialog(true), &first_}, {&MissingPageDialog(), &second_}};
-    spec.startPage = 1;
-    const platform::SheetResult result = TestPlatform().RunPropertySheet(spec);
+    platform::SheetContents contents;
+    contents.caption = "Options";
+    contents.pages = {{&PageDialog(true), &first_}, {&MissingPageDialog(), &second_}};
+    contents.startPage = 1;
+    const platform::SheetResult result = TestPlatform().RunPropertySheet(contents);
     EXPECT_TRUE(result.failed);
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(log_.empty());
 
-    spec.pages[1].events = nullptr;
-    EXPECT_TRUE(TestPlatform().RunPropertySheet(spec).failed);
-    spec.pages.clear();
-    EXPECT_TRUE(TestPlatform().RunPropertySheet(spec).failed);
+    contents.pages[1].events = nullptr;
+    EXPECT_TRUE(TestPlatform().RunPropertySheet(contents).failed);
+    contents.pages.clear();
+    EXPECT_TRUE(TestPlatform().RunPropertySheet(contents).failed);
 }
 
 // A page with a report list view: the sheet makes the page, and the texts are still asked for.
@@ -276,10 +276,10 @@ class ListPage : public platform::IPageEvents {
 
 TEST_F(SheetTest, AListViewOnAPageAsksForItsTexts) {
     ListPage page;
-    platform::SheetSpec spec;
-    spec.pages = {{&PageDialog(true), &first_}, {&ListPageDialog(), &page}};
-    spec.startPage = 1;
-    EXPECT_TRUE(TestPlatform().RunPropertySheet(spec).ok);
+    platform::SheetContents contents;
+    contents.pages = {{&PageDialog(true), &first_}, {&ListPageDialog(), &page}};
+    contents.startPage = 1;
+    EXPECT_TRUE(TestPlatform().RunPropertySheet(contents).ok);
     EXPECT_EQ(page.shown, "Merging items");
 }
 

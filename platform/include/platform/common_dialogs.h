@@ -15,7 +15,7 @@ struct SheetPage {
     IPageEvents* events = nullptr;
 };
 
-struct SheetSpec {
+struct SheetContents {
     std::string caption;
     std::vector<SheetPage> pages;
     WindowRef owner = 0;

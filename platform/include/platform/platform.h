@@ -31,7 +31,7 @@ class IPlatform {
     // Creates a modeless dialog, shown, owned by owner; null when it could not be made.
     virtual std::unique_ptr<IModelessWindow>
     OpenModeless(const DialogTemplate& dialog, IDialogEvents& events, WindowRef owner) = 0;
-    virtual SheetResult RunPropertySheet(const SheetSpec& sheet) = 0;
+    virtual SheetResult RunPropertySheet(const SheetContents& sheet) = 0;
     // The choosers: true with the choice filled in on OK, false on Cancel.
     virtual bool ChooseFont(FontChoice& choice, WindowRef owner) = 0;
     virtual bool ChooseColour(ColourChoice& choice, WindowRef owner) = 0;

@@ -57,11 +57,11 @@ class Page : public IPageEvents {
 class HeadlessSheetTest : public ::testing::Test {
   protected:
     SheetResult Run(int startPage) {
-        SheetSpec spec;
-        spec.caption = "Options";
-        spec.pages = {{&kFirst, &first}, {&kSecond, &second}};
-        spec.startPage = startPage;
-        return platform.RunPropertySheet(spec);
+        SheetContents contents;
+        contents.caption = "Options";
+        contents.pages = {{&kFirst, &first}, {&kSecond, &second}};
+        contents.startPage = startPage;
+        return platform.RunPropertySheet(contents);
     }
     HeadlessPlatform platform;
     std::vector<std::string> log;
@@ -103,7 +103,7 @@ TEST_F(HeadlessSheetTest, ARefusingPageIsShownAndKeepsTheSheetOpen) {
 TEST_F(HeadlessSheetTest, ASheetLeftOpenOrWithoutPagesDoesNotEndWithOk) {
     platform.OnSheet([](HeadlessSheet&) {});
     EXPECT_FALSE(Run(0).ok);
-    SheetSpec empty;
+    SheetContents empty;
     EXPECT_TRUE(platform.RunPropertySheet(empty).failed);
 }
 
@@ -159,7 +159,7 @@ TEST_F(HeadlessSheetTest, ASheetLeftOpenIsUnfinishedAndOneWithoutAPageFails) {
     EXPECT_EQ(platform.unfinishedRuns, 1);
     EXPECT_EQ(log, (std::vector<std::string>{"first init", "first shown", "first destroy"}));
 
-    SheetSpec incomplete;
+    SheetContents incomplete;
     incomplete.pages = {{&kFirst, &first}, {&kSecond, nullptr}};
     EXPECT_TRUE(platform.RunPropertySheet(incomplete).failed);
     incomplete.pages = {{nullptr, &second}};
