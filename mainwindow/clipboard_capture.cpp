@@ -91,8 +91,7 @@ bool CClipboardCapture::AddItem(IRichEdit& control) {
     lists_.SelectOnly(idx);
     navigation_.Refresh();
     lists_.ApplyHistoryLimit();
-    if (lists_.CountChange())
-        store_.Save();
+    store_.CountChange();
     return true;
 }
 

@@ -34,6 +34,11 @@ class CDataFileStore {
     // Writes both lists after backing the old file up once a day; a failure says so and leaves
     // the old file as it was. False when nothing was written.
     bool Save();
+    // Counts one change of the lists and saves when the Change Limit is reached.
+    void CountChange() {
+        if (lists_.CountChange())
+            Save();
+    }
     // Builds the file's bytes from the lists into buffer; false when a line could not be read
     // or an entry cannot be held, so that a shorter list never replaces a good file.
     bool Encode(std::string& buffer) const;

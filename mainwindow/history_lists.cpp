@@ -1,11 +1,17 @@
 #include "mainwindow/history_lists.h"
-#include "mainwindow/scoped_switch.h"
+#include <climits>
+#include <new>
 
 namespace qv {
 
 namespace {
-// Keeps the list's width refresh for the end of a run of removals.
-using BulkRemoval = ScopedSwitch<CHistoryListBox, &CHistoryListBox::SetBulkRemoval>;
+std::unique_ptr<CHistoryItem> AsItem(std::unique_ptr<CHistoryEntry> entry) {
+    if (auto* item = dynamic_cast<CHistoryItem*>(entry.get())) {
+        entry.release();
+        return std::unique_ptr<CHistoryItem>(item);
+    }
+    return nullptr;
+}
 } // namespace
 
 int CHistoryLists::Append(const std::string& listText, std::unique_ptr<CHistoryItem> item) {
@@ -24,20 +30,42 @@ int CHistoryLists::Append(const std::string& listText, std::unique_ptr<CHistoryI
     return idx < 0 ? -1 : idx;
 }
 
-void CHistoryLists::ApplyHistoryLimit() {
+int CHistoryLists::PutBack(int position, const std::string& listText,
+                           std::unique_ptr<CHistoryItem> item) {
+    if (position >= 0 && position <= List().GetCount()) {
+        std::unique_ptr<CHistoryEntry> record(std::move(item));
+        const int idx = box_.InsertEntry(position, listText, record);
+        if (idx >= 0)
+            return idx;
+        item = AsItem(std::move(record));
+    }
+    return Append(listText, std::move(item));
+}
+
+bool CHistoryLists::TakeLine(int line, std::unique_ptr<CHistoryItem>& item) {
+    std::unique_ptr<CHistoryEntry> taken;
+    if (box_.RemoveEntry(line, taken) < 0)
+        return false;
+    item = AsItem(std::move(taken));
+    return true;
+}
+
+int CHistoryLists::ApplyHistoryLimit() {
     if (!settings_.useLimit || !mainListShown_)
-        return;
+        return 0;
     const long long excess = static_cast<long long>(List().GetCount()) - settings_.historyLimit;
     if (excess <= 0)
-        return;
+        return 0;
     const BulkRemoval removal(box_, true);
     for (long long i = 0; i < excess; ++i)
         RemoveTop();
+    return static_cast<int>(excess);
 }
 
 void CHistoryLists::RemoveTop() {
     box_.RemoveEntry(0);
-    --mark_;
+    if (mark_ > INT_MIN)
+        --mark_;
 }
 
 void CHistoryLists::RemoveAll() {
@@ -48,6 +76,13 @@ void CHistoryLists::RemoveAll() {
 
 const CHistoryItem* CHistoryLists::Item(int line) const {
     return dynamic_cast<const CHistoryItem*>(box_.GetEntry(line));
+}
+
+std::string CHistoryLists::LineText(int line) const {
+    std::string text;
+    if (!List().GetLineText(line, text))
+        text.clear();
+    return text;
 }
 
 int CHistoryLists::SingleSelection() const {
@@ -61,6 +96,136 @@ void CHistoryLists::SelectOnly(int line) {
     List().SetCaretIndex(line);
     List().SetSel(-1, false);
     List().SetSel(line, true);
+}
+
+void CHistoryLists::Store(std::vector<CStoredRecord>& records, CStoredRecord record) {
+    if (recordBudget_ == 0)
+        throw std::bad_alloc();
+    if (recordBudget_ > 0)
+        --recordBudget_;
+    records.push_back(std::move(record));
+}
+
+void CHistoryLists::ClearUndo() {
+    undoBuffer_.clear();
+    undoValid_ = true;
+}
+
+void CHistoryLists::RecordDeleted(int position, const std::string& listText,
+                                  std::unique_ptr<CHistoryItem> item) {
+    if (!undoValid_)
+        return;
+    try {
+        Store(undoBuffer_, CStoredRecord{position, listText, std::move(item)});
+    } catch (const std::bad_alloc&) {
+        undoValid_ = false;
+    }
+}
+
+bool CHistoryLists::DeleteIntoUndo(int line) {
+    std::string text;
+    bool readable = true;
+    try {
+        text = LineText(line);
+    } catch (const std::bad_alloc&) {
+        readable = false;
+    }
+    std::unique_ptr<CHistoryItem> item;
+    if (!TakeLine(line, item))
+        return false;
+    if (item && readable)
+        RecordDeleted(line, text, std::move(item));
+    else if (item)
+        undoValid_ = false;
+    return true;
+}
+
+void CHistoryLists::ReplayUndo() {
+    if (undoValid_) {
+        int k = 0;
+        for (CStoredRecord& r : undoBuffer_) {
+            PutBack(r.position < 0 ? -1 : r.position + k, r.listText, std::move(r.item));
+            ++k;
+        }
+    }
+    ClearUndo();
+}
+
+bool CHistoryLists::SwapShownAndParked() {
+    const BulkRemoval removal(box_, true);
+    ClearUndo();
+    std::vector<CStoredRecord> out;
+    bool parked = true;
+    for (int n = List().GetCount(); n > 0; --n) {
+        try {
+            Store(out, CStoredRecord{0, LineText(0), nullptr});
+        } catch (const std::bad_alloc&) {
+            parked = false;
+            break;
+        }
+        const bool selected = List().IsSelected(0);
+        std::unique_ptr<CHistoryItem> item;
+        if (!TakeLine(0, item)) {
+            // Whatever stays would be lost with the list: give up as when memory runs out.
+            out.pop_back();
+            parked = false;
+            break;
+        }
+        if (!item) {
+            out.pop_back(); // a line without an item has nothing to keep
+            continue;
+        }
+        if (selected && undoValid_) {
+            // Without memory for the copy, only the copy is lost.
+            try {
+                RecordDeleted(-1, out.back().listText,
+                              std::unique_ptr<CHistoryItem>(CHistoryItem::CopyOf(*item)));
+            } catch (const std::bad_alloc&) {
+                undoValid_ = false;
+            }
+        }
+        out.back().item = std::move(item);
+    }
+    if (!parked) {
+        // The lines parked so far go back on top in their order.
+        for (auto r = out.rbegin(); r != out.rend(); ++r)
+            PutBack(0, r->listText, std::move(r->item));
+        ClearUndo();
+        return false;
+    }
+    box_.RemoveAllEntries();
+    mainListShown_ = !mainListShown_;
+    for (CStoredRecord& r : parked_)
+        Append(r.listText, std::move(r.item));
+    parked_ = std::move(out);
+    return true;
+}
+
+void CHistoryLists::SetMark(int line) {
+    mark_ = line;
+    markSet_ = true;
+    MarkChanged();
+}
+
+int CHistoryLists::TakeMark() {
+    const int line = mark_;
+    markSet_ = false;
+    mark_ = -1;
+    MarkChanged();
+    return line;
+}
+
+void CHistoryLists::ClearMark() {
+    if (!markSet_)
+        return;
+    markSet_ = false;
+    mark_ = -1;
+    MarkChanged();
+}
+
+void CHistoryLists::MarkChanged() {
+    if (markFollower_)
+        markFollower_->OnMarkChanged(markSet_);
 }
 
 } // namespace qv

@@ -4,6 +4,7 @@
 #include "history/history_entry.h"
 #include "history/history_list_box.h"
 #include "history/stored_record.h"
+#include "mainwindow/scoped_switch.h"
 #include "platform/controls.h"
 #include "settings/settings.h"
 #include <memory>
@@ -11,6 +12,16 @@
 #include <vector>
 
 namespace qv {
+
+// Keeps the list's width refresh for the end of a run of removals.
+using BulkRemoval = ScopedSwitch<CHistoryListBox, &CHistoryListBox::SetBulkRemoval>;
+
+// What a window that shows the mark is told.
+class IMarkFollower {
+  public:
+    virtual ~IMarkFollower() = default;
+    virtual void OnMarkChanged(bool set) = 0;
+};
 
 class CHistoryLists {
   public:
@@ -21,13 +32,20 @@ class CHistoryLists {
     CHistoryLists& operator=(const CHistoryLists&) = delete;
 
     platform::IListBox& List() const { return box_.List(); }
+    CHistoryListBox& Box() { return box_; }
 
     // Appends a line at the end of the shown list, dropping the oldest lines while the list box
     // has no room. The item passes to the line, or is deleted when the line cannot be made.
     // Index of the line, or -1.
     int Append(const std::string& listText, std::unique_ptr<CHistoryItem> item);
-    // Drops the oldest lines beyond the History Limit while the Main List is shown.
-    void ApplyHistoryLimit();
+    // Puts an item back at a line (-1, or a line past the end, appends); a list box that refuses
+    // the line gets it at the end, so an item coming back is never lost. Index, or -1.
+    int PutBack(int position, const std::string& listText, std::unique_ptr<CHistoryItem> item);
+    // Takes a line out of the list; its item passes to the caller (none for a line without one).
+    // False when the line could not be removed.
+    bool TakeLine(int line, std::unique_ptr<CHistoryItem>& item);
+    // Drops the oldest lines beyond the History Limit while the Main List is shown. Lines dropped.
+    int ApplyHistoryLimit();
     // Empties the shown list.
     void RemoveShown() { box_.RemoveAllEntries(); }
     // Empties every list and the undo buffer.
@@ -36,6 +54,8 @@ class CHistoryLists {
 
     // The item of a line; null when the platform reports an error or the line carries none.
     const CHistoryItem* Item(int line) const;
+    // The list text of a line; empty when it cannot be read.
+    std::string LineText(int line) const;
     // The one selected line, or -1 when not exactly one line is selected.
     int SingleSelection() const;
     // Makes the line the caret line and the only selected one.
@@ -45,26 +65,61 @@ class CHistoryLists {
     bool MainListShown() const { return mainListShown_; }
     std::vector<CStoredRecord>& Parked() { return parked_; }
     const std::vector<CStoredRecord>& Parked() const { return parked_; }
+    // Parks every line of the shown list and shows the parked list in its place, each line with
+    // its item; copies of the selected lines are kept in the undo buffer to be appended. False,
+    // with the shown list as it was and the undo buffer cleared, when memory ran out.
+    bool SwapShownAndParked();
 
-    // The marked line follows the lines removed above it; negative is no mark.
+    // The undo buffer: the items of the last deletion, in the order they were removed.
+    void ClearUndo();
+    // Takes a line out into the undo buffer, to be put back at the same position; a line without
+    // an item just goes. When memory runs out the item is lost and the buffer will be discarded
+    // instead of replayed. False when the line could not be removed.
+    bool DeleteIntoUndo(int line);
+    bool UndoValid() const { return undoValid_; }
+    bool UndoEmpty() const { return undoBuffer_.empty(); }
+    // Puts the kept items back, each at its position plus the number put back before it (which
+    // undoes the shift of the removals), or discards them when the buffer is not valid.
+    void ReplayUndo();
+
+    // The mark: a line remembered by its position. It follows the lines removed from the top,
+    // set or not; negative is no line.
+    bool MarkSet() const { return markSet_; }
     int Mark() const { return mark_; }
-    void ClearMark() { mark_ = -1; }
+    void SetMark(int line);
+    // Forgets the mark; the line it had.
+    int TakeMark();
+    void ClearMark();
+    void SetMarkFollower(IMarkFollower* follower) { markFollower_ = follower; }
 
     // Counts a change of the lists; true when the Change Limit is reached and the data file is due.
     bool CountChange() { return ++changes_ >= settings_.changeLimit; }
     void ResetChanges() { changes_ = 0; }
 
+    // Makes every stored record after the next `records` fail as if memory ran out.
+    void FailRecordsAfterForTesting(int records) { recordBudget_ = records; }
+
   private:
     // Removes the top line, lowering the mark with it.
     void RemoveTop();
+    // Adds a record to a list of records; throws std::bad_alloc when memory runs out.
+    void Store(std::vector<CStoredRecord>& records, CStoredRecord record);
+    void MarkChanged();
+    // Keeps an item in the undo buffer unless the buffer already lost one.
+    void RecordDeleted(int position, const std::string& listText,
+                       std::unique_ptr<CHistoryItem> item);
 
     CHistoryListBox box_;
     const CSettings& settings_;
     std::vector<CStoredRecord> parked_;
     std::vector<CStoredRecord> undoBuffer_;
+    bool undoValid_ = true;
     bool mainListShown_ = true;
+    bool markSet_ = false;
     int mark_ = -1;
     int changes_ = 0;
+    int recordBudget_ = -1;
+    IMarkFollower* markFollower_ = nullptr;
 };
 
 } // namespace qv

@@ -73,6 +73,11 @@ void CIncrementalSearch::ShowBackAndForward(int position) {
     navigation_.Refresh();
 }
 
+void CIncrementalSearch::Reset() {
+    EndStepping();
+    window_.ComboBox(IDC_SEARCH).SetText(std::string());
+}
+
 void CIncrementalSearch::EndStepping() {
     window_.Button(IDC_BACK).Enable(false);
     window_.Button(IDC_FORWARD).Enable(false);

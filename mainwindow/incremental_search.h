@@ -34,6 +34,8 @@ class CIncrementalSearch {
     void ShowBackAndForward(int position);
     // A selection made otherwise ends stepping.
     void EndStepping();
+    // Another list shown: stepping ends and the Search field is emptied.
+    void Reset();
     // While stepping, Recall takes the caret line among the several found ones.
     bool IsStepping() const { return stepping_; }
 

@@ -6,6 +6,7 @@
 #include "mainwindow/user_messages.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,8 @@ class CMainDialog : public platform::IMainWindowEvents {
 
     bool OnInitDialog(platform::IDialogWindow& window) override;
     void OnCommand(int id, int notifyCode) override;
+    // The Mini-Window's requests.
+    void OnPosted(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
     bool OnSysCommand(unsigned command) override;
     void OnClose() override;
     void OnDestroy() override;

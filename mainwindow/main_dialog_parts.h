@@ -2,9 +2,12 @@
 #pragma once
 #include "mainwindow/clipboard_capture.h"
 #include "mainwindow/data_file_store.h"
+#include "mainwindow/history_commands.h"
 #include "mainwindow/history_lists.h"
 #include "mainwindow/incremental_search.h"
 #include "mainwindow/main_dialog.h"
+#include "mainwindow/mark_point.h"
+#include "mainwindow/merge_split.h"
 #include "mainwindow/navigation.h"
 #include "mainwindow/status_texts.h"
 #include "mainwindow/user_messages.h"
@@ -22,7 +25,10 @@ struct CMainDialog::Parts {
           store(d.platform_.Files(), d.platform_.Clock(), d.platform_.CodePage(), lists, navigation,
                 messages, d.dataFilePath_),
           capture(window, d.platform_.Clipboard(), d.platform_.Clock(), d.watcher_, lists, store,
-                  navigation, status, messages) {}
+                  navigation, status, messages),
+          commands(window, d.platform_.Clock(), lists, search, navigation, status, store, messages),
+          mark(window, lists, search, navigation, capture, messages),
+          mergeSplit(d.platform_, window, lists, search, navigation, status, store, messages) {}
 
     CUserMessages messages;
     CStatusTexts status;
@@ -31,6 +37,9 @@ struct CMainDialog::Parts {
     CIncrementalSearch search;
     CDataFileStore store;
     CClipboardCapture capture;
+    CHistoryCommands commands;
+    CMarkPoint mark;
+    CMergeSplit mergeSplit;
 };
 
 } // namespace qv

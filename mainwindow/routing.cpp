@@ -2,6 +2,7 @@
 #include "help/about_dialog.h"
 #include "mainwindow/main_dialog.h"
 #include "mainwindow/main_dialog_parts.h"
+#include "mainwindow/mini_window_messages.h"
 #include "resource.h"
 
 namespace qv {
@@ -85,19 +86,52 @@ void CMainDialog::OnCommand(int id, int notifyCode) {
         StepFound(+1);
         break;
     case IDC_DELETE:
+        parts_->commands.Delete();
+        break;
+    case IDC_SET_MARK:
+        parts_->mark.Toggle();
+        break;
+    case IDC_MERGE:
+        parts_->mergeSplit.Merge();
+        break;
+    case IDC_SPLIT:
+        parts_->mergeSplit.Split();
+        break;
+    case IDC_CHANGE_LIST:
+        parts_->commands.ChangeList();
+        break;
     case IDC_FONT:
     case IDC_COLOR:
-    case IDC_SET_MARK:
     case IDC_OPTIONS:
     case IDC_LAUNCH:
-    case IDC_MERGE:
-    case IDC_SPLIT:
-    case IDC_CHANGE_LIST:
         // Commands whose features are still to come commit the search term all the same.
         parts_->search.Commit();
         break;
     case IDM_EXIT_ASK:
         AskExit();
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainDialog::OnPosted(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    if (!parts_)
+        return;
+    const int line = static_cast<int>(wParam);
+    switch (message) {
+    case WM_MINIWND_SELECT:
+        parts_->lists.SelectOnly(line);
+        parts_->capture.Recall(false);
+        break;
+    case WM_MINIWND_MARK:
+        parts_->mark.Toggle();
+        break;
+    case WM_MINIWND_MOVE:
+        parts_->commands.MoveItem(line, static_cast<int>(lParam));
+        break;
+    case WM_MINIWND_DELETE:
+        parts_->commands.DeleteOne(line);
         break;
     default:
         break;
@@ -129,8 +163,12 @@ bool CMainDialog::OnSysCommand(unsigned command) {
         ShowAboutBox();
         return true;
     case IDM_MARK:
-    case IDM_TIP:
+        parts_->mark.Toggle();
+        return true;
     case IDM_UNDO_DELETE:
+        parts_->commands.UndoDelete();
+        return true;
+    case IDM_TIP:
     case IDM_MINI_WINDOW:
     case IDM_LAUNCH:
         // The program's own entries; their features are not part of this window yet.

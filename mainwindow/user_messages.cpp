@@ -20,6 +20,10 @@ platform::MsgResult CUserMessages::ShowText(const std::string& text, platform::M
     return window_.MessageBox(text, texts_.name, buttons, icon);
 }
 
+void CUserMessages::ShowCaptioned(int textId, int captionId, platform::MsgIcon icon) {
+    window_.MessageBox(Text(textId), Text(captionId), platform::MsgButtons::Ok, icon);
+}
+
 void CUserMessages::ShowOutOfMemory() {
     ShowText(texts_.outOfMemory, platform::MsgButtons::Ok, platform::MsgIcon::Stop);
 }

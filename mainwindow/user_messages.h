@@ -34,6 +34,8 @@ class CUserMessages {
     }
     platform::MsgResult ShowText(const std::string& text, platform::MsgButtons buttons,
                                  platform::MsgIcon icon);
+    // A message with only an OK button and a caption of its own, both texts of the string table.
+    void ShowCaptioned(int textId, int captionId, platform::MsgIcon icon);
     // Needs no memory beyond what the platform's message box takes.
     void ShowOutOfMemory();
 

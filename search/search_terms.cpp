@@ -16,15 +16,6 @@ std::string TermKey(int k) {
 
 } // namespace
 
-std::string TrimWhiteSpace(const std::string& text) {
-    constexpr const char kWhite[] = " \t\n\v\f\r";
-    const std::size_t first = text.find_first_not_of(kWhite);
-    if (first == std::string::npos)
-        return std::string();
-    const std::size_t last = text.find_last_not_of(kWhite);
-    return text.substr(first, last + 1 - first);
-}
-
 bool SearchTermList::Commit(const std::string& fieldText, const platform::ICodePage& codePage) {
     std::string term = TrimWhiteSpace(fieldText);
     if (term.empty() || Find(term, codePage) != -1)

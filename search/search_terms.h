@@ -1,6 +1,7 @@
 // The Search field's remembered terms: committed while the program runs, the latest ten kept in
 // the settings store between runs.
 #pragma once
+#include "history/plain_text.h"
 #include "platform/services.h"
 #include <cstddef>
 #include <string>
@@ -34,9 +35,5 @@ class SearchTermList {
   private:
     std::vector<std::string> entries_;
 };
-
-// The text without leading and trailing white space (space, tab, line feed, vertical tab, form
-// feed, carriage return).
-std::string TrimWhiteSpace(const std::string& text);
 
 } // namespace qv

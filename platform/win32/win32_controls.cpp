@@ -37,6 +37,10 @@ bool EditView::Copy() {
     return true;
 }
 
+void EditView::SetLimitText(int characters) {
+    Send(EM_LIMITTEXT, static_cast<WPARAM>(characters));
+}
+
 bool EditView::IsReadOnly() const {
     return (GetWindowLongA(Window(), GWL_STYLE) & ES_READONLY) != 0;
 }

@@ -14,6 +14,8 @@ UINT IconFlag(MsgIcon icon) {
         return MB_ICONSTOP;
     case MsgIcon::Question:
         return MB_ICONQUESTION;
+    case MsgIcon::None:
+        break;
     }
     return 0;
 }

@@ -26,7 +26,7 @@ struct LocalTime {
     std::uint16_t millisecond = 0;
 };
 
-enum class MsgIcon { Information, Exclamation, Stop, Question };
+enum class MsgIcon { Information, Exclamation, Stop, Question, None };
 enum class MsgButtons { Ok, YesNo };
 enum class MsgResult { Ok, Yes, No, Cancel };
 

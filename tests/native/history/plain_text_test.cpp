@@ -66,5 +66,25 @@ TEST(ClipTime, ItemsFromTextsAndCopiesHaveNoClipTime) {
     EXPECT_EQ(CHistoryItem("r", "o").ClipTimeText(), "");
 }
 
+TEST(PlainText, NonBlankLinesDropIndentationBlankLinesAndTrailingSpace) {
+    struct Case {
+        const char* text;
+        std::vector<std::string> lines;
+    };
+    for (const Case& c : {
+             Case{"first line\r\n\r\n   second line  \r\nthird",
+                  {"first line", "second line", "third"}},
+             Case{"  one line  \r\n", {"one line"}},
+             Case{"lone\nfeed", {"lone", "feed"}},
+             Case{"lone\rreturn", {"lone", "return"}},
+             Case{"\t a \t\f\v\r\n\r\n\n\r b\t", {"a", "b"}},
+             Case{" \r\n\t ", {}},
+             Case{"", {}},
+         }) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(NonBlankLines(c.text), c.lines);
+    }
+}
+
 } // namespace
 } // namespace qv

@@ -48,5 +48,23 @@ TEST_F(HistoryListsTest, ItemWithoutALineIsDropped) {
     List().setDataFails = false;
 }
 
+TEST_F(HistoryListsTest, ParkingThatRunsOutOfMemoryPutsTheLinesBackInOrder) {
+    for (int i = 0; i < 6; ++i)
+        Append("line " + std::to_string(i));
+    List().SetSel(1, true);
+    // The copy of the selected line 1 and the records of lines 0 to 2 fit; line 3's does not.
+    lists.FailRecordsAfterForTesting(4);
+    EXPECT_FALSE(lists.SwapShownAndParked());
+    ASSERT_EQ(List().GetCount(), 6);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(LineText(i), "line " + std::to_string(i));
+        EXPECT_EQ(lists.Item(i)->rtfText, "{\\rtf1 line " + std::to_string(i) + "}");
+    }
+    EXPECT_TRUE(lists.MainListShown());
+    EXPECT_TRUE(lists.Parked().empty());
+    EXPECT_TRUE(lists.UndoEmpty());
+    EXPECT_TRUE(lists.UndoValid());
+}
+
 } // namespace
 } // namespace qv::test
