@@ -1,4 +1,5 @@
 #include "mainwindow/history_lists.h"
+#include <algorithm>
 #include <climits>
 #include <new>
 
@@ -154,18 +155,20 @@ void CHistoryLists::ReplayUndo() {
 bool CHistoryLists::SwapShownAndParked() {
     const BulkRemoval removal(box_, true);
     ClearUndo();
+    // Parked from the bottom up: taking the last line moves no other line, so a full list parks
+    // in linear time. Both lists are turned round at the end.
     std::vector<CStoredRecord> out;
     bool parked = true;
-    for (int n = List().GetCount(); n > 0; --n) {
+    for (int line = List().GetCount() - 1; line >= 0; --line) {
         try {
-            Store(out, CStoredRecord{0, LineText(0), nullptr});
+            Store(out, CStoredRecord{0, LineText(line), nullptr});
         } catch (const std::bad_alloc&) {
             parked = false;
             break;
         }
-        const bool selected = List().IsSelected(0);
+        const bool selected = List().IsSelected(line);
         std::unique_ptr<CHistoryItem> item;
-        if (!TakeLine(0, item)) {
+        if (!TakeLine(line, item)) {
             // Whatever stays would be lost with the list: give up as when memory runs out.
             out.pop_back();
             parked = false;
@@ -187,12 +190,14 @@ bool CHistoryLists::SwapShownAndParked() {
         out.back().item = std::move(item);
     }
     if (!parked) {
-        // The lines parked so far go back on top in their order.
+        // The lines parked so far go back below the others, in their order.
         for (auto r = out.rbegin(); r != out.rend(); ++r)
-            PutBack(0, r->listText, std::move(r->item));
+            Append(r->listText, std::move(r->item));
         ClearUndo();
         return false;
     }
+    std::reverse(out.begin(), out.end());
+    std::reverse(undoBuffer_.begin(), undoBuffer_.end());
     box_.RemoveAllEntries();
     mainListShown_ = !mainListShown_;
     for (CStoredRecord& r : parked_)

@@ -51,8 +51,8 @@ TEST_F(HistoryListsTest, ItemWithoutALineIsDropped) {
 TEST_F(HistoryListsTest, ParkingThatRunsOutOfMemoryPutsTheLinesBackInOrder) {
     for (int i = 0; i < 6; ++i)
         Append("line " + std::to_string(i));
-    List().SetSel(1, true);
-    // The copy of the selected line 1 and the records of lines 0 to 2 fit; line 3's does not.
+    List().SetSel(4, true);
+    // The records of lines 5 to 3 and the copy of the selected line 4 fit; line 2's does not.
     lists.FailRecordsAfterForTesting(4);
     EXPECT_FALSE(lists.SwapShownAndParked());
     ASSERT_EQ(List().GetCount(), 6);
