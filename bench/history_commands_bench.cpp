@@ -8,8 +8,8 @@
 #include "resources/resource_tables.h"
 #include "settings/settings_names.h"
 #include "support/program_platform.h"
-#include <benchmark/benchmark.h>
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <chrono>
 #include <memory>
 #include <string>
