@@ -25,7 +25,7 @@ void CHistoryCommands::Delete() {
         // Each line is taken out where it stands at that moment, after the removals above it.
         int removed = 0;
         for (int line : list.GetSelItems())
-            if (lists_.DeleteIntoUndo(line - removed))
+            if (lists_.DeleteIntoUndo(line - removed, true))
                 ++removed;
     }
     ShowCounts();
@@ -40,7 +40,7 @@ void CHistoryCommands::Delete() {
 void CHistoryCommands::DeleteOne(int line) {
     search_.Commit();
     lists_.ClearUndo();
-    lists_.DeleteIntoUndo(line);
+    lists_.DeleteIntoUndo(line, false); // the Mini-Window took its row out itself
     ShowCounts();
     navigation_.Refresh();
     lists_.ClearMark();
@@ -58,6 +58,7 @@ void CHistoryCommands::PutBackKept() {
         const platform::RedrawPause frozen(lists_.List());
         lists_.ReplayUndo();
     }
+    lists_.Followers().ListReplaced();
     ShowCounts();
     SetCanUndo(false);
     store_.CountChange();

@@ -16,6 +16,13 @@ std::unique_ptr<CHistoryItem> AsItem(std::unique_ptr<CHistoryEntry> entry) {
 } // namespace
 
 int CHistoryLists::Append(const std::string& listText, std::unique_ptr<CHistoryItem> item) {
+    const int idx = AppendQuietly(listText, std::move(item));
+    if (idx >= 0)
+        followers_.LineAppended(listText, box_.Extent());
+    return idx;
+}
+
+int CHistoryLists::AppendQuietly(const std::string& listText, std::unique_ptr<CHistoryItem> item) {
     std::unique_ptr<CHistoryEntry> record(std::move(item));
     int idx = box_.AddEntry(listText, record);
     if (idx == platform::IListBox::kNoRoom) {
@@ -40,7 +47,7 @@ int CHistoryLists::PutBack(int position, const std::string& listText,
             return idx;
         item = AsItem(std::move(record));
     }
-    return Append(listText, std::move(item));
+    return AppendQuietly(listText, std::move(item));
 }
 
 bool CHistoryLists::TakeLine(int line, std::unique_ptr<CHistoryItem>& item) {
@@ -65,6 +72,7 @@ int CHistoryLists::ApplyHistoryLimit() {
 
 void CHistoryLists::RemoveTop() {
     box_.RemoveEntry(0);
+    followers_.LineRemoved(0);
     if (mark_ > INT_MIN)
         --mark_;
 }
@@ -123,7 +131,7 @@ void CHistoryLists::RecordDeleted(int position, const std::string& listText,
     }
 }
 
-bool CHistoryLists::DeleteIntoUndo(int line) {
+bool CHistoryLists::DeleteIntoUndo(int line, bool tellFollowers) {
     std::string text;
     bool readable = true;
     try {
@@ -134,6 +142,8 @@ bool CHistoryLists::DeleteIntoUndo(int line) {
     std::unique_ptr<CHistoryItem> item;
     if (!TakeLine(line, item))
         return false;
+    if (tellFollowers)
+        followers_.LineRemoved(line);
     if (item && readable)
         RecordDeleted(line, text, std::move(item));
     else if (item)
@@ -192,7 +202,7 @@ bool CHistoryLists::SwapShownAndParked() {
     if (!parked) {
         // The lines parked so far go back below the others, in their order.
         for (auto r = out.rbegin(); r != out.rend(); ++r)
-            Append(r->listText, std::move(r->item));
+            AppendQuietly(r->listText, std::move(r->item));
         ClearUndo();
         return false;
     }
@@ -201,7 +211,7 @@ bool CHistoryLists::SwapShownAndParked() {
     box_.RemoveAllEntries();
     mainListShown_ = !mainListShown_;
     for (CStoredRecord& r : parked_)
-        Append(r.listText, std::move(r.item));
+        AppendQuietly(r.listText, std::move(r.item));
     parked_ = std::move(out);
     return true;
 }
@@ -229,8 +239,7 @@ void CHistoryLists::ClearMark() {
 }
 
 void CHistoryLists::MarkChanged() {
-    if (markFollower_)
-        markFollower_->OnMarkChanged(markSet_);
+    followers_.MarkChanged(markSet_);
 }
 
 } // namespace qv

@@ -4,6 +4,7 @@
 #include "history/history_entry.h"
 #include "history/history_list_box.h"
 #include "history/stored_record.h"
+#include "mainwindow/history_follower.h"
 #include "mainwindow/scoped_switch.h"
 #include "platform/controls.h"
 #include "settings/settings.h"
@@ -15,13 +16,6 @@ namespace qv {
 
 // Keeps the list's width refresh for the end of a run of removals.
 using BulkRemoval = ScopedSwitch<CHistoryListBox, &CHistoryListBox::SetBulkRemoval>;
-
-// What a window that shows the mark is told.
-class IMarkFollower {
-  public:
-    virtual ~IMarkFollower() = default;
-    virtual void OnMarkChanged(bool set) = 0;
-};
 
 class CHistoryLists {
   public:
@@ -47,7 +41,10 @@ class CHistoryLists {
     // Drops the oldest lines beyond the History Limit while the Main List is shown. Lines dropped.
     int ApplyHistoryLimit();
     // Empties the shown list.
-    void RemoveShown() { box_.RemoveAllEntries(); }
+    void RemoveShown() {
+        box_.RemoveAllEntries();
+        followers_.AllRemoved();
+    }
     // Empties every list and the undo buffer.
     void RemoveAll();
     void RemeasureAll() { box_.RemeasureAll(); }
@@ -74,8 +71,9 @@ class CHistoryLists {
     void ClearUndo();
     // Takes a line out into the undo buffer, to be put back at the same position; a line without
     // an item just goes. When memory runs out the item is lost and the buffer will be discarded
-    // instead of replayed. False when the line could not be removed.
-    bool DeleteIntoUndo(int line);
+    // instead of replayed. The followers are told unless one of them removed the line itself.
+    // False when the line could not be removed.
+    bool DeleteIntoUndo(int line, bool tellFollowers);
     bool UndoValid() const { return undoValid_; }
     bool UndoEmpty() const { return undoBuffer_.empty(); }
     // Puts the kept items back, each at its position plus the number put back before it (which
@@ -90,7 +88,9 @@ class CHistoryLists {
     // Forgets the mark; the line it had.
     int TakeMark();
     void ClearMark();
-    void SetMarkFollower(IMarkFollower* follower) { markFollower_ = follower; }
+
+    // Every window that follows the shown list; told of the changes made here.
+    CHistoryFollowers& Followers() { return followers_; }
 
     // Counts a change of the lists; true when the Change Limit is reached and the data file is due.
     bool CountChange() { return ++changes_ >= settings_.changeLimit; }
@@ -102,6 +102,8 @@ class CHistoryLists {
   private:
     // Removes the top line, lowering the mark with it.
     void RemoveTop();
+    // Append without telling the followers, for lines that are replaced wholesale afterwards.
+    int AppendQuietly(const std::string& listText, std::unique_ptr<CHistoryItem> item);
     // Adds a record to a list of records; throws std::bad_alloc when memory runs out.
     void Store(std::vector<CStoredRecord>& records, CStoredRecord record);
     void MarkChanged();
@@ -119,7 +121,7 @@ class CHistoryLists {
     int mark_ = -1;
     int changes_ = 0;
     int recordBudget_ = -1;
-    IMarkFollower* markFollower_ = nullptr;
+    CHistoryFollowers followers_;
 };
 
 } // namespace qv

@@ -8,6 +8,7 @@
 #include "mainwindow/main_dialog.h"
 #include "mainwindow/mark_point.h"
 #include "mainwindow/merge_split.h"
+#include "mainwindow/mini_window_keeper.h"
 #include "mainwindow/navigation.h"
 #include "mainwindow/status_texts.h"
 #include "mainwindow/user_messages.h"
@@ -28,7 +29,10 @@ struct CMainDialog::Parts {
                   navigation, status, messages),
           commands(window, d.platform_.Clock(), lists, search, navigation, status, store, messages),
           mark(window, lists, search, navigation, capture, messages),
-          mergeSplit(d.platform_, window, lists, search, navigation, status, store, messages) {}
+          mergeSplit(d.platform_, window, lists, search, navigation, status, store, messages),
+          miniWindow(d.platform_, window, lists, messages) {
+        navigation.SetFollower(&lists.Followers());
+    }
 
     CUserMessages messages;
     CStatusTexts status;
@@ -40,6 +44,7 @@ struct CMainDialog::Parts {
     CHistoryCommands commands;
     CMarkPoint mark;
     CMergeSplit mergeSplit;
+    CMiniWindowKeeper miniWindow;
 };
 
 } // namespace qv

@@ -8,7 +8,7 @@ CMarkPoint::CMarkPoint(platform::IDialogWindow& window, CHistoryLists& lists,
                        CClipboardCapture& capture, CUserMessages& messages)
     : window_(window), lists_(lists), search_(search), navigation_(navigation), capture_(capture),
       messages_(messages) {
-    lists_.SetMarkFollower(this);
+    lists_.Followers().Add(this);
 }
 
 void CMarkPoint::Toggle() {
@@ -43,7 +43,7 @@ void CMarkPoint::Return() {
     navigation_.Refresh();
 }
 
-void CMarkPoint::OnMarkChanged(bool set) {
+void CMarkPoint::MarkChanged(bool set) {
     window_.Button(IDC_SET_MARK)
         .SetText(messages_.Text(set ? IDS_RETURN_MARK_BUTTON : IDS_SET_MARK_BUTTON));
     if (platform::ISystemMenu* menu = window_.SystemMenu())

@@ -10,17 +10,18 @@
 
 namespace qv {
 
-class CMarkPoint : public IMarkFollower {
+class CMarkPoint : public IHistoryFollower {
   public:
     CMarkPoint(platform::IDialogWindow& window, CHistoryLists& lists, CIncrementalSearch& search,
                CNavigation& navigation, CClipboardCapture& capture, CUserMessages& messages);
-    ~CMarkPoint() override { lists_.SetMarkFollower(nullptr); }
+    ~CMarkPoint() override { lists_.Followers().Remove(this); }
     CMarkPoint(const CMarkPoint&) = delete;
     CMarkPoint& operator=(const CMarkPoint&) = delete;
 
     // Set Mark or Return to Mark, as the mark stands.
     void Toggle();
-    void OnMarkChanged(bool set) override;
+    // Labels the Set Mark button and its menu entry.
+    void MarkChanged(bool set) override;
 
   private:
     void Set();

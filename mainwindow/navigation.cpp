@@ -30,6 +30,8 @@ void CNavigation::Refresh() {
     if (onSelected)
         window_.Button(IDC_RECALL).Enable(true);
     status_.ShowSelectedCount();
+    if (follower_)
+        follower_->CaretLineChanged(onSelected ? c : -1);
 }
 
 void CNavigation::UpdateMenuEntry(bool previous, bool hasNeighbour, int position) {

@@ -1,6 +1,7 @@
 // Previous and Next: stepping the selection from the caret line, and the navigation refresh that
 // keeps their buttons, their menu entries and the selected count current.
 #pragma once
+#include "mainwindow/history_follower.h"
 #include "mainwindow/status_texts.h"
 #include "platform/window.h"
 
@@ -19,12 +20,15 @@ class CNavigation {
     // Moves the caret by delta (-1 Previous, +1 Next) and makes that line the only selected one.
     // False, with nothing changed, when the caret line is not selected or has no such neighbour.
     bool Step(int delta);
+    // Told of the caret line at every refresh.
+    void SetFollower(IHistoryFollower* follower) { follower_ = follower; }
 
   private:
     void UpdateMenuEntry(bool previous, bool hasNeighbour, int position);
 
     platform::IDialogWindow& window_;
     CStatusTexts& status_;
+    IHistoryFollower* follower_ = nullptr;
 };
 
 } // namespace qv

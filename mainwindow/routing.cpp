@@ -133,6 +133,12 @@ void CMainDialog::OnPosted(unsigned message, std::uintptr_t wParam, std::intptr_
     case WM_MINIWND_DELETE:
         parts_->commands.DeleteOne(line);
         break;
+    case WM_MINIWND_CLOSED:
+        parts_->miniWindow.OnClosed();
+        break;
+    case WM_MINIWND_DISPOSE:
+        parts_->miniWindow.DisposeClosed();
+        break;
     default:
         break;
     }
@@ -168,8 +174,10 @@ bool CMainDialog::OnSysCommand(unsigned command) {
     case IDM_UNDO_DELETE:
         parts_->commands.UndoDelete();
         return true;
-    case IDM_TIP:
     case IDM_MINI_WINDOW:
+        parts_->miniWindow.Show();
+        return true;
+    case IDM_TIP:
     case IDM_LAUNCH:
         // The program's own entries; their features are not part of this window yet.
         return true;
@@ -196,9 +204,11 @@ void CMainDialog::OnSize(platform::SizeKind kind) {
     if (!window_)
         return;
     // A window activated while minimized becomes the foreground window when it is restored.
-    if (kind == platform::SizeKind::Minimized)
+    if (kind == platform::SizeKind::Minimized) {
         watcher_.SetMinimized(true);
-    else if (kind == platform::SizeKind::Restored)
+        if (parts_)
+            parts_->miniWindow.ShowRestored();
+    } else if (kind == platform::SizeKind::Restored)
         watcher_.SetMinimized(false);
     else
         return;

@@ -66,6 +66,9 @@
 #define IDS_SELECT_SINGLE_TO_SPLIT 614
 #define IDS_NOT_MULTIPLE_LINES 615
 #define IDS_CANNOT_SPLIT 616
+#define IDS_MINI_SET_MARK 617
+#define IDS_MINI_RETURN_MARK 618
+#define IDS_SELECT_ITEM_TO_DELETE 619
 
 #define QV_DIALOG_FONT_SIZE 8
 #define QV_DIALOG_FONT "MS Sans Serif"
@@ -108,6 +111,11 @@
 #define IDC_MERGE_WITH_CHARS 1026
 #define IDC_MERGE_NEW_LINE 1027
 #define IDC_MERGE_CHARS 1028
+
+// The Mini-Window; its list is 1002 and its buttons share the main window's ids where they match.
+#define IDD_MINI_WINDOW 138
+#define IDC_MOVE_UP 1049
+#define IDC_MOVE_DOWN 1050
 
 // Controls of the About box.
 #define IDC_WEB_LINK 1037

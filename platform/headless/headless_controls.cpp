@@ -167,6 +167,9 @@ bool HeadlessListBox::SetSel(int index, bool select) {
     }
     if (!Valid(index))
         return false;
+    if (single && select)
+        for (auto& line : lines_)
+            line.selected = false;
     lines_[index].selected = select;
     return true;
 }

@@ -40,6 +40,11 @@ using HeadlessLabel = ControlBase<IControl>;
 
 class HeadlessListBox : public ControlBase<IListBox> {
   public:
+    explicit HeadlessListBox(bool single = false) : single(single) {}
+    void InitStorage(int lines, std::size_t /*bytes*/) override {
+        lines_.reserve(lines_.size() + std::size_t(lines));
+        reserved += lines;
+    }
     int AddString(const std::string& text) override;
     int InsertString(int index, const std::string& text) override;
     int DeleteString(int index) override;
@@ -67,6 +72,8 @@ class HeadlessListBox : public ControlBase<IListBox> {
     bool hasDrawingContext = true;
     std::vector<int> brokenDataLines;
     // Reading a line's text runs out of memory.
+    int reserved = 0;  // lines reserved ahead
+    const bool single; // selecting a line deselects the others
     bool outOfMemoryOnText = false;
     // The line and selection counts report the platform's error.
     bool countsFail = false;

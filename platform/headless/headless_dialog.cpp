@@ -83,7 +83,9 @@ std::unique_ptr<IControl> MakeControl(ControlKind kind, HeadlessClipboard& clipb
     case ControlKind::Radio:
         return std::make_unique<HeadlessButton>();
     case ControlKind::ListBox:
-        return std::make_unique<HeadlessListBox>();
+        return std::make_unique<HeadlessListBox>(false);
+    case ControlKind::SingleListBox:
+        return std::make_unique<HeadlessListBox>(true);
     case ControlKind::Combo:
         return std::make_unique<HeadlessComboBox>();
     case ControlKind::Link:

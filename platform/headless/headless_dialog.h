@@ -81,6 +81,8 @@ class HeadlessDialog : public IDialogWindow {
     void CenterOnScreen() override { centred = true; }
     void Show(int showCmd) override;
     bool IsMinimized() const override { return minimized; }
+    void SetTopmost() override { topmost = true; }
+    void Activate() override { ++activations; }
     bool GetScreenMetrics(ScreenMetrics& metrics) const override {
         metrics = screen;
         return true;
@@ -119,6 +121,8 @@ class HeadlessDialog : public IDialogWindow {
     bool iconSet = false;
     bool centred = false;
     bool minimized = false;
+    bool topmost = false;
+    int activations = 0;
     bool ended = false;
     bool destroyed = false;
     int endResult = 0;

@@ -128,6 +128,15 @@ bool HeadlessPlatform::ChooseColour(ColourChoice& choice, WindowRef) {
     return TakeAnswer(colourAnswers, choice);
 }
 
+void HeadlessPlatform::SendToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
+                                    std::intptr_t lParam) {
+    for (HeadlessDialog* dialog : open_)
+        if (dialog->Handle() == window && !dialog->destroyed) {
+            dialog->Events().OnPosted(message, wParam, lParam);
+            return;
+        }
+}
+
 bool HeadlessPlatform::PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
                                     std::intptr_t lParam) {
     std::lock_guard<std::mutex> guard(postedLock_);

@@ -48,6 +48,8 @@ class HeadlessPlatform : public IPlatform {
     bool ChooseFont(FontChoice& choice, WindowRef owner) override;
     bool ChooseColour(ColourChoice& choice, WindowRef owner) override;
     // Thread-safe; the message waits until DeliverPosted.
+    void SendToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
+                      std::intptr_t lParam) override;
     bool PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
     int QuitCode() const override { return quitCode; }

@@ -117,11 +117,21 @@ bool ListBoxView::GetItemData(int index, void*& data) const {
     return true;
 }
 
+void ListBoxView::InitStorage(int lines, std::size_t bytes) {
+    Send(LB_INITSTORAGE, static_cast<WPARAM>(lines), static_cast<LPARAM>(bytes));
+}
+
 int ListBoxView::GetSelCount() const {
+    if (single_)
+        return Send(LB_GETCURSEL) == LB_ERR ? 0 : 1;
     return static_cast<int>(Send(LB_GETSELCOUNT));
 }
 
 std::vector<int> ListBoxView::GetSelItems() const {
+    if (single_) {
+        const LRESULT current = Send(LB_GETCURSEL);
+        return current == LB_ERR ? std::vector<int>{} : std::vector<int>{int(current)};
+    }
     const int count = GetSelCount();
     if (count <= 0)
         return {};
@@ -137,6 +147,15 @@ bool ListBoxView::IsSelected(int index) const {
 }
 
 bool ListBoxView::SetSel(int index, bool select) {
+    if (single_) {
+        // A single-selection list selects with its own message, and -1 deselects.
+        if (select && index < 0)
+            return false;
+        if (!select && index >= 0 && !IsSelected(index))
+            return true;
+        return Send(LB_SETCURSEL, select ? static_cast<WPARAM>(index) : WPARAM(-1)) != LB_ERR ||
+               !select;
+    }
     return Send(LB_SETSEL, select ? TRUE : FALSE, static_cast<LPARAM>(index)) != LB_ERR;
 }
 

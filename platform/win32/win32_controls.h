@@ -42,7 +42,8 @@ class ButtonView : public ControlView<IButton> {
 // Results are the list box's own: LB_ERR (-1) and LB_ERRSPACE (-2) match kError and kNoRoom.
 class ListBoxView : public ControlView<IListBox> {
   public:
-    using ControlView::ControlView;
+    ListBoxView(HWND control, bool single) : ControlView(control), single_(single) {}
+    void InitStorage(int lines, std::size_t bytes) override;
     int AddString(const std::string& text) override;
     int InsertString(int index, const std::string& text) override;
     int DeleteString(int index) override;
@@ -62,6 +63,9 @@ class ListBoxView : public ControlView<IListBox> {
     void SetHorizontalExtent(int width) override;
     int GetHorizontalExtent() const override;
     bool MeasureText(const std::string& text, int& width) const override;
+
+  private:
+    bool single_;
 };
 
 class EditView : public ControlView<IEdit> {

@@ -44,7 +44,9 @@ std::unique_ptr<IControl> MakeView(ControlKind kind, HWND control) {
     case ControlKind::Radio:
         return std::make_unique<ButtonView>(control);
     case ControlKind::ListBox:
-        return std::make_unique<ListBoxView>(control);
+        return std::make_unique<ListBoxView>(control, false);
+    case ControlKind::SingleListBox:
+        return std::make_unique<ListBoxView>(control, true);
     case ControlKind::Combo:
         return std::make_unique<ComboBoxView>(control);
     case ControlKind::RichEdit:
@@ -456,6 +458,15 @@ void Win32Dialog::CenterOnScreen() {
 
 void Win32Dialog::Show(int showCmd) {
     ShowWindow(window_, showCmd);
+}
+
+void Win32Dialog::SetTopmost() {
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32Dialog::Activate() {
+    SetActiveWindow(window_);
+    SetFocus(window_);
 }
 
 bool Win32Dialog::IsMinimized() const {

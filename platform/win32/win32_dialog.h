@@ -53,6 +53,8 @@ class Win32Dialog : public IDialogWindow {
     void CenterOnScreen() override;
     void Show(int showCmd) override;
     bool IsMinimized() const override;
+    void SetTopmost() override;
+    void Activate() override;
     bool GetScreenMetrics(ScreenMetrics& metrics) const override;
     bool SetTimer(unsigned timerId, unsigned milliseconds) override;
     void KillTimer(unsigned timerId) override;

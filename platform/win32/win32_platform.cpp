@@ -71,6 +71,11 @@ Win32Platform::OpenModeless(const DialogTemplate& dialog, IDialogEvents& events,
     return std::make_unique<Win32Modeless>(std::move(made), loop_);
 }
 
+void Win32Platform::SendToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
+                                 std::intptr_t lParam) {
+    SendMessageA(reinterpret_cast<HWND>(window), message, wParam, lParam);
+}
+
 bool Win32Platform::PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
                                  std::intptr_t lParam) {
     return PostMessageA(reinterpret_cast<HWND>(window), message, wParam, lParam) != FALSE;

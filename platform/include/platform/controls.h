@@ -44,8 +44,9 @@ class IButton : public IControl {
 
 using ILabel = IControl;
 
-// A list box with extended selection. Results follow the platform: -1 for an error and, when
-// adding, -2 when the list has no room.
+// A list box with extended selection, or with single selection where selecting a line deselects
+// the others. Results follow the platform: -1 for an error and, when adding, -2 when the list has
+// no room.
 class IListBox : public IControl {
   public:
     static constexpr int kError = -1;
@@ -55,6 +56,8 @@ class IListBox : public IControl {
     virtual int InsertString(int index, const std::string& text) = 0;
     virtual int DeleteString(int index) = 0; // lines left, or kError
     virtual void ResetContent() = 0;
+    // Reserves room for lines more lines holding bytes of text, before adding many at once.
+    virtual void InitStorage(int lines, std::size_t bytes) = 0;
     virtual int GetCount() const = 0;
     virtual int GetTextLen(int index) const = 0; // kError for a bad index
     virtual bool GetLineText(int index, std::string& out) const = 0;

@@ -30,6 +30,7 @@ namespace qv::platform {
     X(RADIO, Radio)                                                                                \
     X(GROUPBOX, GroupBox)                                                                          \
     X(LISTBOX, ListBox)                                                                            \
+    X(SINGLE_LISTBOX, SingleListBox)                                                               \
     X(COMBO, Combo)                                                                                \
     X(LISTVIEW, ListView)                                                                          \
     X(TRACKBAR, TrackBar)

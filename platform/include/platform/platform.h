@@ -39,6 +39,11 @@ class IPlatform {
     virtual bool PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam) = 0;
 
+    // Hands a message to a window of this thread and returns when the window has handled it; it
+    // arrives as OnPosted. The window's answer is 0.
+    virtual void SendToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
+                              std::intptr_t lParam) = 0;
+
     // The exit code of the last quit request, 0 when none was made.
     virtual int QuitCode() const = 0;
 };

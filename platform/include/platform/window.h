@@ -150,6 +150,10 @@ class IDialogWindow {
     virtual void CenterOnScreen() = 0;
     virtual void Show(int showCmd) = 0;
     virtual bool IsMinimized() const = 0;
+    // Keeps the window above every window that is not topmost, without moving it.
+    virtual void SetTopmost() = 0;
+    // Makes the window the active one, with the keyboard focus in it.
+    virtual void Activate() = 0;
     // Size of the primary screen and of an icon, in pixels; false when unknown.
     virtual bool GetScreenMetrics(ScreenMetrics& metrics) const = 0;
 

@@ -1,0 +1,129 @@
+#include "mainwindow/mini_window_keeper.h"
+#include "mainwindow/mini_window_messages.h"
+#include "resource.h"
+#include "resources/resource_tables.h"
+#include <new>
+
+namespace qv {
+
+namespace {
+constexpr int kHide = 0;
+// Room reserved per row ahead of filling a full list.
+constexpr std::size_t kBytesPerRow = 64;
+} // namespace
+
+CMiniWindowKeeper::CMiniWindowKeeper(platform::IPlatform& platform, platform::IDialogWindow& main,
+                                     CHistoryLists& lists, CUserMessages& messages)
+    : platform_(platform), main_(main), lists_(lists), messages_(messages) {
+    lists_.Followers().Add(this);
+}
+
+CMiniWindowKeeper::~CMiniWindowKeeper() {
+    lists_.Followers().Remove(this);
+}
+
+void CMiniWindowKeeper::Show() {
+    if (open_) {
+        open_->events.SetMarkLabel(lists_.MarkSet());
+        open_->window->Window().Show(platform::kShowRestore);
+        open_->window->Window().Activate();
+    } else if (!Create()) {
+        return;
+    }
+    SelectCaretRow();
+}
+
+bool CMiniWindowKeeper::Create() {
+    try {
+        auto made = std::make_unique<Open>(platform_, main_.Handle());
+        // Unowned: an owned window would vanish with the main window when that is minimized,
+        // which is when the Mini-Window is wanted most.
+        made->window = platform_.OpenModeless(ProgramDialog(IDD_MINI_WINDOW), made->events, 0);
+        if (!made->window)
+            return false;
+        platform::IDialogWindow& window = made->window->Window();
+        window.SetTopmost();
+        auto& rows = made->events.List();
+        {
+            const platform::RedrawPause frozen(rows);
+            const int count = lists_.List().GetCount();
+            rows.InitStorage(count, std::size_t(count) * kBytesPerRow);
+            for (int i = 0; i < count; ++i)
+                made->events.AddRow(lists_.LineText(i));
+        }
+        made->events.SetExtent(lists_.Box().Extent());
+        window.CenterOnScreen();
+        made->events.SetMarkLabel(lists_.MarkSet());
+        window.Show(platform::kShowNormal);
+        open_ = std::move(made);
+        return true;
+    } catch (const std::bad_alloc&) {
+        messages_.ShowOutOfMemory();
+        return false;
+    }
+}
+
+void CMiniWindowKeeper::SelectCaretRow() {
+    if (!open_)
+        return;
+    auto& list = lists_.List();
+    const int caret = list.GetCaretIndex();
+    open_->events.SelectRow(list.IsSelected(caret) ? caret : open_->events.List().GetCount() - 1);
+}
+
+void CMiniWindowKeeper::ShowRestored() {
+    if (open_)
+        open_->window->Window().Show(platform::kShowRestore);
+}
+
+void CMiniWindowKeeper::OnClosed() {
+    if (!open_)
+        return;
+    // Its own handler may still be running: it goes out of sight now and is destroyed later.
+    open_->window->Window().Show(kHide);
+    closed_ = std::move(open_);
+    platform_.PostToWindow(main_.Handle(), WM_MINIWND_DISPOSE, 0, 0);
+}
+
+void CMiniWindowKeeper::LineAppended(const std::string& listText, int extent) {
+    if (!open_)
+        return;
+    open_->events.AddRow(listText);
+    open_->events.SetExtent(extent);
+}
+
+void CMiniWindowKeeper::LineRemoved(int line) {
+    if (open_)
+        open_->events.DeleteRow(line);
+}
+
+void CMiniWindowKeeper::AllRemoved() {
+    if (open_)
+        open_->events.RemoveAllRows();
+}
+
+void CMiniWindowKeeper::CaretLineChanged(int line) {
+    if (open_)
+        open_->events.SelectRow(line);
+}
+
+void CMiniWindowKeeper::ListReplaced() {
+    if (!open_)
+        return;
+    platform::Placement placement{};
+    const bool placed = open_->window->Window().GetPlacement(placement);
+    OnClosed();
+    if (!Create())
+        return;
+    SelectCaretRow();
+    if (placed)
+        open_->window->Window().SetPlacement(placement);
+    main_.Activate();
+}
+
+void CMiniWindowKeeper::MarkChanged(bool set) {
+    if (open_)
+        open_->events.SetMarkLabel(set);
+}
+
+} // namespace qv
