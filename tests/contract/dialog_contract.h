@@ -33,6 +33,24 @@ class QuitAtStart : public platform::IDialogEvents {
     void OnDestroy() override {}
 };
 
+// Records the messages that reach a window of the program.
+class Recording : public platform::IDialogEvents {
+  public:
+    bool OnInitDialog(platform::IDialogWindow&) override { return true; }
+    void OnCommand(int, int) override {}
+    void OnPosted(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override {
+        received.push_back({message, wParam, lParam});
+    }
+    void OnClose() override {}
+    void OnDestroy() override {}
+    struct Message {
+        unsigned message;
+        std::uintptr_t wParam;
+        std::intptr_t lParam;
+    };
+    std::vector<Message> received;
+};
+
 struct ContractCase {
     const char* name;
     void (*run)(DialogBackEnd& backEnd);
@@ -62,6 +80,34 @@ inline const std::vector<ContractCase>& DialogContract() {
              QuitAtStart events;
              EXPECT_EQ(b.Platform().RunModal(ProgramDialog(IDD_ABOUT), events, 0), -1);
              EXPECT_EQ(b.Platform().QuitCode(), 7);
+         }},
+        {"a single-selection list keeps at most one line selected",
+         [](DialogBackEnd& b) {
+             Recording events;
+             auto mini = b.Platform().OpenModeless(ProgramDialog(IDD_MINI_WINDOW), events, 0);
+             ASSERT_TRUE(mini);
+             platform::IListBox& list = mini->Window().ListBox(IDC_HISTORY);
+             for (const char* text : {"zero", "one", "two"})
+                 list.AddString(text);
+             EXPECT_TRUE(list.SetSel(1, true));
+             EXPECT_TRUE(list.SetSel(2, true));
+             EXPECT_EQ(list.GetSelItems(), std::vector<int>{2});
+             EXPECT_EQ(list.GetSelCount(), 1);
+             EXPECT_FALSE(list.IsSelected(1));
+             list.SetSel(-1, false);
+             EXPECT_EQ(list.GetSelCount(), 0);
+             EXPECT_TRUE(list.GetSelItems().empty());
+         }},
+        {"a message sent to a window is handled before the send returns",
+         [](DialogBackEnd& b) {
+             Recording events;
+             auto mini = b.Platform().OpenModeless(ProgramDialog(IDD_MINI_WINDOW), events, 0);
+             ASSERT_TRUE(mini);
+             b.Platform().SendToWindow(mini->Window().Handle(), 0x503, 7, 8);
+             ASSERT_EQ(events.received.size(), 1u);
+             EXPECT_EQ(events.received[0].message, 0x503u);
+             EXPECT_EQ(events.received[0].wParam, 7u);
+             EXPECT_EQ(events.received[0].lParam, 8);
          }},
         {"a control id the dialog lacks fails",
          [](DialogBackEnd& b) {
