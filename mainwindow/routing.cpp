@@ -1,5 +1,6 @@
 // Where each command, menu entry and notice of the window goes.
 #include "help/about_dialog.h"
+#include "help/tip_dialog.h"
 #include "mainwindow/main_dialog.h"
 #include "mainwindow/main_dialog_parts.h"
 #include "resource.h"
@@ -128,8 +129,10 @@ bool CMainDialog::OnSysCommand(unsigned command) {
     case IDM_ABOUT:
         ShowAboutBox();
         return true;
-    case IDM_MARK:
     case IDM_TIP:
+        ShowTipOfTheDay();
+        return true;
+    case IDM_MARK:
     case IDM_UNDO_DELETE:
     case IDM_MINI_WINDOW:
     case IDM_LAUNCH:
@@ -241,6 +244,15 @@ void CMainDialog::OnFormattingSwitched() {
 void CMainDialog::ShowAboutBox() {
     CAboutDialog about(platform_);
     about.Run(window_->Handle());
+}
+
+void CMainDialog::ShowTipOfTheDay() {
+    CTipDialog tip(platform_, settings_.showDayTip, settings_.dayTipIndex);
+    tip.Run(window_->Handle());
+    settings_.showDayTip = tip.ShowAtStartup();
+    window_->ListBox(IDC_HISTORY).SetFocus();
+    settings_.dayTipIndex = tip.NextTipIndex();
+    settings_.Write(platform_.Settings());
 }
 
 } // namespace qv

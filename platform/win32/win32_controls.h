@@ -8,6 +8,10 @@ namespace qv::platform::win32 {
 
 // Stops or resumes a control's drawing; resuming repaints it at once.
 void SetControlRedraw(HWND control, bool on);
+// Width of text in the control's font in device pixels; false without a drawing context.
+bool MeasureInControlFont(HWND control, const std::string& text, int& width);
+// Width of the control's client area in pixels.
+int ClientWidth(HWND control);
 
 template <class Interface> class ControlView : public Interface {
   public:
@@ -71,6 +75,8 @@ class EditView : public ControlView<IEdit> {
     void GetSel(long& start, long& end) const override;
     bool Copy() override;
     bool IsReadOnly() const override;
+    bool MeasureText(const std::string& text, int& width) const override;
+    int GetClientWidth() const override;
 };
 
 class TrackBarView : public ControlView<ITrackBar> {
