@@ -2,8 +2,10 @@
 // field's own font, the number drop-down, and the chooser's sort rules in the real list view.
 #include "help/tip_dialog.h"
 #include "help/topic_dialog.h"
+#include "win32/win32_handles.h"
 #include "win32_fixture.h"
 #include <commctrl.h>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -12,13 +14,11 @@ namespace qv::win32test {
 namespace {
 
 int TextWidth(HWND control, const std::string& text) {
-    const HDC dc = GetDC(control);
-    const HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    const pw::WindowDC dc(control);
+    const pw::SelectedObject font(
+        dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
     SIZE size{};
-    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
+    GetTextExtentPoint32A(dc.get(), text.data(), static_cast<int>(text.size()), &size);
     return size.cx;
 }
 
