@@ -44,6 +44,8 @@ bool CMainDialog::OnInitDialog(platform::IDialogWindow& window) {
     }
     ShowAtStart();
     parts_->search.LoadTerms(platform_.Settings());
+    if (settings_.showDayTip)
+        ShowTipOfTheDay();
     watcher_.SetWatching(true);
     TakeClipboard();
     parts_->status.ShowSelectedCount();

@@ -61,6 +61,7 @@ class CMainDialog : public platform::IMainWindowEvents {
     void OnWatchSwitched();
     void OnFormattingSwitched();
     void ShowAboutBox();
+    void ShowTipOfTheDay();
 
     // Results the dialog ends with: Esc after the question, and the Close command.
     static constexpr int kEndOk = 1;

@@ -32,9 +32,6 @@ void CMergeDialog::OnCommand(int id, int /*notifyCode*/) {
             separator_ += "\r\n";
         window_->EndDialog(IDOK);
         break;
-    case IDCANCEL:
-        window_->EndDialog(IDCANCEL);
-        break;
     default:
         break;
     }

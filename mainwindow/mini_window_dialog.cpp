@@ -76,14 +76,12 @@ void CMiniWindowDialog::OnCommand(int id, int notifyCode) {
     case IDC_DELETE:
         DeleteSelected();
         break;
-    case IDCANCEL:
-        OnClose();
-        break;
     default:
         break;
     }
 }
 
+// Esc comes as Cancel, which closes it as the close box does.
 void CMiniWindowDialog::OnClose() {
     // The main window owns this window and closes it once the message has returned.
     Tell(WM_MINIWND_CLOSED);

@@ -1,5 +1,6 @@
 // Where each command, menu entry and notice of the window goes.
 #include "help/about_dialog.h"
+#include "help/tip_dialog.h"
 #include "mainwindow/main_dialog.h"
 #include "mainwindow/main_dialog_parts.h"
 #include "mainwindow/mini_window_messages.h"
@@ -171,13 +172,15 @@ bool CMainDialog::OnSysCommand(unsigned command) {
     case IDM_MARK:
         parts_->mark.Toggle();
         return true;
+    case IDM_TIP:
+        ShowTipOfTheDay();
+        return true;
     case IDM_UNDO_DELETE:
         parts_->commands.UndoDelete();
         return true;
     case IDM_MINI_WINDOW:
         parts_->miniWindow.Show();
         return true;
-    case IDM_TIP:
     case IDM_LAUNCH:
         // The program's own entries; their features are not part of this window yet.
         return true;
@@ -289,6 +292,15 @@ void CMainDialog::OnFormattingSwitched() {
 void CMainDialog::ShowAboutBox() {
     CAboutDialog about(platform_);
     about.Run(window_->Handle());
+}
+
+void CMainDialog::ShowTipOfTheDay() {
+    CTipDialog tip(platform_, settings_.showDayTip, settings_.dayTipIndex);
+    tip.Run(window_->Handle());
+    settings_.showDayTip = tip.ShowAtStartup();
+    window_->ListBox(IDC_HISTORY).SetFocus();
+    settings_.dayTipIndex = tip.NextTipIndex();
+    settings_.Write(platform_.Settings());
 }
 
 } // namespace qv

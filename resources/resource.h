@@ -14,6 +14,8 @@
 #define IDD_ABOUT 100
 #define IDD_MAIN 102
 #define IDR_ACCELERATORS 130
+#define IDD_TIP 144
+#define IDD_TOPIC 155
 
 #define IDS_ABOUT_MENU 101
 #define IDS_APP_TITLE 57344
@@ -69,6 +71,15 @@
 #define IDS_MINI_SET_MARK 617
 #define IDS_MINI_RETURN_MARK 618
 #define IDS_SELECT_ITEM_TO_DELETE 619
+// Texts of the Tip of the Day and the topic chooser; the tips themselves are strings
+// IDS_TIP_COUNT + 1 onward (tips.def).
+#define IDS_TIP_COUNT 57345
+#define IDS_TIP_INFO_ERROR 700
+#define IDS_TOPICS_ERROR 701
+#define IDS_TIP_OF_COUNT 702
+#define IDS_NO_TOPIC 703
+#define IDS_TIP_NUMBER_COLUMN 704
+#define IDS_TOPIC_COLUMN 705
 
 #define QV_DIALOG_FONT_SIZE 8
 #define QV_DIALOG_FONT "MS Sans Serif"
@@ -121,6 +132,19 @@
 #define IDC_WEB_LINK 1037
 #define IDC_COPY_EMAIL 1051
 #define IDC_SUPPORT_EMAIL 1074
+
+// Controls of the Tip of the Day and the topic chooser.
+#define IDC_TIP_NEXT 1013
+#define IDC_TIP_LAST 1055
+#define IDC_TIP_STARTUP 1075
+#define IDC_TIP_TEXT 1076
+#define IDC_TIP_PREVIOUS 1078
+#define IDC_TIP_FIRST 1079
+#define IDC_TIP_OF_COUNT 1081
+#define IDC_TIP_NUMBER 1133
+#define IDC_TIP_TOPIC 1134
+#define IDC_TIP_TOPIC_BUTTON 1135
+#define IDC_TOPIC_LIST 1136
 
 // Commands that are not system-menu entries.
 #define IDM_EXIT_ASK 32771

@@ -31,6 +31,13 @@ bool HeadlessEdit::Copy() {
     return true;
 }
 
+bool HeadlessEdit::MeasureText(const std::string& text, int& width) const {
+    if (!hasDrawingContext)
+        return false;
+    width = int(text.size()) * charWidth;
+    return true;
+}
+
 void HeadlessTrackBar::SetRange(int low, int high) {
     minimum = low;
     maximum = high;
@@ -45,13 +52,37 @@ int HeadlessListView::GetColumnWidth(int column) const {
     return column >= 0 && column < int(columns_.size()) ? columns_[std::size_t(column)].width : 0;
 }
 
+void HeadlessListView::SetColumnWidth(int column, int width) {
+    if (column >= 0 && column < int(columns_.size()))
+        columns_[std::size_t(column)].width = width;
+}
+
+void HeadlessListView::FitColumnToHeader(int column) {
+    if (column >= 0 && column < int(columns_.size()))
+        SetColumnWidth(column, int(columns_[std::size_t(column)].title.size()) * charWidth +
+                                   kHeaderPadding);
+}
+
 int HeadlessListView::InsertRow(int index, void* data) {
+    if (insertFails)
+        return -1;
     if (index < 0 || index > int(rows_.size()))
         index = int(rows_.size());
     rows_.insert(rows_.begin() + index, data);
     if (selected_ >= index)
         ++selected_;
     return index;
+}
+
+bool HeadlessListView::DeleteRow(int row) {
+    if (row < 0 || row >= int(rows_.size()))
+        return false;
+    rows_.erase(rows_.begin() + row);
+    if (selected_ == row)
+        selected_ = -1;
+    else if (selected_ > row)
+        --selected_;
+    return true;
 }
 
 void HeadlessListView::DeleteAllRows() {

@@ -119,8 +119,14 @@ class HeadlessEdit : public ControlBase<IEdit> {
     bool Copy() override;
     bool IsReadOnly() const override { return readOnly_; }
     void SetLimitText(int characters) override { limit = characters; }
+    bool MeasureText(const std::string& text, int& width) const override;
+    int GetClientWidth() const override { return clientWidth; }
     int copyCount = 0;
     int limit = -1; // none
+    // Pixels per character and of the drawing area, and whether a drawing context exists.
+    int charWidth = 6;
+    int clientWidth = 300;
+    bool hasDrawingContext = true;
 
   private:
     bool readOnly_;
@@ -158,9 +164,12 @@ class HeadlessListView : public ControlBase<IListView> {
   public:
     void SetColumns(const std::vector<Column>& columns) override { columns_ = columns; }
     int GetColumnWidth(int column) const override;
+    void SetColumnWidth(int column, int width) override;
+    void FitColumnToHeader(int column) override;
     int GetClientWidth() const override { return clientWidth; }
     void SetTextSource(TextSource source) override { source_ = std::move(source); }
     int InsertRow(int index, void* data) override;
+    bool DeleteRow(int row) override;
     void DeleteAllRows() override;
     int GetRowCount() const override { return int(rows_.size()); }
     void* GetRowData(int row) const override;
@@ -170,6 +179,11 @@ class HeadlessListView : public ControlBase<IListView> {
     std::string GetCellText(int row, int column) const override;
     const std::vector<Column>& Columns() const { return columns_; }
     int clientWidth = 300;
+    // Pixels per character of a column title, and the room around it.
+    int charWidth = 6;
+    static constexpr int kHeaderPadding = 12;
+    // Inserting a row reports the platform's failure.
+    bool insertFails = false;
 
   private:
     std::vector<Column> columns_;

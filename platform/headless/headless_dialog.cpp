@@ -76,7 +76,8 @@ std::unique_ptr<IControl> MakeControl(ControlKind kind, HeadlessClipboard& clipb
         return std::make_unique<HeadlessRichEdit>(clipboard);
     case ControlKind::Edit:
     case ControlKind::ReadOnlyEdit:
-        return std::make_unique<HeadlessEdit>(clipboard, kind == ControlKind::ReadOnlyEdit);
+    case ControlKind::ReadOnlyText:
+        return std::make_unique<HeadlessEdit>(clipboard, kind != ControlKind::Edit);
     case ControlKind::Button:
     case ControlKind::DefButton:
     case ControlKind::CheckBox:
@@ -87,6 +88,7 @@ std::unique_ptr<IControl> MakeControl(ControlKind kind, HeadlessClipboard& clipb
     case ControlKind::SingleListBox:
         return std::make_unique<HeadlessListBox>(true);
     case ControlKind::Combo:
+    case ControlKind::DropList:
         return std::make_unique<HeadlessComboBox>();
     case ControlKind::Link:
         return std::make_unique<HeadlessLink>();
@@ -174,9 +176,9 @@ void HeadlessDialog::Click(int id) {
         events_.OnCommand(id, kLinkClicked);
         return;
     }
-    constexpr int kCancelId = 2; // the platform's Cancel button is the close command
+    constexpr int kCancelId = 2; // the platform's Cancel button is the Cancel command
     if (id == kCancelId) {
-        events_.OnClose();
+        events_.OnCancel();
         return;
     }
     events_.OnCommand(id, kButtonClicked);
@@ -192,6 +194,46 @@ bool HeadlessDialog::ChooseMenuEntry(unsigned command) {
 
 void HeadlessDialog::PressClose() {
     events_.OnClose();
+}
+
+void HeadlessDialog::PressEscape() {
+    events_.OnCancel();
+}
+
+void HeadlessDialog::PressEnter() {
+    int id = 0;
+    if (mainEvents_) {
+        id = mainEvents_->OnGetDefaultButton();
+    } else {
+        for (const ControlTemplate& row : template_.controls)
+            if (row.kind == ControlKind::DefButton)
+                id = row.id;
+    }
+    if (id > 0)
+        Click(id);
+}
+
+void HeadlessDialog::ClickColumnHeader(int id, int column) {
+    Get<HeadlessListView>(id);
+    events_.OnNotify(NotifyEvent{id, NotifyKind::ColumnClick, -1, column});
+}
+
+void HeadlessDialog::ClickRow(int id, int row) {
+    HeadlessListView& list = Get<HeadlessListView>(id);
+    if (row < 0 || row >= list.GetRowCount() || list.GetSelectedRow() == row)
+        return;
+    list.SelectRow(row);
+    events_.OnNotify(NotifyEvent{id, NotifyKind::SelectionChanged, row, -1});
+}
+
+void HeadlessDialog::DoubleClickRow(int id, int row) {
+    ClickRow(id, row);
+    events_.OnNotify(NotifyEvent{id, NotifyKind::DoubleClick, row, 0});
+}
+
+void HeadlessDialog::PickEntry(int id, int index) {
+    Combo(id).SetCurSel(index);
+    events_.OnCommand(id, kComboSelChange);
 }
 
 void HeadlessDialog::Type(int id, const std::string& text) {

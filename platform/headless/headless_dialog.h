@@ -99,6 +99,17 @@ class HeadlessDialog : public IDialogWindow {
     bool ChooseMenuEntry(unsigned command);
     // The close box.
     void PressClose();
+    // Esc and Enter as the dialog manager takes them (a window's accelerators are not modelled):
+    // Esc cancels; Enter clicks the default button, the template's or the main window's answer.
+    void PressEscape();
+    void PressEnter();
+    // A list view: a click on a column's title, a click on a row (which selects it, as the user's
+    // click does and with the same notice), a double click on a row.
+    void ClickColumnHeader(int id, int column);
+    void ClickRow(int id, int row);
+    void DoubleClickRow(int id, int row);
+    // Picks an entry of a combo box or drop-down list, with the notice of the change.
+    void PickEntry(int id, int index);
     // Types text into a combo box's edit field (as one change) or an edit.
     void Type(int id, const std::string& text);
     // Fires a timer that is set; false when none of that id is.
@@ -131,7 +142,7 @@ class HeadlessDialog : public IDialogWindow {
     bool cancelIsClose = false;
     std::map<unsigned, unsigned> timers; // id -> milliseconds
     Placement placement;
-    ScreenMetrics screen{1280, 1024, 32, 32};
+    ScreenMetrics screen{1280, 1024, 32, 32, 16};
 
   private:
     HeadlessPlatform& platform_;

@@ -45,6 +45,14 @@ bool EditView::IsReadOnly() const {
     return (GetWindowLongA(Window(), GWL_STYLE) & ES_READONLY) != 0;
 }
 
+bool EditView::MeasureText(const std::string& text, int& width) const {
+    return MeasureInControlFont(Window(), text, width);
+}
+
+int EditView::GetClientWidth() const {
+    return ClientWidth(Window());
+}
+
 void TrackBarView::SetRange(int minimum, int maximum) {
     Send(TBM_SETRANGEMIN, FALSE, minimum);
     Send(TBM_SETRANGEMAX, TRUE, maximum);
@@ -179,12 +187,13 @@ int ListBoxView::GetHorizontalExtent() const {
     return static_cast<int>(Send(LB_GETHORIZONTALEXTENT));
 }
 
-bool ListBoxView::MeasureText(const std::string& text, int& width) const {
-    const WindowDC dc(Window());
+bool MeasureInControlFont(HWND control, const std::string& text, int& width) {
+    const WindowDC dc(control);
     if (!dc.get())
         return false;
-    // Measured in the list's own font, which the drawing context does not have by itself.
-    const SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
+    // Measured in the control's own font, which the drawing context does not have by itself.
+    const SelectedObject font(dc.get(),
+                              reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
     SIZE size{};
     const int count = static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
     if (!GetTextExtentPoint32A(dc.get(), text.data(), count, &size))
@@ -194,6 +203,16 @@ bool ListBoxView::MeasureText(const std::string& text, int& width) const {
         return false;
     width = ends[1].x - ends[0].x;
     return true;
+}
+
+int ClientWidth(HWND control) {
+    RECT client{};
+    GetClientRect(control, &client);
+    return client.right - client.left;
+}
+
+bool ListBoxView::MeasureText(const std::string& text, int& width) const {
+    return MeasureInControlFont(Window(), text, width);
 }
 
 int ComboBoxView::AddString(const std::string& text) {

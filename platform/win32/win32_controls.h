@@ -8,6 +8,10 @@ namespace qv::platform::win32 {
 
 // Stops or resumes a control's drawing; resuming repaints it at once.
 void SetControlRedraw(HWND control, bool on);
+// Width of text in the control's font in device pixels; false without a drawing context.
+bool MeasureInControlFont(HWND control, const std::string& text, int& width);
+// Width of the control's client area in pixels.
+int ClientWidth(HWND control);
 
 template <class Interface> class ControlView : public Interface {
   public:
@@ -76,6 +80,8 @@ class EditView : public ControlView<IEdit> {
     bool Copy() override;
     bool IsReadOnly() const override;
     void SetLimitText(int characters) override;
+    bool MeasureText(const std::string& text, int& width) const override;
+    int GetClientWidth() const override;
 };
 
 class TrackBarView : public ControlView<ITrackBar> {

@@ -48,11 +48,13 @@ std::unique_ptr<IControl> MakeView(ControlKind kind, HWND control) {
     case ControlKind::SingleListBox:
         return std::make_unique<ListBoxView>(control, true);
     case ControlKind::Combo:
+    case ControlKind::DropList:
         return std::make_unique<ComboBoxView>(control);
     case ControlKind::RichEdit:
         return std::make_unique<RichEditView>(control);
     case ControlKind::Edit:
     case ControlKind::ReadOnlyEdit:
+    case ControlKind::ReadOnlyText:
         return std::make_unique<EditView>(control);
     case ControlKind::Link:
         return std::make_unique<LinkView>(control);
@@ -151,6 +153,10 @@ INT_PTR Win32Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_CTLCOLORSTATIC:
         return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CLOSE:
+        // Answered here, so that the dialog manager does not turn it into IDCANCEL (Esc).
+        events_.OnClose();
+        return Answer(0);
     case WM_TIMER:
         events_.OnTimer(static_cast<unsigned>(wParam));
         return Answer(0);
@@ -223,6 +229,7 @@ void Win32Dialog::MakeViews() {
             RaiseTextLimit(child);
             break;
         case ControlKind::ReadOnlyEdit:
+        case ControlKind::ReadOnlyText:
             // Read-only whatever the template says; drawn black on white below.
             SendMessageA(child, EM_SETREADONLY, TRUE, 0);
             readOnlyEdits_.insert(child);
@@ -253,9 +260,9 @@ INT_PTR Win32Dialog::OnInitDialog() {
 }
 
 INT_PTR Win32Dialog::OnCommand(int id, int notifyCode) {
-    // The Close command (title-bar button, system menu, Alt+F4, Esc) arrives as IDCANCEL.
+    // Esc and a Cancel button arrive as IDCANCEL; the close box comes as WM_CLOSE.
     if (id == IDCANCEL)
-        events_.OnClose();
+        events_.OnCancel();
     else
         events_.OnCommand(id, notifyCode);
     return Answer(0);
@@ -478,6 +485,7 @@ bool Win32Dialog::GetScreenMetrics(ScreenMetrics& metrics) const {
     metrics.screenHeight = GetSystemMetrics(SM_CYSCREEN);
     metrics.iconWidth = GetSystemMetrics(SM_CXICON);
     metrics.iconHeight = GetSystemMetrics(SM_CYICON);
+    metrics.scrollThumbWidth = GetSystemMetrics(SM_CXHTHUMB);
     return metrics.screenWidth > 0 && metrics.screenHeight > 0;
 }
 

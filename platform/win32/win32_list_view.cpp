@@ -44,10 +44,16 @@ int ListViewView::GetColumnWidth(int column) const {
     return static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
 }
 
+void ListViewView::SetColumnWidth(int column, int width) {
+    Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0));
+}
+
+void ListViewView::FitColumnToHeader(int column) {
+    Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
+}
+
 int ListViewView::GetClientWidth() const {
-    RECT client{};
-    GetClientRect(Window(), &client);
-    return client.right - client.left;
+    return ClientWidth(Window());
 }
 
 int ListViewView::InsertRow(int index, void* data) {
@@ -62,6 +68,10 @@ int ListViewView::InsertRow(int index, void* data) {
     // The other columns ask for their texts too.
     AskForTexts(row, 1);
     return row;
+}
+
+bool ListViewView::DeleteRow(int row) {
+    return row >= 0 && Send(LVM_DELETEITEM, static_cast<WPARAM>(row)) != FALSE;
 }
 
 void ListViewView::DeleteAllRows() {

@@ -12,9 +12,12 @@ class ListViewView : public ControlView<IListView> {
     explicit ListViewView(HWND window);
     void SetColumns(const std::vector<Column>& columns) override;
     int GetColumnWidth(int column) const override;
+    void SetColumnWidth(int column, int width) override;
+    void FitColumnToHeader(int column) override;
     int GetClientWidth() const override;
     void SetTextSource(TextSource source) override { source_ = std::move(source); }
     int InsertRow(int index, void* data) override;
+    bool DeleteRow(int row) override;
     void DeleteAllRows() override;
     int GetRowCount() const override;
     void* GetRowData(int row) const override;

@@ -38,7 +38,7 @@ TEST_F(DialogEvents, EachMessageReachesItsEvent) {
          0},
         {"pane change", WM_COMMAND, MAKEWPARAM(IDC_CONTENTS, EN_CHANGE), 0, "command 1000 768", 0},
         {"Esc command", WM_COMMAND, MAKEWPARAM(IDM_EXIT_ASK, 0), 0, "command 32771 0", 0},
-        {"Close command", WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0, "close", 0},
+        {"Esc or a Cancel button", WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0, "cancel", 0},
         {"system command keeps its high bits", WM_SYSCOMMAND, IDM_WATCH | 0x3, 0, "sys 64", 0},
         {"clipboard change", WM_DRAWCLIPBOARD, 0, 0, "drawclipboard", 0},
         {"chain change", WM_CHANGECBCHAIN, 0x1234, 0x5678, "changecbchain 4660 22136", 0},

@@ -38,6 +38,10 @@ void RecordingEvents::OnClose() {
         onClose();
 }
 
+void RecordingEvents::OnCancel() {
+    log.push_back("cancel");
+}
+
 void RecordingEvents::OnDestroy() {
     log.push_back("destroy");
     if (window) {

@@ -17,8 +17,8 @@ namespace pw = platform::win32;
 // Created on first use and kept for the whole run: it joins OLE and loads the rich edit library.
 pw::Win32Platform& TestPlatform();
 
-// Records every event as a short line ("command 1004 0", "sys 64", "close", ...). As a main
-// window's events it also receives the clipboard-chain and session events.
+// Records every event as a short line ("command 1004 0", "sys 64", "close", "cancel", ...). As a
+// main window's events it also receives the clipboard-chain and session events.
 class RecordingEvents : public platform::IMainWindowEvents {
   public:
     bool OnInitDialog(platform::IDialogWindow& window) override;
@@ -28,6 +28,7 @@ class RecordingEvents : public platform::IMainWindowEvents {
     void OnTimer(unsigned timerId) override;
     bool OnSysCommand(unsigned command) override;
     void OnClose() override;
+    void OnCancel() override;
     void OnDestroy() override;
     void OnDrawClipboard(const platform::ClipboardNotice& notice) override;
     void OnChangeCbChain(platform::WindowRef removed, platform::WindowRef after) override;
@@ -72,6 +73,7 @@ class RecordingDialogEvents : public platform::IDialogEvents {
     }
     void OnTimer(unsigned timerId) override { log_.OnTimer(timerId); }
     void OnClose() override { log_.OnClose(); }
+    void OnCancel() override { log_.OnCancel(); }
     void OnDestroy() override { log_.OnDestroy(); }
 
   private:

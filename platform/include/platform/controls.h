@@ -98,6 +98,10 @@ class IEdit : public IControl {
     virtual bool IsReadOnly() const = 0;
     // The most characters the user can type in.
     virtual void SetLimitText(int characters) = 0;
+    // Width of text in the field's font, and of the area the field draws in, in device pixels;
+    // false when no drawing context is available.
+    virtual bool MeasureText(const std::string& text, int& width) const = 0;
+    virtual int GetClientWidth() const = 0;
 };
 
 // A static drawn as a link: its text underlined in the link colour, a hand cursor over it, and a
@@ -130,10 +134,15 @@ class IListView : public IControl {
 
     virtual void SetColumns(const std::vector<Column>& columns) = 0;
     virtual int GetColumnWidth(int column) const = 0;
+    virtual void SetColumnWidth(int column, int width) = 0;
+    // Makes the column as wide as its title needs; the last column reaches the list's right edge
+    // on the real platform.
+    virtual void FitColumnToHeader(int column) = 0;
     // Width of the area the rows are drawn in, in pixels.
     virtual int GetClientWidth() const = 0;
     virtual void SetTextSource(TextSource source) = 0;
     virtual int InsertRow(int index, void* data) = 0; // the row's index, -1 on failure
+    virtual bool DeleteRow(int row) = 0;
     virtual void DeleteAllRows() = 0;
     virtual int GetRowCount() const = 0;
     virtual void* GetRowData(int row) const = 0; // null for a bad row

@@ -12,10 +12,12 @@ namespace qv::platform {
 // its own control once.
 //   LABEL static text; ICON static showing the dialog's icon; LINK static text that opens its
 //   target when clicked; RICHEDIT the multi-line rich-text pane; EDIT single-line edit;
-//   READONLY_EDIT single-line edit, always read-only, drawn black on white; BUTTON push button;
+//   READONLY_EDIT single-line edit, always read-only, drawn black on white; READONLY_TEXT the
+//   same with several lines and a vertical scroll bar; BUTTON push button;
 //   DEFBUTTON the default push button; CHECKBOX automatic check box; RADIO automatic radio
 //   button (kFlagGroup starts a group); GROUPBOX frame with a caption; LISTBOX list box with
-//   extended selection; COMBO drop-down combo box with an edit field; LISTVIEW report list view
+//   extended selection; COMBO drop-down combo box with an edit field; DROPLIST drop-down list
+//   without an edit field, in the order filled; LISTVIEW report list view
 //   with full-row single selection; TRACKBAR horizontal track bar.
 #define QV_CONTROL_KINDS(X)                                                                        \
     X(LABEL, Label)                                                                                \
@@ -24,6 +26,7 @@ namespace qv::platform {
     X(RICHEDIT, RichEdit)                                                                          \
     X(EDIT, Edit)                                                                                  \
     X(READONLY_EDIT, ReadOnlyEdit)                                                                 \
+    X(READONLY_TEXT, ReadOnlyText)                                                                 \
     X(BUTTON, Button)                                                                              \
     X(DEFBUTTON, DefButton)                                                                        \
     X(CHECKBOX, CheckBox)                                                                          \
@@ -32,6 +35,7 @@ namespace qv::platform {
     X(LISTBOX, ListBox)                                                                            \
     X(SINGLE_LISTBOX, SingleListBox)                                                               \
     X(COMBO, Combo)                                                                                \
+    X(DROPLIST, DropList)                                                                          \
     X(LISTVIEW, ListView)                                                                          \
     X(TRACKBAR, TrackBar)
 

@@ -29,6 +29,7 @@ class IDialogWindow;
 
 struct ScreenMetrics {
     int screenWidth = 0, screenHeight = 0, iconWidth = 0, iconHeight = 0;
+    int scrollThumbWidth = 0; // of a horizontal scroll bar
 };
 
 enum class SizeKind { Restored, Minimized, Other };
@@ -66,8 +67,10 @@ class IDialogEvents {
     virtual void OnPosted(unsigned /*message*/, std::uintptr_t /*wParam*/,
                           std::intptr_t /*lParam*/) {}
     virtual void OnTimer(unsigned /*timerId*/) {}
-    // The close box, the system menu's Close, Alt+F4 and Esc.
+    // The close box, the system menu's Close and Alt+F4.
     virtual void OnClose() = 0;
+    // Esc, or a push button of the Cancel id (2). Most dialogs take it as the close box.
+    virtual void OnCancel() { OnClose(); }
     virtual void OnDestroy() = 0;
 };
 

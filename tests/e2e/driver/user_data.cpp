@@ -49,6 +49,8 @@ void ResetUserData() {
     RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyKey);
     DeleteFolderTree(DataFolder());
     DeleteFileA((DocumentsFolder() + "\\Quorvane.dat").c_str());
+    // The Tip of the Day would hold every start-up; its own cases turn it on again.
+    SetRegistryDword("Start Up", "Show Day Tip", 0);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& contents) {

@@ -16,7 +16,8 @@ std::string DataFilePath();
 std::string DocumentsFolder();
 
 // Removes the registry branch, the data folder with its files and an old data file in the
-// documents folder, so that a test starts as on a first run.
+// documents folder, so that a test starts as on a first run, except that the Tip of the Day is
+// turned off.
 void ResetUserData();
 
 bool ReadWholeFile(const std::string& path, std::string& contents);

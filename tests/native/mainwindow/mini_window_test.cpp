@@ -206,7 +206,7 @@ TEST_F(MiniWindowTest, CtrlMRestoresAnOpenOneAndEscClosesIt) {
     Resize(platform::SizeKind::Minimized);
     EXPECT_FALSE(first->minimized);
 
-    first->Events().OnCommand(IDCANCEL, 0); // Esc
+    first->PressEscape();
     EXPECT_EQ(Mini(), nullptr);
     platform.DeliverPosted();
     EXPECT_EQ(platform.FindOpen(IDD_MINI_WINDOW), nullptr);
