@@ -53,6 +53,7 @@ class CHistoryLists {
     // Counts a change of the lists; true when the Change Limit is reached and the data file is due.
     bool CountChange() { return ++changes_ >= settings_.changeLimit; }
     void ResetChanges() { changes_ = 0; }
+    int Changes() const { return changes_; }
 
   private:
     // Removes the top line, lowering the mark with it.

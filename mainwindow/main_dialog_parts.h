@@ -6,6 +6,8 @@
 #include "mainwindow/incremental_search.h"
 #include "mainwindow/main_dialog.h"
 #include "mainwindow/navigation.h"
+#include "mainwindow/options_command.h"
+#include "mainwindow/pane_format.h"
 #include "mainwindow/status_texts.h"
 #include "mainwindow/user_messages.h"
 #include "resource.h"
@@ -22,7 +24,12 @@ struct CMainDialog::Parts {
           store(d.platform_.Files(), d.platform_.Clock(), d.platform_.CodePage(), lists, navigation,
                 messages, d.dataFilePath_),
           capture(window, d.platform_.Clipboard(), d.platform_.Clock(), d.watcher_, lists, store,
-                  navigation, status, messages) {}
+                  navigation, status, messages),
+          options(d.platform_, window, d.settings_, lists, search, store, status, d.texts_.name),
+          paneFormat(d.platform_, window, d.settings_) {
+        // A data file that cannot be read opens the Options sheet, where it can be read again.
+        store.OnReadFailure([this] { options.Run(); });
+    }
 
     CUserMessages messages;
     CStatusTexts status;
@@ -31,6 +38,8 @@ struct CMainDialog::Parts {
     CIncrementalSearch search;
     CDataFileStore store;
     CClipboardCapture capture;
+    COptionsCommand options;
+    CPaneFormat paneFormat;
 };
 
 } // namespace qv

@@ -84,11 +84,19 @@ void CMainDialog::OnCommand(int id, int notifyCode) {
     case IDC_FORWARD:
         StepFound(+1);
         break;
-    case IDC_DELETE:
     case IDC_FONT:
+        parts_->search.Commit();
+        parts_->paneFormat.ChooseFont();
+        break;
     case IDC_COLOR:
-    case IDC_SET_MARK:
+        parts_->search.Commit();
+        parts_->paneFormat.ChooseColour();
+        break;
     case IDC_OPTIONS:
+        parts_->options.Run();
+        break;
+    case IDC_DELETE:
+    case IDC_SET_MARK:
     case IDC_LAUNCH:
     case IDC_MERGE:
     case IDC_SPLIT:

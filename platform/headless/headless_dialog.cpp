@@ -85,6 +85,7 @@ std::unique_ptr<IControl> MakeControl(ControlKind kind, HeadlessClipboard& clipb
     case ControlKind::ListBox:
         return std::make_unique<HeadlessListBox>();
     case ControlKind::Combo:
+    case ControlKind::DropList:
         return std::make_unique<HeadlessComboBox>();
     case ControlKind::Link:
         return std::make_unique<HeadlessLink>();
@@ -193,7 +194,10 @@ void HeadlessDialog::PressClose() {
 }
 
 void HeadlessDialog::Type(int id, const std::string& text) {
-    Control(id).SetText(text);
+    // A field with a limit takes no more characters than that, as the real one does.
+    auto* edit = dynamic_cast<HeadlessEdit*>(&Control(id));
+    const bool limited = edit && edit->limit > 0 && text.size() > std::size_t(edit->limit);
+    Control(id).SetText(limited ? text.substr(0, std::size_t(edit->limit)) : text);
     const ControlTemplate* row = template_.Find(id);
     events_.OnCommand(id, row && row->kind == ControlKind::Combo ? kComboEditChange : kEditChange);
 }

@@ -41,6 +41,15 @@ bool EditView::IsReadOnly() const {
     return (GetWindowLongA(Window(), GWL_STYLE) & ES_READONLY) != 0;
 }
 
+void EditView::LimitText(int characters) {
+    Send(EM_LIMITTEXT, static_cast<WPARAM>(characters));
+}
+
+void TrackBarView::SetStepSizes(int line, int page) {
+    Send(TBM_SETLINESIZE, 0, line);
+    Send(TBM_SETPAGESIZE, 0, page);
+}
+
 void TrackBarView::SetRange(int minimum, int maximum) {
     Send(TBM_SETRANGEMIN, FALSE, minimum);
     Send(TBM_SETRANGEMAX, TRUE, maximum);

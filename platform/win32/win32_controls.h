@@ -71,6 +71,7 @@ class EditView : public ControlView<IEdit> {
     void GetSel(long& start, long& end) const override;
     bool Copy() override;
     bool IsReadOnly() const override;
+    void LimitText(int characters) override;
 };
 
 class TrackBarView : public ControlView<ITrackBar> {
@@ -79,6 +80,7 @@ class TrackBarView : public ControlView<ITrackBar> {
     void SetRange(int minimum, int maximum) override;
     int GetPos() const override;
     void SetPos(int position) override;
+    void SetStepSizes(int line, int page) override;
 };
 
 class ComboBoxView : public ControlView<IComboBox> {

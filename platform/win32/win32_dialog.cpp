@@ -46,6 +46,7 @@ std::unique_ptr<IControl> MakeView(ControlKind kind, HWND control) {
     case ControlKind::ListBox:
         return std::make_unique<ListBoxView>(control);
     case ControlKind::Combo:
+    case ControlKind::DropList:
         return std::make_unique<ComboBoxView>(control);
     case ControlKind::RichEdit:
         return std::make_unique<RichEditView>(control);

@@ -49,6 +49,7 @@ class Win32Platform : public IPlatform {
     SheetResult RunPropertySheet(const SheetContents& sheet) override;
     bool ChooseFont(FontChoice& choice, WindowRef owner) override;
     bool ChooseColour(ColourChoice& choice, WindowRef owner) override;
+    int ScreenPixelsPerInch() override;
     bool PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
     int QuitCode() const override { return loop_.QuitCode(); }

@@ -36,9 +36,9 @@ class Answerer {
 
 TEST(Choosers, FontComesBackAsChosenAndCancelLeavesItAsItWas) {
     platform::FontChoice choice;
-    choice.face = "Tahoma";
-    choice.heightTwips = 240;
-    choice.effects = platform::kFontBold;
+    choice.font.face = "Tahoma";
+    choice.font.height = -16;
+    choice.font.weight = FW_BOLD;
     choice.colour = RGB(200, 0, 0);
     bool underlineShown = false;
     {
@@ -49,9 +49,10 @@ TEST(Choosers, FontComesBackAsChosenAndCancelLeavesItAsItWas) {
         ASSERT_TRUE(TestPlatform().ChooseFont(choice, 0));
     }
     EXPECT_TRUE(underlineShown) << "the effects are offered";
-    EXPECT_EQ(choice.face, "Tahoma");
-    EXPECT_EQ(choice.heightTwips, 240);
-    EXPECT_EQ(choice.effects, unsigned(platform::kFontBold));
+    EXPECT_EQ(choice.font.face, "Tahoma");
+    EXPECT_EQ(choice.font.height, -16);
+    EXPECT_EQ(choice.font.weight, FW_BOLD);
+    EXPECT_EQ(choice.font.underline, 0);
     EXPECT_EQ(choice.colour, RGB(200, 0, 0));
 
     platform::FontChoice before = choice;
@@ -59,14 +60,14 @@ TEST(Choosers, FontComesBackAsChosenAndCancelLeavesItAsItWas) {
         Answerer cancel("Font", IDCANCEL);
         EXPECT_FALSE(TestPlatform().ChooseFont(choice, 0));
     }
-    EXPECT_EQ(choice.face, before.face);
-    EXPECT_EQ(choice.heightTwips, before.heightTwips);
+    EXPECT_EQ(choice.font.face, before.font.face);
+    EXPECT_EQ(choice.font.height, before.font.height);
 }
 
 TEST(Choosers, FontWithoutEffectsOffersNoUnderlineOrColour) {
     platform::FontChoice choice;
-    choice.face = "Tahoma";
-    choice.heightTwips = 200;
+    choice.font.face = "Tahoma";
+    choice.font.height = -13;
     choice.showEffects = false;
     bool underlineShown = true;
     {
@@ -99,8 +100,9 @@ constexpr int kStyleList = 0x471, kSizeList = 0x472, kUnderline = 0x411, kColour
 
 TEST(Choosers, WhatTheUserChoosesInTheFontChooserComesBack) {
     platform::FontChoice choice;
-    choice.face = "Tahoma";
-    choice.heightTwips = 200; // 10 points: 13.3 pixels at 96 dots per inch, shown as 10
+    choice.font.face = "Tahoma";
+    choice.font.height = -13; // characters of 13 pixels: 10 points at 96 dots per inch
+    choice.font.weight = FW_NORMAL;
     choice.colour = RGB(200, 0, 0);
     std::string sizeShown;
     LRESULT picked = 0;
@@ -120,19 +122,22 @@ TEST(Choosers, WhatTheUserChoosesInTheFontChooserComesBack) {
         ASSERT_TRUE(TestPlatform().ChooseFont(choice, 0));
     }
     EXPECT_EQ(sizeShown, "10");
-    EXPECT_EQ(choice.face, "Tahoma");
-    EXPECT_EQ(choice.heightTwips, 280);
-    EXPECT_EQ(choice.effects,
-              unsigned(platform::kFontBold | platform::kFontItalic | platform::kFontUnderline));
+    EXPECT_EQ(choice.font.face, "Tahoma");
+    EXPECT_EQ(choice.font.height, -MulDiv(14, TestPlatform().ScreenPixelsPerInch(), 72));
+    EXPECT_GE(choice.font.weight, FW_BOLD);
+    EXPECT_EQ(choice.font.italic, 1);
+    EXPECT_EQ(choice.font.underline, 1);
+    EXPECT_EQ(choice.font.strikeOut, 0);
     EXPECT_NE(picked, 0);
     EXPECT_EQ(choice.colour, platform::Color(picked));
 }
 
 TEST(Choosers, FontWithoutEffectsKeepsTheEffectsItDoesNotOffer) {
     platform::FontChoice choice;
-    choice.face = "Tahoma";
-    choice.heightTwips = 240;
-    choice.effects = platform::kFontUnderline | platform::kFontStrikeout;
+    choice.font.face = "Tahoma";
+    choice.font.height = -16;
+    choice.font.underline = 1;
+    choice.font.strikeOut = 1;
     choice.colour = RGB(0, 0, 200);
     choice.showEffects = false;
     {
@@ -141,8 +146,9 @@ TEST(Choosers, FontWithoutEffectsKeepsTheEffectsItDoesNotOffer) {
         });
         ASSERT_TRUE(TestPlatform().ChooseFont(choice, 0));
     }
-    EXPECT_EQ(choice.effects,
-              unsigned(platform::kFontBold | platform::kFontUnderline | platform::kFontStrikeout));
+    EXPECT_GE(choice.font.weight, FW_BOLD);
+    EXPECT_EQ(choice.font.underline, 1);
+    EXPECT_EQ(choice.font.strikeOut, 1);
     EXPECT_EQ(choice.colour, RGB(0, 0, 200));
 }
 

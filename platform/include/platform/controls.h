@@ -93,6 +93,8 @@ class IEdit : public IControl {
     // The control's own copy of its selection to the clipboard.
     virtual bool Copy() = 0;
     virtual bool IsReadOnly() const = 0;
+    // The most characters the user can type into the field.
+    virtual void LimitText(int characters) = 0;
 };
 
 // A static drawn as a link: its text underlined in the link colour, a hand cursor over it, and a
@@ -108,6 +110,8 @@ class ITrackBar : public IControl {
     virtual void SetRange(int minimum, int maximum) = 0;
     virtual int GetPos() const = 0;
     virtual void SetPos(int position) = 0;
+    // How far the arrow keys (line) and Page Up and Page Down (page) move the slider.
+    virtual void SetStepSizes(int line, int page) = 0;
 };
 
 // A list view in report mode. Rows carry the program's data (owned by the program) and their
@@ -161,6 +165,9 @@ class IRichEdit : public IControl {
     virtual bool StreamIn(StreamFormat format, const ChunkSource& source) = 0;
     virtual CharFormat GetDefaultCharFormat() const = 0;
     virtual void SetDefaultCharFormat(const CharFormat& format) = 0;
+    // The format of the selected text (the fields the whole selection shares, by the mask).
+    virtual CharFormat GetSelectionCharFormat() const = 0;
+    virtual void SetSelectionCharFormat(const CharFormat& format) = 0;
     virtual void Repaint() = 0;
     virtual void EnableChangeNotifications() = 0;
 };

@@ -15,8 +15,9 @@ namespace qv::platform {
 //   READONLY_EDIT single-line edit, always read-only, drawn black on white; BUTTON push button;
 //   DEFBUTTON the default push button; CHECKBOX automatic check box; RADIO automatic radio
 //   button (kFlagGroup starts a group); GROUPBOX frame with a caption; LISTBOX list box with
-//   extended selection; COMBO drop-down combo box with an edit field; LISTVIEW report list view
-//   with full-row single selection; TRACKBAR horizontal track bar.
+//   extended selection; COMBO drop-down combo box with an edit field; DROPLIST drop-down list
+//   without one; LISTVIEW report list view with full-row single selection; TRACKBAR horizontal
+//   track bar.
 #define QV_CONTROL_KINDS(X)                                                                        \
     X(LABEL, Label)                                                                                \
     X(ICON, Icon)                                                                                  \
@@ -31,6 +32,7 @@ namespace qv::platform {
     X(GROUPBOX, GroupBox)                                                                          \
     X(LISTBOX, ListBox)                                                                            \
     X(COMBO, Combo)                                                                                \
+    X(DROPLIST, DropList)                                                                          \
     X(LISTVIEW, ListView)                                                                          \
     X(TRACKBAR, TrackBar)
 
