@@ -1,38 +1,11 @@
 // The font and colour choosers take and give plain structs; a helper thread answers them as a
 // user would.
+#include "chooser_answerer.h"
 #include "win32_fixture.h"
-#include <atomic>
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace qv::win32test {
 namespace {
-
-// Waits for a chooser of the process with the caption, lets check look at it, then presses the
-// button.
-class Answerer {
-  public:
-    Answerer(const char* caption, int button, std::function<void(HWND)> check = nullptr)
-        : thread_([=] {
-              for (int i = 0; i < 250; ++i) {
-                  const HWND found = FindWindowA("#32770", caption);
-                  if (found && IsWindowVisible(found)) {
-                      Sleep(100);
-                      if (check)
-                          check(found);
-                      PostMessageA(found, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-                      answered = true;
-                      return;
-                  }
-                  Sleep(20);
-              }
-          }) {}
-    ~Answerer() { thread_.join(); }
-    std::atomic<bool> answered{false};
-
-  private:
-    std::thread thread_;
-};
 
 TEST(Choosers, FontComesBackAsChosenAndCancelLeavesItAsItWas) {
     platform::FontChoice choice;
@@ -79,24 +52,6 @@ TEST(Choosers, FontWithoutEffectsOffersNoUnderlineOrColour) {
     }
     EXPECT_FALSE(underlineShown);
 }
-
-// Picks the entry of a chooser's drop-down list as a user would; the entry's item data.
-LRESULT Pick(HWND chooser, int comboId, int index) {
-    const HWND combo = GetDlgItem(chooser, comboId);
-    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(chooser, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
-    return SendMessageA(combo, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
-}
-
-int Find(HWND chooser, int comboId, const char* text) {
-    return static_cast<int>(SendDlgItemMessageA(chooser, comboId, CB_FINDSTRINGEXACT,
-                                                static_cast<WPARAM>(-1),
-                                                reinterpret_cast<LPARAM>(text)));
-}
-
-// The standard template's controls: style and size lists, underline box, colour list.
-constexpr int kStyleList = 0x471, kSizeList = 0x472, kUnderline = 0x411, kColourList = 0x473;
 
 TEST(Choosers, WhatTheUserChoosesInTheFontChooserComesBack) {
     platform::FontChoice choice;
@@ -168,9 +123,6 @@ TEST(Choosers, ColourComesBackAndCancelKeepsIt) {
     }
     EXPECT_EQ(choice.colour, RGB(10, 20, 30));
 }
-
-// The colour chooser's red field and its button that adds the colour to the custom ones.
-constexpr int kRedField = 0x2c2, kAddCustom = 0x2c8;
 
 TEST(Choosers, TheChosenColourAndTheCustomColoursComeBack) {
     platform::ColourChoice choice;
