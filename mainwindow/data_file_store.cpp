@@ -108,7 +108,7 @@ CDataFileStore::State CDataFileStore::Load() {
                 LoadSink sink(*this);
                 switch (ReadDataFile(bytes, codePage_, sink)) {
                 case DataFileReadResult::NewerVersion:
-                    outcome_ = Outcome::Read;
+                    outcome_ = Outcome::Newer;
                     state_ = messages_.Show(IDS_NEWER_DATA_FILE, platform::MsgButtons::YesNo,
                                             platform::MsgIcon::Question) == platform::MsgResult::Yes
                                  ? State::Declined

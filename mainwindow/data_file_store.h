@@ -39,9 +39,9 @@ class CDataFileStore {
     // or an entry cannot be held, so that a shorter list never replaces a good file.
     bool Encode(std::string& buffer) const;
 
-    // How the last Load went: no file, read (also when stopped for memory, or a newer version
-    // was asked about), or failed with the message shown.
-    enum class Outcome { Missing, Read, Failed };
+    // How the last Load went: no file, read (also when stopped for memory), a newer version
+    // asked about and not read, or failed with the message shown.
+    enum class Outcome { Missing, Read, Newer, Failed };
     Outcome LastOutcome() const { return outcome_; }
     // Called after a failed read has been reported.
     void OnReadFailure(std::function<void()> handler) { onReadFailure_ = std::move(handler); }

@@ -21,11 +21,10 @@ bool COptionsCommand::LoadDataFile() {
     // The lists changed under the counts.
     status_.ShowItemCount();
     status_.ShowSelectedCount();
-    if (store_.GetState() == CDataFileStore::State::Declined) {
-        // The user chose to leave the newer file to the program that wrote it.
+    // The user chose to leave the newer file to the program that wrote it.
+    if (store_.GetState() == CDataFileStore::State::Declined)
         window_.PostQuit(kExitNewerDataFile);
-        return true;
-    }
+    // A newer file was not read, whatever the answer: the page must not say it was.
     return store_.LastOutcome() == CDataFileStore::Outcome::Read;
 }
 

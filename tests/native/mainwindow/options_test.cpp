@@ -150,16 +150,27 @@ TEST_F(OptionsWindowTest, AnUnreadableDataFileAtStartUpIsReportedThenOptionsOpen
               std::string("\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00", 12));
 }
 
-TEST_F(OptionsWindowTest, LoadingANewerFileFromThePageAndLeavingQuits) {
-    Open();
-    platform.files.WriteFile(dataFile,
-                             std::string("\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00", 12));
-    platform.messages.Answer(MsgResult::Yes);
-    Options([](HeadlessSheet& s) {
-        s.ShowPage(COptionsSheet::kSaving);
-        s.Page(COptionsSheet::kSaving).Click(IDC_SAVING_LOAD);
-    });
-    EXPECT_TRUE(platform.quitRequested);
+TEST_F(OptionsWindowTest, ANewerFileLoadedFromThePageIsNotReadAndYesQuits) {
+    for (MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
+        SCOPED_TRACE(answer == MsgResult::Yes ? "Yes" : "No");
+        Reopen();
+        CopyElsewhere("still here");
+        const int before = List().GetCount();
+        platform.files.WriteFile(
+            dataFile, std::string("\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00", 12));
+        platform.messages.shown.clear();
+        platform.messages.Answer(MsgResult::Yes); // new items will be lost: proceed
+        platform.messages.Answer(answer);
+        Options([](HeadlessSheet& s) {
+            s.ShowPage(COptionsSheet::kSaving);
+            s.Page(COptionsSheet::kSaving).Click(IDC_SAVING_LOAD);
+            EXPECT_FALSE(s.CancelIsClose());
+            s.PressCancel();
+        });
+        ASSERT_EQ(platform.messages.shown.size(), 2u) << "no word of having read the file";
+        EXPECT_EQ(List().GetCount(), before);
+        EXPECT_EQ(platform.quitRequested, answer == MsgResult::Yes);
+    }
     EXPECT_EQ(platform.quitCode, 3);
 }
 
