@@ -23,13 +23,10 @@ struct CMainDialog::Parts {
           search(window, lists, navigation, d.settings_, d.platform_.CodePage(), messages),
           store(d.platform_.Files(), d.platform_.Clock(), d.platform_.CodePage(), lists, navigation,
                 messages, d.dataFilePath_),
-          capture(window, d.platform_.Clipboard(), d.platform_.Clock(), d.watcher_, lists, store,
-                  navigation, status, messages),
           options(d.platform_, window, d.settings_, lists, search, store, status, d.texts_.name),
-          paneFormat(d.platform_, window, d.settings_) {
-        // A data file that cannot be read opens the Options sheet, where it can be read again.
-        store.OnReadFailure([this] { options.Run(); });
-    }
+          paneFormat(d.platform_, window, d.settings_),
+          capture(window, d.platform_.Clipboard(), d.platform_.Clock(), d.watcher_, lists, store,
+                  navigation, status, messages) {}
 
     CUserMessages messages;
     CStatusTexts status;
@@ -37,9 +34,9 @@ struct CMainDialog::Parts {
     CHistoryLists lists;
     CIncrementalSearch search;
     CDataFileStore store;
-    CClipboardCapture capture;
     COptionsCommand options;
     CPaneFormat paneFormat;
+    CClipboardCapture capture;
 };
 
 } // namespace qv

@@ -29,7 +29,7 @@ void CNumbersPage::Init() {
     }
     w.Button(IDC_NUMBERS_OTHER).SetChecked(!listed);
     auto& other = w.Edit(IDC_NUMBERS_OTHER_TEXT);
-    other.LimitText(1);
+    other.SetLimitText(1);
     if (!listed)
         other.SetText(std::string(1, numbers.thousandsSeparator));
     EnableChoices();

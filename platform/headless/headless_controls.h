@@ -111,9 +111,9 @@ class HeadlessEdit : public ControlBase<IEdit> {
     void GetSel(long& start, long& end) const override;
     bool Copy() override;
     bool IsReadOnly() const override { return readOnly_; }
-    void LimitText(int characters) override { limit = characters; }
+    void SetLimitText(int characters) override { limit = characters; }
     int copyCount = 0;
-    int limit = 0; // none
+    int limit = -1; // none
 
   private:
     bool readOnly_;

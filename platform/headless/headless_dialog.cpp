@@ -194,10 +194,9 @@ void HeadlessDialog::PressClose() {
 }
 
 void HeadlessDialog::Type(int id, const std::string& text) {
-    // A field with a limit takes no more characters than that, as the real one does.
-    auto* edit = dynamic_cast<HeadlessEdit*>(&Control(id));
-    const bool limited = edit && edit->limit > 0 && text.size() > std::size_t(edit->limit);
-    Control(id).SetText(limited ? text.substr(0, std::size_t(edit->limit)) : text);
+    // A user cannot type past an edit's limit.
+    const auto* edit = dynamic_cast<const HeadlessEdit*>(&Control(id));
+    Control(id).SetText(edit && edit->limit >= 0 ? text.substr(0, std::size_t(edit->limit)) : text);
     const ControlTemplate* row = template_.Find(id);
     events_.OnCommand(id, row && row->kind == ControlKind::Combo ? kComboEditChange : kEditChange);
 }

@@ -37,12 +37,12 @@ bool EditView::Copy() {
     return true;
 }
 
-bool EditView::IsReadOnly() const {
-    return (GetWindowLongA(Window(), GWL_STYLE) & ES_READONLY) != 0;
+void EditView::SetLimitText(int characters) {
+    Send(EM_LIMITTEXT, static_cast<WPARAM>(characters));
 }
 
-void EditView::LimitText(int characters) {
-    Send(EM_LIMITTEXT, static_cast<WPARAM>(characters));
+bool EditView::IsReadOnly() const {
+    return (GetWindowLongA(Window(), GWL_STYLE) & ES_READONLY) != 0;
 }
 
 void TrackBarView::SetStepSizes(int line, int page) {

@@ -71,7 +71,7 @@ class EditView : public ControlView<IEdit> {
     void GetSel(long& start, long& end) const override;
     bool Copy() override;
     bool IsReadOnly() const override;
-    void LimitText(int characters) override;
+    void SetLimitText(int characters) override;
 };
 
 class TrackBarView : public ControlView<ITrackBar> {

@@ -39,7 +39,7 @@ TEST_F(PageControls, TrackBarKeepsItsRangeAndSteps) {
 TEST_F(PageControls, TheOtherFieldTakesOneCharacterAndTheListsNoText) {
     auto numbers = Open(IDD_OPTIONS_NUMBERS);
     ASSERT_TRUE(numbers);
-    numbers->Edit(IDC_NUMBERS_OTHER_TEXT).LimitText(1);
+    numbers->Edit(IDC_NUMBERS_OTHER_TEXT).SetLimitText(1);
     const HWND field = GetDlgItem(numbers->Window(), IDC_NUMBERS_OTHER_TEXT);
     EXPECT_EQ(SendMessageA(field, EM_GETLIMITTEXT, 0, 0), 1);
     EXPECT_TRUE(GetWindowLongA(field, GWL_STYLE) & ES_CENTER);

@@ -93,8 +93,8 @@ class IEdit : public IControl {
     // The control's own copy of its selection to the clipboard.
     virtual bool Copy() = 0;
     virtual bool IsReadOnly() const = 0;
-    // The most characters the user can type into the field.
-    virtual void LimitText(int characters) = 0;
+    // The most characters the user can type in.
+    virtual void SetLimitText(int characters) = 0;
 };
 
 // A static drawn as a link: its text underlined in the link colour, a hand cursor over it, and a
