@@ -18,7 +18,10 @@ class COptionsCommand : public IOptionsHost {
                     CSettings& settings, CHistoryLists& lists, CIncrementalSearch& search,
                     CDataFileStore& store, CStatusTexts& status, const std::string& programName)
         : platform_(platform), window_(window), settings_(settings), lists_(lists), search_(search),
-          store_(store), status_(status), programName_(programName) {}
+          store_(store), status_(status), programName_(programName) {
+        // A data file that cannot be read opens the sheet, where it can be read again.
+        store_.OnReadFailure([this] { Run(); });
+    }
 
     // Commits the search term, runs the sheet and, on OK, takes its settings: a search runs
     // again with them when the Search field has text, and they are written to the store.
