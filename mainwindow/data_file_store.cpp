@@ -95,6 +95,7 @@ class CDataFileStore::LoadSink : public IDataFileSink {
 
 CDataFileStore::State CDataFileStore::Load() {
     if (!files_.FindFirst(path_)) {
+        outcome_ = Outcome::Missing;
         state_ = State::Read;
         return state_;
     }
@@ -107,6 +108,7 @@ CDataFileStore::State CDataFileStore::Load() {
                 LoadSink sink(*this);
                 switch (ReadDataFile(bytes, codePage_, sink)) {
                 case DataFileReadResult::NewerVersion:
+                    outcome_ = Outcome::Newer;
                     state_ = messages_.Show(IDS_NEWER_DATA_FILE, platform::MsgButtons::YesNo,
                                             platform::MsgIcon::Question) == platform::MsgResult::Yes
                                  ? State::Declined
@@ -124,12 +126,15 @@ CDataFileStore::State CDataFileStore::Load() {
             loaded = false;
         }
     }
+    outcome_ = loaded ? Outcome::Read : Outcome::Failed;
     if (loaded)
         lists_.ResetChanges();
     else
         ShowPathMessage(IDS_CANNOT_READ);
     lists_.ClearMark();
     state_ = State::Read;
+    if (!loaded && onReadFailure_)
+        onReadFailure_();
     return state_;
 }
 

@@ -5,6 +5,7 @@
 #include "mainwindow/navigation.h"
 #include "mainwindow/user_messages.h"
 #include "platform/services.h"
+#include <functional>
 #include <string>
 
 namespace qv {
@@ -43,6 +44,13 @@ class CDataFileStore {
     // or an entry cannot be held, so that a shorter list never replaces a good file.
     bool Encode(std::string& buffer) const;
 
+    // How the last Load went: no file, read (also when stopped for memory), a newer version
+    // asked about and not read, or failed with the message shown.
+    enum class Outcome { Missing, Read, Newer, Failed };
+    Outcome LastOutcome() const { return outcome_; }
+    // Called after a failed read has been reported.
+    void OnReadFailure(std::function<void()> handler) { onReadFailure_ = std::move(handler); }
+
     State GetState() const { return state_; }
     const std::string& Path() const { return path_; }
 
@@ -59,6 +67,8 @@ class CDataFileStore {
     CUserMessages& messages_;
     std::string path_;
     State state_ = State::NotRead;
+    Outcome outcome_ = Outcome::Missing;
+    std::function<void()> onReadFailure_;
     // Kept between saves: a large save then writes into memory that is already mapped.
     std::string saveBuffer_;
 };

@@ -95,6 +95,7 @@ class CHistoryLists {
     // Counts a change of the lists; true when the Change Limit is reached and the data file is due.
     bool CountChange() { return ++changes_ >= settings_.changeLimit; }
     void ResetChanges() { changes_ = 0; }
+    int Changes() const { return changes_; }
 
     // Makes every stored record after the next `records` fail as if memory ran out.
     void FailRecordsAfterForTesting(int records) { recordBudget_ = records; }

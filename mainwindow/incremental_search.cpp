@@ -120,6 +120,15 @@ void CIncrementalSearch::OnField(int notifyCode) {
     }
 }
 
+void CIncrementalSearch::ClearTerms(platform::ISettingsStore& store) {
+    terms_.ClearSearchTerms(store);
+    auto& field = window_.ComboBox(IDC_SEARCH);
+    // Emptying the drop-down empties its edit part too on the real control.
+    const std::string text = field.GetText();
+    field.ResetContent();
+    field.SetText(text);
+}
+
 void CIncrementalSearch::LoadTerms(platform::ISettingsStore& store) {
     terms_.LoadSearchTerms(store);
     auto& field = window_.ComboBox(IDC_SEARCH);

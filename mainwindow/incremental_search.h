@@ -39,6 +39,10 @@ class CIncrementalSearch {
     // While stepping, Recall takes the caret line among the several found ones.
     bool IsStepping() const { return stepping_; }
 
+    int TermCount() const { return static_cast<int>(terms_.Entries().size()); }
+    // Empties the remembered terms, in the drop-down and in the store; the field keeps its text.
+    void ClearTerms(platform::ISettingsStore& store);
+
     void LoadTerms(platform::ISettingsStore& store);
     void SaveTerms(platform::ISettingsStore& store) const { terms_.SaveSearchTerms(store); }
 

@@ -10,6 +10,8 @@
 #include "mainwindow/merge_split.h"
 #include "mainwindow/mini_window_keeper.h"
 #include "mainwindow/navigation.h"
+#include "mainwindow/options_command.h"
+#include "mainwindow/pane_format.h"
 #include "mainwindow/status_texts.h"
 #include "mainwindow/user_messages.h"
 #include "resource.h"
@@ -25,6 +27,8 @@ struct CMainDialog::Parts {
           search(window, lists, navigation, d.settings_, d.platform_.CodePage(), messages),
           store(d.platform_.Files(), d.platform_.Clock(), d.platform_.CodePage(), lists, navigation,
                 messages, d.dataFilePath_),
+          options(d.platform_, window, d.settings_, lists, search, store, status, d.texts_.name),
+          paneFormat(d.platform_, window, d.settings_),
           capture(window, d.platform_.Clipboard(), d.platform_.Clock(), d.watcher_, lists, store,
                   navigation, status, messages),
           commands(window, d.platform_.Clock(), lists, search, navigation, status, store, messages),
@@ -40,6 +44,8 @@ struct CMainDialog::Parts {
     CHistoryLists lists;
     CIncrementalSearch search;
     CDataFileStore store;
+    COptionsCommand options;
+    CPaneFormat paneFormat;
     CClipboardCapture capture;
     CHistoryCommands commands;
     CMarkPoint mark;

@@ -102,8 +102,16 @@ void CMainDialog::OnCommand(int id, int notifyCode) {
         parts_->commands.ChangeList();
         break;
     case IDC_FONT:
+        parts_->search.Commit();
+        parts_->paneFormat.ChooseFont();
+        break;
     case IDC_COLOR:
+        parts_->search.Commit();
+        parts_->paneFormat.ChooseColour();
+        break;
     case IDC_OPTIONS:
+        parts_->options.Run();
+        break;
     case IDC_LAUNCH:
         // Commands whose features are still to come commit the search term all the same.
         parts_->search.Commit();

@@ -337,7 +337,19 @@ bool HeadlessRichEdit::StreamIn(StreamFormat format, const ChunkSource& source) 
     return true;
 }
 
+CharFormat HeadlessRichEdit::GetSelectionCharFormat() const {
+    for (auto it = runs.rbegin(); it != runs.rend(); ++it)
+        if (it->start == selStart_ && it->end == selEnd_)
+            return it->format;
+    return format_;
+}
+
+void HeadlessRichEdit::SetSelectionCharFormat(const CharFormat& format) {
+    runs.push_back(FormatRun{selStart_, selEnd_, format});
+}
+
 void HeadlessRichEdit::Changed() {
+    runs.clear();
     if (notifying_ && onChange)
         onChange();
 }

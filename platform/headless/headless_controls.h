@@ -152,7 +152,12 @@ class HeadlessTrackBar : public ControlBase<ITrackBar> {
     void SetRange(int minimum, int maximum) override;
     int GetPos() const override { return position_; }
     void SetPos(int position) override;
+    void SetStepSizes(int line, int page) override {
+        lineSize = line;
+        pageSize = page;
+    }
     int minimum = 0, maximum = 100;
+    int lineSize = 1, pageSize = 10;
 
   private:
     int position_ = 0;
@@ -209,6 +214,9 @@ class HeadlessRichEdit : public ControlBase<IRichEdit> {
     bool StreamIn(StreamFormat format, const ChunkSource& source) override;
     CharFormat GetDefaultCharFormat() const override { return format_; }
     void SetDefaultCharFormat(const CharFormat& format) override { format_ = format; }
+    // A selection that was given a format of its own reads it back; any other reads the default.
+    CharFormat GetSelectionCharFormat() const override;
+    void SetSelectionCharFormat(const CharFormat& format) override;
     void Repaint() override { ++repaintCount; }
     void EnableChangeNotifications() override { notifying_ = true; }
 
@@ -222,6 +230,12 @@ class HeadlessRichEdit : public ControlBase<IRichEdit> {
     // The text length reports an error.
     bool lengthFails = false;
     int repaintCount = 0;
+    // The formats given to ranges of the text, latest last; a new text drops them.
+    struct FormatRun {
+        long start, end;
+        CharFormat format;
+    };
+    std::vector<FormatRun> runs;
 
   private:
     void Changed();

@@ -47,6 +47,10 @@ class HeadlessPlatform : public IPlatform {
     SheetResult RunPropertySheet(const SheetContents& sheet) override;
     bool ChooseFont(FontChoice& choice, WindowRef owner) override;
     bool ChooseColour(ColourChoice& choice, WindowRef owner) override;
+    int ScreenPixelsPerInch() override {
+        ++pixelsPerInchReads;
+        return pixelsPerInch;
+    }
     // Thread-safe; the message waits until DeliverPosted.
     void SendToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
@@ -85,6 +89,8 @@ class HeadlessPlatform : public IPlatform {
     std::deque<std::optional<ColourChoice>> colourAnswers;
     std::vector<FontChoice> fontsAsked;
     std::vector<ColourChoice> coloursAsked;
+    int pixelsPerInch = 96;
+    int pixelsPerInchReads = 0;
     int quitCode = 0;
     bool quitRequested = false;
     // Modal runs and property sheets whose script left them open.

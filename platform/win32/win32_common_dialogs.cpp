@@ -8,27 +8,56 @@
 
 namespace qv::platform::win32 {
 
+int Win32Platform::ScreenPixelsPerInch() {
+    const UniqueCreatedDC display(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
+    return display.get() ? GetDeviceCaps(display.get(), LOGPIXELSY) : 96;
+}
+
 namespace {
 
-int ScreenPixelsPerInch() {
-    const WindowDC screen(nullptr);
-    return screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+LOGFONTA ToNative(const LogicalFont& font) {
+    LOGFONTA native{};
+    native.lfHeight = font.height;
+    native.lfWidth = font.width;
+    native.lfEscapement = font.escapement;
+    native.lfOrientation = font.orientation;
+    native.lfWeight = font.weight;
+    native.lfItalic = font.italic;
+    native.lfUnderline = font.underline;
+    native.lfStrikeOut = font.strikeOut;
+    native.lfCharSet = font.charSet;
+    native.lfOutPrecision = font.outPrecision;
+    native.lfClipPrecision = font.clipPrecision;
+    native.lfQuality = font.quality;
+    native.lfPitchAndFamily = font.pitchAndFamily;
+    std::memcpy(native.lfFaceName, font.face.data(),
+                std::min(font.face.size(), sizeof native.lfFaceName - 1));
+    return native;
+}
+
+LogicalFont FromNative(const LOGFONTA& native) {
+    LogicalFont font;
+    font.height = native.lfHeight;
+    font.width = native.lfWidth;
+    font.escapement = native.lfEscapement;
+    font.orientation = native.lfOrientation;
+    font.weight = native.lfWeight;
+    font.italic = native.lfItalic;
+    font.underline = native.lfUnderline;
+    font.strikeOut = native.lfStrikeOut;
+    font.charSet = native.lfCharSet;
+    font.outPrecision = native.lfOutPrecision;
+    font.clipPrecision = native.lfClipPrecision;
+    font.quality = native.lfQuality;
+    font.pitchAndFamily = native.lfPitchAndFamily;
+    font.face.assign(native.lfFaceName, strnlen(native.lfFaceName, sizeof native.lfFaceName));
+    return font;
 }
 
 } // namespace
 
 bool Win32Platform::ChooseFont(FontChoice& choice, WindowRef owner) {
-    LOGFONTA font{};
-    const std::size_t faceLength = std::min(choice.face.size(), sizeof font.lfFaceName - 1);
-    std::memcpy(font.lfFaceName, choice.face.data(), faceLength);
-    // Twips are 1/1440 inch; a negative height asks for the character height.
-    font.lfHeight = -MulDiv(choice.heightTwips, ScreenPixelsPerInch(), 1440);
-    font.lfWeight = (choice.effects & kFontBold) ? FW_BOLD : FW_NORMAL;
-    font.lfItalic = (choice.effects & kFontItalic) ? TRUE : FALSE;
-    font.lfUnderline = (choice.effects & kFontUnderline) ? TRUE : FALSE;
-    font.lfStrikeOut = (choice.effects & kFontStrikeout) ? TRUE : FALSE;
-    font.lfCharSet = DEFAULT_CHARSET;
-
+    LOGFONTA font = ToNative(choice.font);
     CHOOSEFONTA chooser{};
     chooser.lStructSize = sizeof chooser;
     chooser.hwndOwner = reinterpret_cast<HWND>(owner);
@@ -37,17 +66,16 @@ bool Win32Platform::ChooseFont(FontChoice& choice, WindowRef owner) {
     chooser.rgbColors = choice.colour;
     if (!ChooseFontA(&chooser))
         return false;
-    choice.face = font.lfFaceName;
-    choice.heightTwips = chooser.iPointSize * 2; // tenths of a point to twips
-    const unsigned chosen =
-        (font.lfWeight >= FW_BOLD ? kFontBold : 0u) | (font.lfItalic ? kFontItalic : 0u) |
-        (font.lfUnderline ? kFontUnderline : 0u) | (font.lfStrikeOut ? kFontStrikeout : 0u);
+    const LogicalFont before = choice.font;
+    choice.font = FromNative(font);
     // Without its Effects section the chooser does not offer underline, strikeout and colour,
     // and reports the hidden boxes unchecked: those stay as they were.
-    const unsigned offered = choice.showEffects ? ~0u : unsigned(kFontBold | kFontItalic);
-    choice.effects = (chosen & offered) | (choice.effects & ~offered);
-    if (choice.showEffects)
+    if (!choice.showEffects) {
+        choice.font.underline = before.underline;
+        choice.font.strikeOut = before.strikeOut;
+    } else {
         choice.colour = chooser.rgbColors;
+    }
     return true;
 }
 

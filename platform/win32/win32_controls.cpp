@@ -53,6 +53,11 @@ int EditView::GetClientWidth() const {
     return ClientWidth(Window());
 }
 
+void TrackBarView::SetStepSizes(int line, int page) {
+    Send(TBM_SETLINESIZE, 0, line);
+    Send(TBM_SETPAGESIZE, 0, page);
+}
+
 void TrackBarView::SetRange(int minimum, int maximum) {
     Send(TBM_SETRANGEMIN, FALSE, minimum);
     Send(TBM_SETRANGEMAX, TRUE, maximum);

@@ -90,6 +90,7 @@ class TrackBarView : public ControlView<ITrackBar> {
     void SetRange(int minimum, int maximum) override;
     int GetPos() const override;
     void SetPos(int position) override;
+    void SetStepSizes(int line, int page) override;
 };
 
 class ComboBoxView : public ControlView<IComboBox> {

@@ -89,6 +89,13 @@ class WindowDC {
     HDC dc_;
 };
 
+// A drawing context made with CreateDC (a device, not a window), deleted with the scope.
+struct CreatedDCTraits {
+    static HDC Invalid() { return nullptr; }
+    static void Close(HDC h) { DeleteDC(h); }
+};
+using UniqueCreatedDC = UniqueHandle<HDC, CreatedDCTraits>;
+
 // Selects an object into a drawing context for one scope and puts the previous one back.
 class SelectedObject {
   public:

@@ -51,6 +51,7 @@ class Win32Platform : public IPlatform {
     bool ChooseColour(ColourChoice& choice, WindowRef owner) override;
     void SendToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
+    int ScreenPixelsPerInch() override;
     bool PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
     int QuitCode() const override { return loop_.QuitCode(); }

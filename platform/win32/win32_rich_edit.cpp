@@ -116,11 +116,38 @@ bool ReadClipboardText(HWND owner, std::string& text) {
     return ok;
 }
 
-CHARFORMATA ReadDefaultFormat(HWND window) {
+CHARFORMATA ReadFormat(HWND window, WPARAM which) {
     CHARFORMATA format{};
     format.cbSize = sizeof format;
-    SendMessageA(window, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    SendMessageA(window, EM_GETCHARFORMAT, which, reinterpret_cast<LPARAM>(&format));
     return format;
+}
+
+CharFormat FromNative(const CHARFORMATA& native) {
+    CharFormat format;
+    format.face.assign(native.szFaceName, strnlen(native.szFaceName, sizeof native.szFaceName));
+    format.heightTwips = native.yHeight;
+    format.color = native.crTextColor;
+    format.effects = native.dwEffects;
+    format.mask = native.dwMask;
+    format.charSet = native.bCharSet;
+    format.pitchAndFamily = native.bPitchAndFamily;
+    return format;
+}
+
+void WriteFormat(HWND window, WPARAM which, const CharFormat& format) {
+    // The offset is not carried: it keeps the control's value.
+    CHARFORMATA native = ReadFormat(window, which);
+    std::memset(native.szFaceName, 0, sizeof native.szFaceName);
+    std::memcpy(native.szFaceName, format.face.data(),
+                std::min(format.face.size(), sizeof native.szFaceName - 1));
+    native.yHeight = format.heightTwips;
+    native.crTextColor = format.color;
+    native.dwEffects = format.effects;
+    native.dwMask = format.mask;
+    native.bCharSet = format.charSet;
+    native.bPitchAndFamily = format.pitchAndFamily;
+    SendMessageA(window, EM_SETCHARFORMAT, which, reinterpret_cast<LPARAM>(&native));
 }
 
 } // namespace
@@ -224,26 +251,19 @@ bool RichEditView::StreamIn(StreamFormat format, const ChunkSource& source) {
 }
 
 CharFormat RichEditView::GetDefaultCharFormat() const {
-    const CHARFORMATA native = ReadDefaultFormat(Window());
-    CharFormat format;
-    format.face.assign(native.szFaceName, strnlen(native.szFaceName, sizeof native.szFaceName));
-    format.heightTwips = native.yHeight;
-    format.color = native.crTextColor;
-    format.effects = native.dwEffects;
-    format.mask = native.dwMask;
-    return format;
+    return FromNative(ReadFormat(Window(), SCF_DEFAULT));
 }
 
 void RichEditView::SetDefaultCharFormat(const CharFormat& format) {
-    CHARFORMATA native = ReadDefaultFormat(Window());
-    std::memset(native.szFaceName, 0, sizeof native.szFaceName);
-    std::memcpy(native.szFaceName, format.face.data(),
-                std::min(format.face.size(), sizeof native.szFaceName - 1));
-    native.yHeight = format.heightTwips;
-    native.crTextColor = format.color;
-    native.dwEffects = format.effects;
-    native.dwMask = format.mask;
-    Send(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&native));
+    WriteFormat(Window(), SCF_DEFAULT, format);
+}
+
+CharFormat RichEditView::GetSelectionCharFormat() const {
+    return FromNative(ReadFormat(Window(), SCF_SELECTION));
+}
+
+void RichEditView::SetSelectionCharFormat(const CharFormat& format) {
+    WriteFormat(Window(), SCF_SELECTION, format);
 }
 
 void RichEditView::Repaint() {

@@ -23,8 +23,9 @@ class RichEditView : public ControlView<IRichEdit> {
     bool StreamOut(StreamFormat format, const ChunkSink& sink) override;
     bool StreamIn(StreamFormat format, const ChunkSource& source) override;
     CharFormat GetDefaultCharFormat() const override;
-    // Keeps the control's own character set and pitch, which CharFormat does not carry.
     void SetDefaultCharFormat(const CharFormat& format) override;
+    CharFormat GetSelectionCharFormat() const override;
+    void SetSelectionCharFormat(const CharFormat& format) override;
     void Repaint() override;
     void EnableChangeNotifications() override;
 };

@@ -56,15 +56,20 @@ RECT ClientRectOf(HWND control, HWND dialog) {
 }
 
 // Events of the right interface for the dialog: the main window gets the main window's events.
+// A property sheet's page is a child window: it is opened inside a hidden window of its own.
 struct OpenedDialog {
     RecordingEvents log;
     RecordingDialogEvents dialogEvents{log};
+    pw::UniqueWindow parent;
     std::unique_ptr<pw::Win32Dialog> dialog;
     explicit OpenedDialog(int templateId) {
+        if (ProgramDialog(templateId).style == platform::DialogStyle::Page)
+            parent.reset(CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 600, 400, nullptr,
+                                         nullptr, nullptr, nullptr));
         if (templateId == IDD_MAIN)
             dialog = OpenDialog(log, templateId);
         else
-            dialog = OpenDialog(dialogEvents, templateId);
+            dialog = OpenDialog(dialogEvents, templateId, parent.get());
     }
 };
 
@@ -77,7 +82,11 @@ TEST(Templates, EveryDialogHasEveryControlInTabOrderWithClassTextStateAndPlace) 
         EXPECT_EQ(pw::WindowText(window), d.caption);
         const DWORD kFrame = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
                              WS_THICKFRAME | WS_CHILD | WS_POPUP;
-        EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & kFrame, d.style & kFrame);
+        // The dialog manager takes the caption bar off a page (DS_CONTROL); the sheet shows the
+        // caption on the page's tab instead.
+        const DWORD frame =
+            (d.style & DS_CONTROL) ? d.style & ~DWORD(WS_CAPTION | WS_SYSMENU) : d.style;
+        EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & kFrame, frame & kFrame);
         EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & (WS_EX_APPWINDOW | WS_EX_TOPMOST),
                   d.exStyle & (WS_EX_APPWINDOW | WS_EX_TOPMOST));
         RECT size{0, 0, d.width, d.height};

@@ -3,6 +3,7 @@
 #include "platform/dialog_template.h"
 #include "platform/types.h"
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,17 +29,28 @@ struct SheetResult {
     bool failed = false; // the sheet could not be made
 };
 
-// The font chooser's fields. effects: kFontBold | kFontItalic | kFontUnderline | kFontStrikeout.
-enum FontEffects : unsigned {
-    kFontBold = 1,
-    kFontItalic = 2,
-    kFontUnderline = 4,
-    kFontStrikeout = 8,
+// The font as the font chooser takes and gives it, field for field the platform's logical font.
+// A negative height asks for the character height, a positive one for the cell height, in pixels.
+struct LogicalFont {
+    int height = 0;
+    int width = 0;
+    int escapement = 0;
+    int orientation = 0;
+    int weight = 0; // 400 normal, 700 bold
+    std::uint8_t italic = 0;
+    std::uint8_t underline = 0;
+    std::uint8_t strikeOut = 0;
+    std::uint8_t charSet = 0;
+    std::uint8_t outPrecision = 0;
+    std::uint8_t clipPrecision = 0;
+    std::uint8_t quality = 0;
+    std::uint8_t pitchAndFamily = 0;
+    std::string face; // at most 31 characters reach the chooser
 };
+
+// The chooser starts from font and colour (screen fonts only) and gives them back on OK.
 struct FontChoice {
-    std::string face;
-    int heightTwips = 0;
-    unsigned effects = 0;
+    LogicalFont font;
     Color colour = 0;
     bool showEffects = true; // the chooser's Effects section (underline, strikeout, colour)
 };

@@ -117,6 +117,8 @@ class ITrackBar : public IControl {
     virtual void SetRange(int minimum, int maximum) = 0;
     virtual int GetPos() const = 0;
     virtual void SetPos(int position) = 0;
+    // How far the arrow keys (line) and Page Up and Page Down (page) move the slider.
+    virtual void SetStepSizes(int line, int page) = 0;
 };
 
 // A list view in report mode. Rows carry the program's data (owned by the program) and their
@@ -175,6 +177,9 @@ class IRichEdit : public IControl {
     virtual bool StreamIn(StreamFormat format, const ChunkSource& source) = 0;
     virtual CharFormat GetDefaultCharFormat() const = 0;
     virtual void SetDefaultCharFormat(const CharFormat& format) = 0;
+    // The format of the selected text (the fields the whole selection shares, by the mask).
+    virtual CharFormat GetSelectionCharFormat() const = 0;
+    virtual void SetSelectionCharFormat(const CharFormat& format) = 0;
     virtual void Repaint() = 0;
     virtual void EnableChangeNotifications() = 0;
 };

@@ -16,9 +16,9 @@ namespace qv::platform {
 //   same with several lines and a vertical scroll bar; BUTTON push button;
 //   DEFBUTTON the default push button; CHECKBOX automatic check box; RADIO automatic radio
 //   button (kFlagGroup starts a group); GROUPBOX frame with a caption; LISTBOX list box with
-//   extended selection; COMBO drop-down combo box with an edit field; DROPLIST drop-down list
-//   without an edit field, in the order filled; LISTVIEW report list view
-//   with full-row single selection; TRACKBAR horizontal track bar.
+//   extended selection; SINGLE_LISTBOX list box with single selection; COMBO drop-down combo box
+//   with an edit field; DROPLIST drop-down list without an edit field, in the order filled;
+//   LISTVIEW report list view with full-row single selection; TRACKBAR horizontal track bar.
 #define QV_CONTROL_KINDS(X)                                                                        \
     X(LABEL, Label)                                                                                \
     X(ICON, Icon)                                                                                  \

@@ -35,6 +35,8 @@ class IPlatform {
     // The choosers: true with the choice filled in on OK, false on Cancel.
     virtual bool ChooseFont(FontChoice& choice, WindowRef owner) = 0;
     virtual bool ChooseColour(ColourChoice& choice, WindowRef owner) = 0;
+    // Vertical pixels per logical inch of the display, asked of the display each time.
+    virtual int ScreenPixelsPerInch() = 0;
     // Hands a message to the window's thread, from any thread; it arrives as OnPosted.
     virtual bool PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam) = 0;

@@ -30,17 +30,41 @@ enum class MsgIcon { Information, Exclamation, Stop, Question, None };
 enum class MsgButtons { Ok, YesNo };
 enum class MsgResult { Ok, Yes, No, Cancel };
 
-// Character format of the rich-text pane, as much of it as the program handles.
+// Character format of the rich-text pane, as much of it as the program handles. The mask and
+// effects bits are the platform's own (the constants below).
 struct CharFormat {
     std::string face;
     int heightTwips = 0;
     std::uint32_t color = 0; // 0x00BBGGRR
     std::uint32_t effects = 0;
     std::uint32_t mask = 0;
+    std::uint8_t charSet = 0;
+    std::uint8_t pitchAndFamily = 0;
     bool operator==(const CharFormat& o) const {
         return face == o.face && heightTwips == o.heightTwips && color == o.color &&
-               effects == o.effects && mask == o.mask;
+               effects == o.effects && mask == o.mask && charSet == o.charSet &&
+               pitchAndFamily == o.pitchAndFamily;
     }
+};
+
+// Which fields of a CharFormat are valid.
+enum CharFormatMask : std::uint32_t {
+    kMaskBold = 0x1,
+    kMaskItalic = 0x2,
+    kMaskUnderline = 0x4,
+    kMaskStrikeout = 0x8,
+    kMaskCharSet = 0x08000000,
+    kMaskFace = 0x20000000,
+    kMaskColor = 0x40000000,
+    kMaskSize = 0x80000000,
+};
+// A CharFormat's effects.
+enum CharFormatEffects : std::uint32_t {
+    kEffectBold = 0x1,
+    kEffectItalic = 0x2,
+    kEffectUnderline = 0x4,
+    kEffectStrikeout = 0x8,
+    kEffectAutoColor = 0x40000000,
 };
 
 // A colour as the platform stores it: 0x00BBGGRR.

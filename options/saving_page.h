@@ -1,0 +1,33 @@
+// The "Saving" page: after how many changes the data file is written, and writing or reading it
+// now (which cannot be undone, so Cancel becomes Close).
+#pragma once
+#include "options/options_context.h"
+#include "options/options_page.h"
+#include <string>
+
+namespace qv {
+
+// "%d change%s" with the count and, unless the count is 1, the plural ending.
+std::string ChangeCountText(const platform::IStringResources& strings, int count);
+
+class CSavingPage : public COptionsPage {
+  public:
+    // The list offers 1 to this many changes.
+    static constexpr int kMostChanges = 99;
+
+    CSavingPage(int index, int& rememberedPage, OptionsContext& context)
+        : COptionsPage(index, rememberedPage), context_(context) {}
+    void OnCommand(int id, int notifyCode) override;
+
+  private:
+    void Init() override;
+    void Read() override;
+    void ShowChangeCount();
+    void SaveNow();
+    void LoadNow();
+    void Done(int messageId);
+
+    OptionsContext& context_;
+};
+
+} // namespace qv

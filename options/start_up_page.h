@@ -1,0 +1,19 @@
+// The "Start Up" page: window placement, starting minimised, the Tip of the Day.
+#pragma once
+#include "options/options_context.h"
+#include "options/options_page.h"
+
+namespace qv {
+
+class CStartUpPage : public COptionsPage {
+  public:
+    CStartUpPage(int index, int& rememberedPage, OptionsContext& context)
+        : COptionsPage(index, rememberedPage), values_(context.values) {}
+
+  private:
+    void Init() override;
+    void Read() override;
+    CSettings& values_;
+};
+
+} // namespace qv
