@@ -61,53 +61,49 @@ bool Stream(HWND window, UINT message, StreamFormat format, const Callback& call
     return stream.dwError == 0;
 }
 
-// Hands a text import over so that no chunk ends between a carriage return and its line feed:
-// under Wine the control has been seen to read such a split pair as two line breaks.
-class LineBreakSafeSource {
+// Hands UTF-16 text to a text import in whole code units, so that no chunk ends between a
+// carriage return and its line feed (under Wine the control has been seen to read such a split
+// pair as two line breaks) nor between the two halves of a surrogate pair.
+class WideTextSource {
   public:
-    explicit LineBreakSafeSource(const IRichEdit::ChunkSource& source) : source_(source) {}
+    explicit WideTextSource(const std::wstring& text) : text_(text) {}
     long operator()(char* buffer, long capacity) {
-        long n = 0;
-        if (carry_ && capacity > 0) {
-            buffer[n++] = '\r';
-            carry_ = false;
+        std::size_t units = std::min(text_.size() - offset_, std::size_t(capacity) / 2);
+        if (units > 1 && offset_ + units < text_.size()) {
+            const wchar_t last = text_[offset_ + units - 1];
+            if (last == L'\r' || (last >= 0xD800 && last <= 0xDBFF))
+                --units; // goes out with the next chunk, beside its partner
         }
-        if (!ended_ && capacity > n) {
-            const long got = source_(buffer + n, capacity - n);
-            if (got > 0)
-                n += std::min(got, capacity - n);
-            else
-                ended_ = true;
-        }
-        if (n > 1 && buffer[n - 1] == '\r' && !ended_) {
-            carry_ = true; // goes out with the next chunk, beside its line feed
-            --n;
-        }
-        return n;
+        std::memcpy(buffer, text_.data() + offset_, units * sizeof(wchar_t));
+        offset_ += units;
+        return static_cast<long>(units * sizeof(wchar_t));
     }
 
   private:
-    const IRichEdit::ChunkSource& source_;
-    bool carry_ = false;
-    bool ended_ = false;
+    const std::wstring& text_;
+    std::size_t offset_ = 0;
 };
 
-bool StreamTextIn(HWND window, const IRichEdit::ChunkSource& source, WPARAM extraFlags) {
-    LineBreakSafeSource safe(source);
-    const IRichEdit::ChunkSource adapter = [&safe](char* buffer, long capacity) {
-        return safe(buffer, capacity);
+// Imports text as UTF-16: the control's own reading of 8-bit text is not bound to the process's
+// UTF-8 and may split a sequence at a chunk's end.
+bool StreamWideTextIn(HWND window, const std::wstring& text, WPARAM extraFlags) {
+    WideTextSource source(text);
+    const IRichEdit::ChunkSource adapter = [&source](char* buffer, long capacity) {
+        return source(buffer, capacity);
     };
-    return Stream(window, EM_STREAMIN, StreamFormat::Text, adapter, ImportChunk, extraFlags);
+    return Stream(window, EM_STREAMIN, StreamFormat::Text, adapter, ImportChunk,
+                  SF_UNICODE | extraFlags);
 }
 
-// The clipboard's ANSI text; false when the clipboard cannot be opened or has none.
-bool ReadClipboardText(HWND owner, std::string& text) {
+// The clipboard's text as UTF-16, the form that keeps every character; false when the
+// clipboard cannot be opened or has none.
+bool ReadClipboardText(HWND owner, std::wstring& text) {
     if (!OpenClipboard(owner))
         return false;
     bool ok = false;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-            text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
             GlobalUnlock(data);
             ok = true;
         }
@@ -128,35 +124,21 @@ CHARFORMATA ReadDefaultFormat(HWND window) {
 void RichEditView::SetText(const std::string& text) {
     // The control reads a WM_SETTEXT that begins with "{\rtf" as a document; streaming it in as
     // text keeps it the plain text it is.
-    std::size_t offset = 0;
-    StreamIn(StreamFormat::Text, [&](char* buffer, long capacity) -> long {
-        const std::size_t n = std::min(text.size() - offset, std::size_t(capacity));
-        std::memcpy(buffer, text.data() + offset, n);
-        offset += n;
-        return static_cast<long>(n);
-    });
+    StreamWideTextIn(Window(), ToWide(text), 0);
 }
 
 bool RichEditView::Paste() {
-    // Rich text pastes as the control reads it. Plain text is taken in its ANSI form, the form
-    // the program keeps, and imported into the selection: the platform's conversion of ANSI
-    // clipboard text for the control's own paste has been seen to double line breaks.
-    std::string text;
+    // Rich text pastes as the control reads it. Plain text is taken in its Unicode form (the
+    // system makes the ANSI form in the clipboard locale's code page, not in UTF-8) and imported
+    // into the selection: the control's own paste of plain text has been seen to double line
+    // breaks.
+    std::wstring text;
     if (IsClipboardFormatAvailable(RegisterClipboardFormatA(CF_RTF)) ||
-        !IsClipboardFormatAvailable(CF_TEXT) || !ReadClipboardText(Window(), text)) {
+        !IsClipboardFormatAvailable(CF_UNICODETEXT) || !ReadClipboardText(Window(), text)) {
         Send(WM_PASTE);
         return IsWindow(Window()) != FALSE;
     }
-    std::size_t offset = 0;
-    return StreamTextIn(
-        Window(),
-        [&](char* buffer, long capacity) -> long {
-            const std::size_t n = std::min(text.size() - offset, std::size_t(capacity));
-            std::memcpy(buffer, text.data() + offset, n);
-            offset += n;
-            return static_cast<long>(n);
-        },
-        SFF_SELECTION);
+    return StreamWideTextIn(Window(), text, SFF_SELECTION);
 }
 
 bool RichEditView::Copy() {
@@ -177,7 +159,9 @@ bool RichEditView::Copy() {
 long RichEditView::GetTextLength() const {
     if (!IsWindow(Window()))
         return -1;
-    return static_cast<long>(Send(WM_GETTEXTLENGTH));
+    // In the control's own positions (UTF-16 units), not in bytes of the process code page.
+    GETTEXTLENGTHEX query{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    return static_cast<long>(Send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query)));
 }
 
 std::string RichEditView::GetPlainText() const {
@@ -187,10 +171,14 @@ std::string RichEditView::GetPlainText() const {
 std::string RichEditView::GetFirstChars(long n) const {
     if (n <= 0)
         return std::string();
-    std::string text(std::size_t(n) + 1, '\0');
-    const LRESULT copied =
-        Send(WM_GETTEXT, static_cast<WPARAM>(n) + 1, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied > 0 ? std::min(std::size_t(copied), std::size_t(n)) : 0);
+    // n characters give at least n bytes; the caller finds the character boundary itself.
+    std::wstring wide(std::size_t(n) + 1, L'\0');
+    const LRESULT copied = SendMessageW(Window(), WM_GETTEXT, static_cast<WPARAM>(n) + 1,
+                                        reinterpret_cast<LPARAM>(wide.data()));
+    std::string text =
+        FromWide(wide.data(), copied > 0 ? std::min(std::size_t(copied), std::size_t(n)) : 0);
+    if (text.size() > std::size_t(n))
+        text.resize(std::size_t(n));
     return text;
 }
 
@@ -214,13 +202,33 @@ void RichEditView::SetSel(long start, long end) {
 }
 
 bool RichEditView::StreamOut(StreamFormat format, const ChunkSink& sink) {
-    return Stream(Window(), EM_STREAMOUT, format, sink, ExportChunk);
+    if (format == StreamFormat::Rtf)
+        return Stream(Window(), EM_STREAMOUT, format, sink, ExportChunk);
+    // Text leaves as UTF-16 and reaches the sink in the program's code page, in one piece, so
+    // that no character is split between chunks.
+    std::string units;
+    const ChunkSink collect = [&units](const char* data, long length) {
+        if (length > 0)
+            units.append(data, std::size_t(length));
+    };
+    if (!Stream(Window(), EM_STREAMOUT, format, collect, ExportChunk, SF_UNICODE))
+        return false;
+    std::wstring wide(units.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(wide.data(), units.data(), wide.size() * sizeof(wchar_t));
+    const std::string text = FromWide(wide);
+    if (!text.empty())
+        sink(text.data(), static_cast<long>(text.size()));
+    return true;
 }
 
 bool RichEditView::StreamIn(StreamFormat format, const ChunkSource& source) {
-    if (format == StreamFormat::Text)
-        return StreamTextIn(Window(), source, 0);
-    return Stream(Window(), EM_STREAMIN, format, source, ImportChunk);
+    if (format == StreamFormat::Rtf)
+        return Stream(Window(), EM_STREAMIN, format, source, ImportChunk);
+    std::string text;
+    std::string chunk(4096, '\0');
+    for (long got; (got = source(chunk.data(), static_cast<long>(chunk.size()))) > 0;)
+        text.append(chunk.data(), std::size_t(std::min<long>(got, long(chunk.size()))));
+    return StreamWideTextIn(Window(), ToWide(text), 0);
 }
 
 CharFormat RichEditView::GetDefaultCharFormat() const {
@@ -300,7 +308,8 @@ bool CopyPlainText(HWND parent, const std::string& text, long start, long end) {
     if (!edit)
         return false;
     SendMessageA(edit.get(), EM_SETLIMITTEXT, 0, 0); // 0: the largest limit there is
-    if (!SetWindowTextA(edit.get(), text.c_str()))
+    // Wide, so that the copy is Unicode text and positions count the pane's characters.
+    if (!SetWindowTextW(edit.get(), ToWide(text).c_str()))
         return false;
     if (start == end) {
         start = 0;
