@@ -1,4 +1,5 @@
 #include "win32_rich_edit.h"
+#include "win32_rtf_ascii.h"
 #include <algorithm>
 #include <cstring>
 #include <exception>
@@ -112,6 +113,51 @@ bool ReadClipboardText(HWND owner, std::wstring& text) {
     return ok;
 }
 
+// The control's RTF, made readable by every reader (AsciiRtf). Asked for another code page the
+// control has been seen to lose characters: it writes the code page's best fit ("u" for u-umlaut
+// in US-ASCII) or \'hh that the control in a UTF-8 process reads back wrong.
+bool StreamOutRtf(HWND window, WPARAM extraFlags, std::string& rtf) {
+    std::string raw;
+    const IRichEdit::ChunkSink collect = [&raw](const char* data, long length) {
+        if (length > 0)
+            raw.append(data, std::size_t(length));
+    };
+    if (!Stream(window, EM_STREAMOUT, StreamFormat::Rtf, collect, ExportChunk, extraFlags))
+        return false;
+    rtf = AsciiRtf(raw);
+    return true;
+}
+
+// The control's text (or selection) as UTF-16.
+bool StreamOutWide(HWND window, WPARAM extraFlags, std::wstring& wide) {
+    std::string units;
+    const IRichEdit::ChunkSink collect = [&units](const char* data, long length) {
+        if (length > 0)
+            units.append(data, std::size_t(length));
+    };
+    if (!Stream(window, EM_STREAMOUT, StreamFormat::Text, collect, ExportChunk,
+                SF_UNICODE | extraFlags))
+        return false;
+    wide.assign(units.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(wide.data(), units.data(), wide.size() * sizeof(wchar_t));
+    return true;
+}
+
+// Adds bytes to the open clipboard as format; the clipboard owns the memory once it took it.
+bool SetClipboardBytes(UINT format, const void* bytes, std::size_t size) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!memory)
+        return false;
+    if (void* target = GlobalLock(memory)) {
+        std::memcpy(target, bytes, size);
+        GlobalUnlock(memory);
+        if (SetClipboardData(format, memory))
+            return true;
+    }
+    GlobalFree(memory);
+    return false;
+}
+
 CHARFORMATA ReadDefaultFormat(HWND window) {
     CHARFORMATA format{};
     format.cbSize = sizeof format;
@@ -152,8 +198,19 @@ bool RichEditView::Copy() {
     // does not have; the copy takes the text alone.
     if (native.cpMin != start || native.cpMax != end)
         SetSel(start, end);
-    Send(WM_COPY);
-    return true;
+    // The control's own copy would put its UTF-8 RTF on the clipboard (see StreamOutRtf): the
+    // selection goes there as RTF and as Unicode text by the program's hand.
+    std::string rtf;
+    std::wstring text;
+    if (!StreamOutRtf(Window(), SFF_SELECTION, rtf) ||
+        !StreamOutWide(Window(), SFF_SELECTION, text) || !OpenClipboard(Window()))
+        return false;
+    const bool copied =
+        EmptyClipboard() &&
+        SetClipboardBytes(RegisterClipboardFormatA(CF_RTF), rtf.c_str(), rtf.size() + 1) &&
+        SetClipboardBytes(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    CloseClipboard();
+    return copied;
 }
 
 long RichEditView::GetTextLength() const {
@@ -165,7 +222,10 @@ long RichEditView::GetTextLength() const {
 }
 
 std::string RichEditView::GetPlainText() const {
-    return WindowText(Window());
+    // The control's own Unicode export: under Wine the wide window-text calls read nothing from
+    // this ANSI window class in a UTF-8 process.
+    std::wstring wide;
+    return StreamOutWide(Window(), 0, wide) ? FromWide(wide) : std::string();
 }
 
 std::string RichEditView::GetFirstChars(long n) const {
@@ -173,8 +233,12 @@ std::string RichEditView::GetFirstChars(long n) const {
         return std::string();
     // n characters give at least n bytes; the caller finds the character boundary itself.
     std::wstring wide(std::size_t(n) + 1, L'\0');
-    const LRESULT copied = SendMessageW(Window(), WM_GETTEXT, static_cast<WPARAM>(n) + 1,
-                                        reinterpret_cast<LPARAM>(wide.data()));
+    GETTEXTEX request{};
+    request.cb = DWORD((std::size_t(n) + 1) * sizeof(wchar_t));
+    request.flags = GT_DEFAULT;
+    request.codepage = 1200; // UTF-16
+    const LRESULT copied = Send(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+                                reinterpret_cast<LPARAM>(wide.data()));
     std::string text =
         FromWide(wide.data(), copied > 0 ? std::min(std::size_t(copied), std::size_t(n)) : 0);
     if (text.size() > std::size_t(n))
@@ -202,19 +266,19 @@ void RichEditView::SetSel(long start, long end) {
 }
 
 bool RichEditView::StreamOut(StreamFormat format, const ChunkSink& sink) {
-    if (format == StreamFormat::Rtf)
-        return Stream(Window(), EM_STREAMOUT, format, sink, ExportChunk);
+    if (format == StreamFormat::Rtf) {
+        std::string rtf;
+        if (!StreamOutRtf(Window(), 0, rtf))
+            return false;
+        if (!rtf.empty())
+            sink(rtf.data(), static_cast<long>(rtf.size()));
+        return true;
+    }
     // Text leaves as UTF-16 and reaches the sink in the program's code page, in one piece, so
     // that no character is split between chunks.
-    std::string units;
-    const ChunkSink collect = [&units](const char* data, long length) {
-        if (length > 0)
-            units.append(data, std::size_t(length));
-    };
-    if (!Stream(Window(), EM_STREAMOUT, format, collect, ExportChunk, SF_UNICODE))
+    std::wstring wide;
+    if (!StreamOutWide(Window(), 0, wide))
         return false;
-    std::wstring wide(units.size() / sizeof(wchar_t), L'\0');
-    std::memcpy(wide.data(), units.data(), wide.size() * sizeof(wchar_t));
     const std::string text = FromWide(wide);
     if (!text.empty())
         sink(text.data(), static_cast<long>(text.size()));

@@ -42,6 +42,8 @@ std::wstring Decode(UINT codePage, DWORD flags, const std::string& text, bool& v
     return wide;
 }
 
+} // namespace
+
 UINT LegacyCodePage() {
     DWORD codePage = 0;
     const int got =
@@ -49,8 +51,6 @@ UINT LegacyCodePage() {
                        reinterpret_cast<LPWSTR>(&codePage), sizeof codePage / 2);
     return got > 0 && codePage != 0 ? UINT(codePage) : GetACP();
 }
-
-} // namespace
 
 std::wstring ToWide(const std::string& text) {
     bool valid = true;

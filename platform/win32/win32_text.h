@@ -32,6 +32,10 @@ inline std::string FromWide(const std::wstring& text) {
     return FromWide(text.data(), text.size());
 }
 
+// The system locale's default ANSI code page: the one older files and other programs' 8-bit text
+// use, which a UTF-8 process does not change.
+UINT LegacyCodePage();
+
 // The text of any window (caption, control text), read as UTF-16 and converted.
 std::string WindowText(HWND window);
 

@@ -1,5 +1,6 @@
 // The contents pane (Rich Edit 1.0): formatted text through the clipboard, byte-exact plain text,
 // large texts, selections, character formats and change notices.
+#include "win32/win32_rtf_ascii.h"
 #include "win32_fixture.h"
 #include <cstdio>
 #include <cstring>
@@ -107,8 +108,10 @@ TEST_F(RichEdit, UnicodeOnlyClipboardTextPastesWholeAndStaysWholeInItsRtf) {
     ASSERT_TRUE(other);
     ASSERT_TRUE(StreamInAll(*other, platform::StreamFormat::Rtf, rtf));
     EXPECT_EQ(other->GetPlainText(), expected) << rtf;
-    // What the control writes for characters beyond the locale's code page.
+    // What the control writes for characters beyond ASCII: \uN with a "?" fallback.
     std::printf("[ measured ] RTF for the Unicode sample: %s\n", rtf.c_str());
+    EXPECT_NE(rtf.find("\\u26085?"), std::string::npos);
+    EXPECT_EQ(rtf.find("{\\urtf"), std::string::npos);
 
     // Copied back formatted and plain, the clipboard's Unicode text is whole.
     Pane().SetSel(0, -1);
@@ -119,6 +122,37 @@ TEST_F(RichEdit, UnicodeOnlyClipboardTextPastesWholeAndStaysWholeInItsRtf) {
     EXPECT_FALSE(ClipboardHasRtf());
     ASSERT_TRUE(dialog_->CopyPlainText(expected, 6, 9)); // positions count UTF-16 units
     EXPECT_EQ(ClipboardText(), "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E");
+}
+
+TEST(AsciiRtf, UnicodeRtfBecomesRtfEveryReaderTakes) {
+    const struct {
+        std::string raw, ascii;
+    } cases[] = {
+        {"{\\rtf1\\ansi plain}", "{\\rtf1\\ansi plain}"},
+        {"{\\urtf\\deff0 caf\xC3\xA9}", "{\\rtf1\\ansi\\uc1\\deff0 caf\\u233?}"},
+        {"{\\urtf1 \xE6\x97\xA5\\par}", "{\\rtf1\\ansi\\uc1 \\u26085?\\par}"},
+        {"{\\urtf \xF0\x9F\x98\x80}", "{\\rtf1\\ansi\\uc1 \\u-10179?\\u-8704?}"},
+        {"{\\rtf1 \xE9 \xC3}", "{\\rtf1 \\'e9 \\'c3}"}, // no UTF-8: kept as escapes
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pw::AsciiRtf(c.raw), c.ascii) << c.raw;
+}
+
+TEST_F(RichEdit, RtfOfALegacyCodePageIsReadAsTheControlReadsIt) {
+    // What another program's RTF holds for e-acute: a byte of its code page, or \uN.
+    const struct {
+        const char* rtf;
+        const char* text;
+    } cases[] = {
+        {"{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\\f0 caf\\'e9}",
+         "caf\xC3\xA9"},
+        {"{\\rtf1\\ansi\\uc1 caf\\u233?}", "caf\xC3\xA9"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(StreamInAll(Pane(), platform::StreamFormat::Rtf, c.rtf));
+        std::printf("[ measured ] %s reads as %s\n", c.rtf, Pane().GetPlainText().c_str());
+        EXPECT_EQ(Pane().GetPlainText(), c.text) << c.rtf;
+    }
 }
 
 TEST_F(RichEdit, TextThatLooksLikeRtfStaysText) {
