@@ -71,7 +71,7 @@ bool OtherApplication::CopyUnicodeText(const std::wstring& text, const char* mar
                             text.size() * sizeof(wchar_t));
     bool ok = ::EmptyClipboard() && SetGlobalData(CF_UNICODETEXT, units, sizeof(wchar_t));
     if (ok && marker)
-        ok = SetGlobalData(RegisterClipboardFormatA(marker), data, 0);
+        ok = SetGlobalData(RegisterClipboardFormatA(marker), data, data.empty() ? 1 : 0);
     CloseClipboard();
     PumpFor(50);
     return ok;
