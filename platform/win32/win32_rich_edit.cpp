@@ -113,16 +113,21 @@ bool ReadClipboardText(HWND owner, std::wstring& text) {
     return ok;
 }
 
+// Exports the control's contents (or selection) whole into bytes.
+bool StreamOutAll(HWND window, StreamFormat format, WPARAM extraFlags, std::string& bytes) {
+    const IRichEdit::ChunkSink collect = [&bytes](const char* data, long length) {
+        if (length > 0)
+            bytes.append(data, std::size_t(length));
+    };
+    return Stream(window, EM_STREAMOUT, format, collect, ExportChunk, extraFlags);
+}
+
 // The control's RTF, made readable by every reader (AsciiRtf). Asked for another code page the
 // control has been seen to lose characters: it writes the code page's best fit ("u" for u-umlaut
 // in US-ASCII) or \'hh that the control in a UTF-8 process reads back wrong.
 bool StreamOutRtf(HWND window, WPARAM extraFlags, std::string& rtf) {
     std::string raw;
-    const IRichEdit::ChunkSink collect = [&raw](const char* data, long length) {
-        if (length > 0)
-            raw.append(data, std::size_t(length));
-    };
-    if (!Stream(window, EM_STREAMOUT, StreamFormat::Rtf, collect, ExportChunk, extraFlags))
+    if (!StreamOutAll(window, StreamFormat::Rtf, extraFlags, raw))
         return false;
     rtf = AsciiRtf(raw);
     return true;
@@ -131,12 +136,7 @@ bool StreamOutRtf(HWND window, WPARAM extraFlags, std::string& rtf) {
 // The control's text (or selection) as UTF-16.
 bool StreamOutWide(HWND window, WPARAM extraFlags, std::wstring& wide) {
     std::string units;
-    const IRichEdit::ChunkSink collect = [&units](const char* data, long length) {
-        if (length > 0)
-            units.append(data, std::size_t(length));
-    };
-    if (!Stream(window, EM_STREAMOUT, StreamFormat::Text, collect, ExportChunk,
-                SF_UNICODE | extraFlags))
+    if (!StreamOutAll(window, StreamFormat::Text, SF_UNICODE | extraFlags, units))
         return false;
     wide.assign(units.size() / sizeof(wchar_t), L'\0');
     std::memcpy(wide.data(), units.data(), wide.size() * sizeof(wchar_t));

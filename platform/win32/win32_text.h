@@ -1,4 +1,4 @@
-// String resources of the program and conversions from UTF-16 to the ANSI code page.
+// String resources of the program and the conversions between the program's code page and UTF-16.
 #pragma once
 #include "platform/services.h"
 #include "win32_api.h"
