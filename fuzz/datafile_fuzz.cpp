@@ -67,9 +67,10 @@ std::string Rewrite(const std::vector<Kept>& entries, const qv::platform::ICodeP
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    // The program's code page, UTF-8 or Windows-1252, follows the low bit of the last byte.
+    // The program's code page is UTF-8 when the version is negative (read as version 1 all the
+    // same), else Windows-1252.
     qv::platform::headless::HeadlessCodePage codePage;
-    if (size > 0 && (data[size - 1] & 1) != 0)
+    if (size >= 4 && (data[3] & 0x80) != 0)
         codePage.program = qv::platform::headless::HeadlessCodePage::Program::Utf8;
     KeepingSink sink;
     const qv::DataFileReadResult result = qv::ReadDataFile(bytes, codePage, sink);
