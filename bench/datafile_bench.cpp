@@ -56,7 +56,8 @@ struct Data {
     }
 
     void Encode(std::string& buffer) const {
-        qv::CDataFileWriter writer(buffer);
+        const qv::platform::headless::HeadlessCodePage codePage;
+        qv::CDataFileWriter writer(buffer, codePage);
         std::size_t size = 0;
         for (const Entry& e : entries)
             size += qv::CDataFileWriter::EntrySize(e.rtf, e.listText, e.overflow);

@@ -31,7 +31,7 @@ struct FullWindow {
         platform.settings.WriteInt(qv::kSectionMisc, qv::kKeyUseLimit, 0);
         platform.settings.WriteInt(qv::kSectionSaving, qv::kKeyChangeLimit, 1 << 30);
         std::string bytes;
-        qv::CDataFileWriter writer(bytes);
+        qv::CDataFileWriter writer(bytes, platform.codePage);
         writer.BeginList();
         for (int i = 0; i < lines; ++i)
             writer.AddEntry("", "line " + std::to_string(i) + std::string(std::size_t(i % 97), 'w'),

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the data-file reader. Beyond not crashing, checks that what the sink
-// gets is never more than the input holds, and that whatever reads cleanly writes back to a file
-// that reads the same.
+// gets is never much more than the input holds, and that whatever reads cleanly (8-bit text of
+// the old code page and wide text alike) writes back to a file that reads the same.
 #include "headless/headless_services.h"
 #include "history/data_file_reader.h"
 #include "history/data_file_writer.h"
@@ -50,9 +50,9 @@ class KeepingSink : public qv::IDataFileSink {
     std::vector<Kept> entries;
 };
 
-std::string Rewrite(const std::vector<Kept>& entries) {
+std::string Rewrite(const std::vector<Kept>& entries, const qv::platform::ICodePage& codePage) {
     std::string bytes;
-    qv::CDataFileWriter writer(bytes);
+    qv::CDataFileWriter writer(bytes, codePage);
     for (int list : {qv::kMainListIndex, qv::kRetainListIndex}) {
         writer.BeginList();
         for (const Kept& e : entries)
@@ -67,12 +67,17 @@ std::string Rewrite(const std::vector<Kept>& entries) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    // The program's code page is UTF-8 when the version is negative (read as version 1 all the
+    // same), else Windows-1252.
     qv::platform::headless::HeadlessCodePage codePage;
+    if (size >= 4 && (data[3] & 0x80) != 0)
+        codePage.program = qv::platform::headless::HeadlessCodePage::Program::Utf8;
     KeepingSink sink;
     const qv::DataFileReadResult result = qv::ReadDataFile(bytes, codePage, sink);
 
-    // Narrow strings are copied and wide ones shrink to one byte a unit.
-    KeepingSink::Check(sink.keptBytes <= size);
+    // At worst a byte of 8-bit text becomes three of UTF-8 (0x80 is the euro sign), and a
+    // two-byte unit of wide text three as well.
+    KeepingSink::Check(sink.keptBytes <= 3 * size);
     if (result == qv::DataFileReadResult::NewerVersion)
         KeepingSink::Check(sink.begun == -1);
     KeepingSink::Check(result != qv::DataFileReadResult::Stopped);
@@ -80,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (result == qv::DataFileReadResult::Ok) {
         KeepingSink again;
-        KeepingSink::Check(qv::ReadDataFile(Rewrite(sink.entries), codePage, again) ==
+        KeepingSink::Check(qv::ReadDataFile(Rewrite(sink.entries, codePage), codePage, again) ==
                            qv::DataFileReadResult::Ok);
         KeepingSink::Check(again.entries == sink.entries);
     }

@@ -20,8 +20,8 @@ constexpr std::size_t kMaxWordLength = 65533;
 constexpr std::uint16_t k32BitLengthFollows = 0xFFFF;
 constexpr std::uint64_t kMaxStringLength = 0xFFFFFFFFu;
 
-// In place of a 16-bit length: a second prefix follows that counts UTF-16LE code units. Only
-// ever read, never written.
+// In place of a 16-bit length: a second prefix follows that counts UTF-16LE code units. Written
+// for strings that are not ASCII.
 constexpr std::uint16_t kWideTextMarker = 0xFFFE;
 
 } // namespace qv

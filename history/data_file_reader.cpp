@@ -62,6 +62,13 @@ class Cursor {
     std::size_t pos_ = 0;
 };
 
+bool IsAscii(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 enum class Prefix { Length, WideMarker, Truncated };
 
 Prefix ReadPrefix(Cursor& in, std::uint32_t& length) {
@@ -116,6 +123,10 @@ bool ReadString(Cursor& in, const platform::ICodePage& codePage, std::string& te
             return false;
         const std::string_view chars = in.Take(length);
         text.assign(chars.data(), chars.size());
+        // 8-bit text is only ever ASCII or from before the program wrote UTF-8 (the wide form
+        // takes everything else): the locale's own code page.
+        if (!IsAscii(chars))
+            text = codePage.LegacyToAnsi(text);
         return true;
     } catch (const std::bad_alloc&) {
         return false;

@@ -34,8 +34,10 @@ class IDataFileSink {
 };
 
 // Every announced length is checked against the bytes that are left before anything is
-// allocated, so no input makes the reader hold much more than the input itself. Wide-text
-// strings are converted to ANSI text through codePage. Out of memory while making a string is
+// allocated, so no input makes the reader hold much more than the input itself (at most three
+// bytes of text for each byte read). Wide-text strings are converted to the program's text
+// through codePage, and so are 8-bit strings with bytes from 0x80 up, from the locale's own
+// ANSI code page. Out of memory while making a string is
 // reported as Corrupt; what the sink throws passes through.
 DataFileReadResult ReadDataFile(std::string_view bytes, const platform::ICodePage& codePage,
                                 IDataFileSink& sink);

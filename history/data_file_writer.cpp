@@ -1,5 +1,7 @@
 #include "history/data_file_writer.h"
 #include "history/data_file_format.h"
+#include "platform/services.h"
+#include <algorithm>
 #include <limits>
 
 namespace qv {
@@ -33,7 +35,8 @@ bool Fits(std::string_view text) {
 
 } // namespace
 
-CDataFileWriter::CDataFileWriter(std::string& buffer) : bytes_(buffer) {
+CDataFileWriter::CDataFileWriter(std::string& buffer, const platform::ICodePage& codePage)
+    : bytes_(buffer), codePage_(codePage) {
     bytes_.clear();
     AppendU32(bytes_, std::uint32_t(kDataFileVersion));
 }
@@ -74,7 +77,27 @@ void CDataFileWriter::EndList() {
 }
 
 void CDataFileWriter::AppendString(std::string_view text) {
-    const std::size_t length = text.size();
+    if (AppendWideString(text))
+        return;
+    AppendPrefix(text.size());
+    bytes_.append(text.data(), text.size());
+}
+
+bool CDataFileWriter::AppendWideString(std::string_view text) {
+    if (std::all_of(text.begin(), text.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return false;
+    if (!codePage_.AnsiToWide(std::string(text), wide_) || wide_.size() > kMaxStringLength)
+        return false;
+    bytes_ += char(kLongPrefix);
+    AppendU16(bytes_, kWideTextMarker);
+    AppendPrefix(wide_.size());
+    for (char16_t unit : wide_)
+        AppendU16(bytes_, std::uint16_t(unit));
+    return true;
+}
+
+void CDataFileWriter::AppendPrefix(std::size_t length) {
     if (length <= kMaxByteLength) {
         bytes_ += char(length);
     } else if (length <= kMaxWordLength) {
@@ -85,7 +108,6 @@ void CDataFileWriter::AppendString(std::string_view text) {
         AppendU16(bytes_, k32BitLengthFollows);
         AppendU32(bytes_, std::uint32_t(length));
     }
-    bytes_.append(text.data(), length);
 }
 
 } // namespace qv

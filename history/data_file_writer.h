@@ -7,18 +7,25 @@
 
 namespace qv {
 
+namespace platform {
+class ICodePage;
+}
+
 // Usage: BeginList, AddEntry for each line, EndList; once for the Main List, then for the Retain
 // List. Growing the buffer may throw std::bad_alloc, which the save operation catches at its top.
+// A string with any byte from 0x80 up is written in the wide-text form (UTF-16LE, converted
+// through the code page), so that a reader in another code page gets every character; ASCII
+// strings stay 8-bit, and so does text the code page cannot read (kept byte for byte).
 class CDataFileWriter {
   public:
     // Empties buffer and starts it with the version field. The buffer keeps its capacity, so a
     // caller that keeps it from one save to the next writes into memory that is already mapped.
-    explicit CDataFileWriter(std::string& buffer);
+    CDataFileWriter(std::string& buffer, const platform::ICodePage& codePage);
     CDataFileWriter(const CDataFileWriter&) = delete;
     CDataFileWriter& operator=(const CDataFileWriter&) = delete;
 
-    // The exact number of bytes one entry takes in the file; summing these for ReserveForEntries
-    // lets a save size its buffer once.
+    // The number of bytes one entry takes in the file when its strings are ASCII (wide ones take
+    // more); summing these for ReserveForEntries lets a save size its buffer about once.
     static std::size_t EntrySize(std::string_view rtf, std::string_view listText,
                                  std::string_view overflow);
     // Makes room for entries of this many bytes plus the count fields of both lists.
@@ -35,8 +42,13 @@ class CDataFileWriter {
     static constexpr std::size_t kNoList = std::string::npos;
 
     void AppendString(std::string_view text);
+    void AppendPrefix(std::size_t length);
+    // False, with nothing written, when the text is ASCII or not valid in the code page.
+    bool AppendWideString(std::string_view text);
 
     std::string& bytes_;
+    const platform::ICodePage& codePage_;
+    std::u16string wide_; // kept between strings for its capacity
     std::size_t countOffset_ = kNoList;
     std::int32_t count_ = 0;
 };

@@ -1,6 +1,43 @@
 #include "history/plain_text.h"
+#include <algorithm>
 
 namespace qv {
+
+namespace {
+
+constexpr std::size_t kMarkerLength = sizeof(kOverflowMarker) - 1;
+
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The bytes a sequence takes by its lead byte; 1 for ASCII and for what cannot lead one.
+std::size_t SequenceLength(unsigned char lead) {
+    if (lead >= 0xF0 && lead <= 0xF7)
+        return 4;
+    if (lead >= 0xE0)
+        return lead <= 0xEF ? 3 : 1;
+    return lead >= 0xC0 ? 2 : 1;
+}
+
+bool EndsWithMarker(std::string_view text) {
+    return text.size() >= kMarkerLength &&
+           text.compare(text.size() - kMarkerLength, kMarkerLength, kOverflowMarker) == 0;
+}
+
+} // namespace
+
+std::size_t CharacterBoundary(std::string_view text, std::size_t limit) {
+    const std::size_t end = std::min(limit, text.size());
+    // A sequence is at most four bytes: its lead stands at most three places back.
+    for (std::size_t back = 1; back <= 4 && back <= end; ++back) {
+        const auto byte = static_cast<unsigned char>(text[end - back]);
+        if (IsContinuation(byte))
+            continue;
+        return SequenceLength(byte) > back ? end - back : end;
+    }
+    return end; // not UTF-8 here: any byte boundary will do
+}
 
 SplitText SplitPlainText(const std::string& text) {
     SplitText result;
@@ -8,34 +45,42 @@ SplitText SplitPlainText(const std::string& text) {
         result.listText = text;
         return result;
     }
-    result.listText.reserve(kListTextLimit + sizeof(kOverflowMarker) - 1);
-    result.listText.assign(text, 0, kListTextLimit);
+    const std::size_t cut = CharacterBoundary(text, kListTextLimit);
+    result.listText.reserve(cut + kMarkerLength);
+    result.listText.assign(text, 0, cut);
     result.listText += kOverflowMarker;
-    result.overflowText.assign(text, kListTextLimit, std::string::npos);
+    result.overflowText.assign(text, cut, std::string::npos);
     return result;
 }
 
 SplitText SplitPlainText(std::string&& text) {
     if (text.size() <= kListTextLimit)
         return SplitText{std::move(text), std::string()};
+    const std::size_t cut = CharacterBoundary(text, kListTextLimit);
     SplitText result;
-    result.listText.reserve(kListTextLimit + sizeof(kOverflowMarker) - 1);
-    result.listText.assign(text, 0, kListTextLimit);
+    result.listText.reserve(cut + kMarkerLength);
+    result.listText.assign(text, 0, cut);
     result.listText += kOverflowMarker;
-    text.erase(0, kListTextLimit);
+    text.erase(0, cut);
     result.overflowText = std::move(text);
     return result;
+}
+
+MarkerPlace FindMarker(std::string_view listText) {
+    if (listText.size() < kListTextLimit + kMarkerLength && EndsWithMarker(listText))
+        return {listText.size() - kMarkerLength, listText.size()};
+    const std::size_t keep = std::min(kListTextLimit, listText.size());
+    return {keep, std::min(listText.size(), keep + kMarkerLength)};
 }
 
 std::string JoinPlainText(const std::string& listText, const std::string& overflowText) {
     if (overflowText.empty())
         return listText;
+    const auto [keep, resume] = FindMarker(listText);
     std::string text;
-    text.reserve(kListTextLimit + overflowText.size());
-    // Drop the marker at positions 501 to 503; a list text shorter than that keeps what it has.
-    text.assign(listText, 0, kListTextLimit);
-    if (listText.size() > kListTextLimit + sizeof(kOverflowMarker) - 1)
-        text.append(listText, kListTextLimit + sizeof(kOverflowMarker) - 1, std::string::npos);
+    text.reserve(keep + (listText.size() - resume) + overflowText.size());
+    text.assign(listText, 0, keep);
+    text.append(listText, resume, std::string::npos);
     text += overflowText;
     return text;
 }

@@ -41,6 +41,9 @@ void CClipboardCapture::Update() {
     auto& pane = window_.RichEdit(IDC_CONTENTS);
     if (clipboard_.CountFormats() == 0) {
         ShowEmptyClipboardState(IDS_TITLE_EMPTY);
+    } else if (clipboard_.IsFormatAvailable(platform::ClipFormat::Private)) {
+        // Its writer asked that it be kept nowhere: it never reaches the pane or an item.
+        ShowEmptyClipboardState(IDS_TITLE_PRIVATE);
     } else if (clipboard_.IsFormatAvailable(platform::ClipFormat::Text)) {
         pane.SetDefaultCharFormat(defaultCharFormat_);
         pane.SetText(std::string());
@@ -102,6 +105,7 @@ void CClipboardCapture::UpdateTitle(IRichEdit& control) {
     }
     std::string text = control.GetFirstChars(kTitleChars);
     const bool full = static_cast<long>(text.size()) >= kTitleChars;
+    text.resize(CharacterBoundary(text, text.size()));
     const std::size_t start = text.find_first_not_of(" \t\r\n");
     text.erase(0, start == std::string::npos ? text.size() : start);
     const std::size_t lineEnd = text.find_first_of("\r\n");

@@ -147,7 +147,7 @@ bool CDataFileStore::Encode(std::string& buffer) const {
     if (!ForEachShownEntry(lists_, measure))
         return false;
     ForEachParkedEntry(lists_, measure);
-    CDataFileWriter writer(buffer);
+    CDataFileWriter writer(buffer, codePage_);
     writer.ReserveForEntries(size);
     bool ok = true;
     auto write = [&writer, &ok](const std::string& rtf, const std::string& text,

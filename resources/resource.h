@@ -49,6 +49,7 @@
 #define IDS_CONFIRM_EXIT_SUFFIX 323
 #define IDS_TITLE_SEPARATOR 324
 #define IDS_TITLE_ELLIPSIS 325
+#define IDS_TITLE_PRIVATE 500
 
 // Texts of the History commands: Delete, Change List, the mark, Merge and Split.
 #define IDS_SET_MARK_BUTTON 600

@@ -6,12 +6,13 @@
 command -v log >/dev/null 2>&1 || log() { echo "wine: $*" >&2; }
 
 # Every Wine call gets the whole environment on its own command line: a call without WINEPREFIX
-# would quietly create ~/.wine.
+# would quietly create ~/.wine. C.UTF-8 is there on every Debian (en_US.UTF-8 only where the
+# locales package made it); without a UTF-8 locale Wine cannot name a file beyond ASCII.
 wine_env() {
     local prefix="$1"
     shift
     env WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all HOME="$prefix/home" \
-        LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 \
+        LANG=C.UTF-8 LC_ALL=C.UTF-8 \
         WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d" "$@"
 }
 

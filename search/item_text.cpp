@@ -10,11 +10,11 @@ TextView ItemTextView(const std::string& listText, const std::string& overflowTe
         view.Append(list);
         return view;
     }
-    // Same pieces as JoinPlainText: the marker after the first kListTextLimit characters goes.
-    constexpr std::size_t kMarkerEnd = kListTextLimit + sizeof(kOverflowMarker) - 1;
-    view.Append(list.substr(0, kListTextLimit));
-    if (list.size() > kMarkerEnd)
-        view.Append(list.substr(kMarkerEnd));
+    // Same pieces as JoinPlainText: the marker goes.
+    const MarkerPlace marker = FindMarker(list);
+    view.Append(list.substr(0, marker.keep));
+    if (marker.resume < list.size())
+        view.Append(list.substr(marker.resume));
     view.Append(overflowText);
     return view;
 }

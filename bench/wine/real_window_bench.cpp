@@ -9,6 +9,7 @@
 #include "driver/user_data.h"
 #include "history/data_file_writer.h"
 #include "resource.h"
+#include "win32/win32_text.h"
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -27,7 +28,8 @@ constexpr unsigned kLimitMs = 600000;
 // rest as overflow, lines of varied widths.
 std::string FullDataFile() {
     std::string bytes;
-    qv::CDataFileWriter writer(bytes);
+    const qv::platform::win32::Win32CodePage codePage;
+    qv::CDataFileWriter writer(bytes, codePage);
     writer.BeginList();
     const std::string overflow(1500, 'o');
     for (int i = 0; i < kFullList; ++i) {

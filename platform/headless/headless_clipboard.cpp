@@ -75,6 +75,11 @@ bool HeadlessClipboard::IsFormatAvailable(ClipFormat format) {
         return formats_.count("bitmap") != 0;
     case ClipFormat::FileList:
         return formats_.count("files") != 0;
+    case ClipFormat::Private: {
+        const auto history = formats_.find(kCanIncludeInHistory);
+        return formats_.count(kExcludeFromMonitors) != 0 || formats_.count(kViewerIgnore) != 0 ||
+               (history != formats_.end() && history->second == std::string(4, '\0'));
+    }
     }
     return false;
 }
@@ -82,6 +87,14 @@ bool HeadlessClipboard::IsFormatAvailable(ClipFormat format) {
 void HeadlessClipboard::PutFromOtherApp(const std::string& text, const std::string& rtf) {
     formats_.clear();
     SetText(text, rtf);
+    Notify();
+}
+
+void HeadlessClipboard::PutTextWithFormat(const std::string& text, const std::string& format,
+                                          const std::string& data) {
+    formats_.clear();
+    SetText(text, std::string());
+    formats_[format] = data;
     Notify();
 }
 

@@ -30,6 +30,15 @@ class HeadlessClipboard : public IClipboard {
     // What another application does: replaces the contents and notifies the first viewer.
     void PutFromOtherApp(const std::string& text, const std::string& rtf = std::string());
     void PutOtherFormat(const std::string& name); // "bitmap", "files" or any other
+    // Text together with one more format by its registered name, holding data.
+    void PutTextWithFormat(const std::string& text, const std::string& format,
+                           const std::string& data);
+    // The formats that mark data private, by the names Windows registers; the last holds a
+    // 32-bit little-endian value, of which 0 marks the data private.
+    static constexpr const char* kExcludeFromMonitors =
+        "ExcludeClipboardContentFromMonitorProcessing";
+    static constexpr const char* kViewerIgnore = "Clipboard Viewer Ignore";
+    static constexpr const char* kCanIncludeInHistory = "CanIncludeInClipboardHistory";
     void EmptyFromOtherApp();
     // Another application keeps the clipboard open until Release.
     void HoldOpen() { heldByOther_ = true; }

@@ -213,32 +213,130 @@ std::string HeadlessStrings::Load(int id) const {
     return it == table.end() ? std::string() : it->second;
 }
 
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+void AppendUtf16(std::u16string& out, char32_t c) {
+    if (c < 0x10000) {
+        out += char16_t(c);
+    } else {
+        out += char16_t(0xD800 + ((c - 0x10000) >> 10));
+        out += char16_t(0xDC00 + ((c - 0x10000) & 0x3FF));
+    }
+}
+
+// Strict decoding: no overlong forms, no surrogates, nothing beyond U+10FFFF.
+bool DecodeUtf8(const std::string& text, std::u16string& wide) {
+    std::u16string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int extra = lead < 0x80                    ? 0
+                          : lead >= 0xC2 && lead <= 0xDF ? 1
+                          : (lead & 0xF0) == 0xE0        ? 2
+                          : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                         : -1;
+        if (extra < 0 || text.size() - i <= std::size_t(extra))
+            return false;
+        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + std::size_t(k)]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (next & 0x3F);
+        }
+        const char32_t least[] = {0, 0x80, 0x800, 0x10000};
+        if (c < least[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+        AppendUtf16(out, c);
+        i += std::size_t(extra) + 1;
+    }
+    wide = std::move(out);
+    return true;
+}
+
+// Windows-1252 from 0x80 to 0x9F; the five bytes it leaves free stand for the C1 controls.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char16_t FoldCase(char16_t c) {
+    const bool asciiUpper = c >= 'A' && c <= 'Z';
+    const bool latinUpper = c >= 0xC0 && c <= 0xDE && c != 0xD7;
+    return asciiUpper || latinUpper ? char16_t(c + 0x20) : c;
+}
+
+} // namespace
+
 std::string HeadlessCodePage::WideToAnsi(const std::u16string& text) const {
     std::string out;
     out.reserve(text.size());
-    for (char16_t c : text)
-        out += c < 0x100 ? char(c) : '?';
+    if (program == Program::Windows1252) {
+        for (char16_t c : text)
+            out += c < 0x100 ? char(c) : '?';
+        return out;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        const bool high = c >= 0xD800 && c <= 0xDBFF;
+        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            AppendUtf8(out, 0x10000 + ((char32_t(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+            ++i;
+        } else {
+            AppendUtf8(out, c >= 0xD800 && c <= 0xDFFF ? kReplacement : c);
+        }
+    }
     return out;
 }
 
-} // namespace qv::platform::headless
-
-namespace qv::platform::headless {
-
-namespace {
-unsigned char FoldCase(unsigned char c) {
-    const bool asciiUpper = c >= 'A' && c <= 'Z';
-    const bool latinUpper = c >= 0xC0 && c <= 0xDE && c != 0xD7;
-    return asciiUpper || latinUpper ? static_cast<unsigned char>(c + 0x20) : c;
+bool HeadlessCodePage::AnsiToWide(const std::string& text, std::u16string& wide) const {
+    if (program == Program::Utf8)
+        return DecodeUtf8(text, wide);
+    wide.assign(text.size(), u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        wide[i] = static_cast<unsigned char>(text[i]);
+    return true;
 }
-} // namespace
+
+std::string HeadlessCodePage::LegacyToAnsi(const std::string& text) const {
+    if (program == Program::Windows1252)
+        return text;
+    std::u16string wide;
+    wide.reserve(text.size());
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        wide += byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : char16_t(byte);
+    }
+    return WideToAnsi(wide);
+}
 
 bool HeadlessCodePage::EqualIgnoringCase(const std::string& a, const std::string& b) const {
-    if (a.size() != b.size())
+    if (a == b)
+        return true;
+    std::u16string wideA, wideB;
+    if (!AnsiToWide(a, wideA) || !AnsiToWide(b, wideB) || wideA.size() != wideB.size())
         return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (FoldCase(static_cast<unsigned char>(a[i])) !=
-            FoldCase(static_cast<unsigned char>(b[i])))
+    for (std::size_t i = 0; i < wideA.size(); ++i)
+        if (FoldCase(wideA[i]) != FoldCase(wideB[i]))
             return false;
     return true;
 }

@@ -106,12 +106,19 @@ class HeadlessStrings : public IStringResources {
     std::map<int, std::string> table;
 };
 
-// Windows-1252 for the code points below 0x100 that it shares with Latin-1; others become '?'.
+// The program's code page is Windows-1252 (a system that ignores the manifest's UTF-8) or UTF-8
+// (one that honours it); the locale's own code page is Windows-1252 either way. As 1252 it keeps
+// the code points below 0x100 as Latin-1 bytes and turns others into '?'.
 class HeadlessCodePage : public ICodePage {
   public:
+    enum class Program { Windows1252, Utf8 };
     std::string WideToAnsi(const std::u16string& text) const override;
-    // ASCII letters and the Latin-1 letters of Windows-1252 compared without case.
+    bool AnsiToWide(const std::string& text, std::u16string& wide) const override;
+    std::string LegacyToAnsi(const std::string& text) const override;
+    // ASCII letters and the Latin-1 letters compared without case.
     bool EqualIgnoringCase(const std::string& a, const std::string& b) const override;
+
+    Program program = Program::Windows1252;
 };
 
 // Records what it was asked to open; targets in failing do not open.

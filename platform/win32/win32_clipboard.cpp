@@ -12,6 +12,35 @@ WindowRef ToRef(HWND window) {
     return reinterpret_cast<WindowRef>(window);
 }
 
+bool HasFormat(const char* name) {
+    return IsClipboardFormatAvailable(RegisterClipboardFormatA(name)) != FALSE;
+}
+
+// "CanIncludeInClipboardHistory" is a DWORD: 0 keeps the data out of every history, 1 lets it
+// in. When it cannot be read it counts as 0, so that a clip meant to stay private never is kept.
+bool HistoryAllowed() {
+    if (!OpenClipboard(nullptr))
+        return false;
+    bool allowed = false;
+    if (HANDLE data = GetClipboardData(RegisterClipboardFormatA("CanIncludeInClipboardHistory"))) {
+        if (GlobalSize(data) >= sizeof(DWORD)) {
+            if (const auto* value = static_cast<const DWORD*>(GlobalLock(data))) {
+                allowed = *value != 0;
+                GlobalUnlock(data);
+            }
+        }
+    }
+    CloseClipboard();
+    return allowed;
+}
+
+bool HoldsPrivateData() {
+    if (HasFormat("ExcludeClipboardContentFromMonitorProcessing") ||
+        HasFormat("Clipboard Viewer Ignore"))
+        return true;
+    return HasFormat("CanIncludeInClipboardHistory") && !HistoryAllowed();
+}
+
 } // namespace
 
 bool Win32Clipboard::SetViewer(WindowRef owner, WindowRef& next) {
@@ -63,11 +92,13 @@ int Win32Clipboard::CountFormats() {
 bool Win32Clipboard::IsFormatAvailable(ClipFormat format) {
     switch (format) {
     case ClipFormat::Text:
-        return IsClipboardFormatAvailable(CF_TEXT) != FALSE;
+        return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
     case ClipFormat::Bitmap:
         return IsClipboardFormatAvailable(CF_DIB) != FALSE;
     case ClipFormat::FileList:
         return IsClipboardFormatAvailable(CF_HDROP) != FALSE;
+    case ClipFormat::Private:
+        return HoldsPrivateData();
     }
     return false;
 }

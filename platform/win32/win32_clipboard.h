@@ -16,7 +16,9 @@ class Win32Clipboard : public IClipboard {
     bool Empty() override;
     void Close() override;
     int CountFormats() override;
-    // Text is CF_TEXT, a bitmap CF_DIB, a file list CF_HDROP.
+    // Text is CF_UNICODETEXT or CF_TEXT, a bitmap CF_DIB, a file list CF_HDROP. Private data
+    // carries "ExcludeClipboardContentFromMonitorProcessing" or "Clipboard Viewer Ignore", or
+    // "CanIncludeInClipboardHistory" holding 0 (or unreadable).
     bool IsFormatAvailable(ClipFormat format) override;
 };
 

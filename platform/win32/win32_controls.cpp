@@ -200,8 +200,10 @@ bool MeasureInControlFont(HWND control, const std::string& text, int& width) {
     const SelectedObject font(dc.get(),
                               reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
     SIZE size{};
-    const int count = static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
-    if (!GetTextExtentPoint32A(dc.get(), text.data(), count, &size))
+    // GDI's ANSI calls read the system code page even in a UTF-8 process.
+    const std::wstring wide = ToWide(text);
+    const int count = static_cast<int>(std::min<std::size_t>(wide.size(), INT_MAX));
+    if (!GetTextExtentPoint32W(dc.get(), wide.data(), count, &size))
         return false;
     POINT ends[2] = {{0, 0}, {size.cx, size.cy}};
     if (!LPtoDP(dc.get(), ends, 2))

@@ -218,6 +218,17 @@ INT_PTR Win32Dialog::Answer(LRESULT result) {
     return TRUE;
 }
 
+namespace {
+
+// The dialog manager of an ANSI dialog makes ANSI controls, which get a typed character in the
+// keyboard's code page ("?" beyond it). Setting the control's own procedure through the wide
+// call makes it a Unicode window; the program's ANSI calls still reach it in UTF-8.
+void TakeTypedCharactersWhole(HWND field) {
+    SetWindowLongPtrW(field, GWLP_WNDPROC, GetWindowLongPtrW(field, GWLP_WNDPROC));
+}
+
+} // namespace
+
 void Win32Dialog::MakeViews() {
     // The dialog manager creates the controls in the order of the template's rows.
     HWND child = GetWindow(window_, GW_CHILD);
@@ -227,6 +238,13 @@ void Win32Dialog::MakeViews() {
         switch (row.kind) {
         case ControlKind::RichEdit:
             RaiseTextLimit(child);
+            break;
+        case ControlKind::Edit:
+            TakeTypedCharactersWhole(child);
+            break;
+        case ControlKind::Combo:
+            if (const HWND field = GetWindow(child, GW_CHILD))
+                TakeTypedCharactersWhole(field);
             break;
         case ControlKind::ReadOnlyEdit:
         case ControlKind::ReadOnlyText:

@@ -1,8 +1,11 @@
 #include "win32_files.h"
 #include "win32_handles.h"
+#include "win32_text.h"
 #include <algorithm>
 
 namespace qv::platform::win32 {
+
+// Paths go through the wide calls: the ANSI file calls are not bound to the process's UTF-8.
 
 namespace {
 
@@ -12,7 +15,7 @@ constexpr std::size_t kMaxTransfer = 1u << 30;
 } // namespace
 
 bool Win32Files::GetAttributes(const std::string& path, bool& isFolder) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return false;
     isFolder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -20,21 +23,22 @@ bool Win32Files::GetAttributes(const std::string& path, bool& isFolder) {
 }
 
 bool Win32Files::FindFirst(const std::string& path) {
-    WIN32_FIND_DATAA data{};
-    const UniqueFind search(FindFirstFileA(path.c_str(), &data));
+    WIN32_FIND_DATAW data{};
+    const UniqueFind search(FindFirstFileW(ToWide(path).c_str(), &data));
     return static_cast<bool>(search);
 }
 
 bool Win32Files::CreateFolder(const std::string& path) {
-    return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+    return CreateDirectoryW(ToWide(path).c_str(), nullptr) != FALSE;
 }
 
 bool Win32Files::CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
-    return CopyFileA(from.c_str(), to.c_str(), failIfExists ? TRUE : FALSE) != FALSE;
+    return CopyFileW(ToWide(from).c_str(), ToWide(to).c_str(), failIfExists ? TRUE : FALSE) !=
+           FALSE;
 }
 
 bool Win32Files::ReadFile(const std::string& path, std::string& contents) {
-    const UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    const UniqueFile file(CreateFileW(ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return false;
@@ -59,7 +63,7 @@ bool Win32Files::ReadFile(const std::string& path, std::string& contents) {
 }
 
 bool Win32Files::WriteFile(const std::string& path, const std::string& contents) {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    UniqueFile file(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return false;
@@ -79,17 +83,17 @@ bool Win32Files::WriteFile(const std::string& path, const std::string& contents)
 }
 
 bool Win32Files::ReplaceFile(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(),
+    return MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 bool Win32Files::DeleteFile(const std::string& path) {
-    return DeleteFileA(path.c_str()) != FALSE;
+    return DeleteFileW(ToWide(path).c_str()) != FALSE;
 }
 
 bool Win32Files::GetLastWriteTime(const std::string& path, FileTime& time) {
     // Opened for its attributes only, so a file that another program holds open still answers.
-    const UniqueFile file(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
+    const UniqueFile file(CreateFileW(ToWide(path).c_str(), FILE_READ_ATTRIBUTES,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file)

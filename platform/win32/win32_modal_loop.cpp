@@ -38,7 +38,8 @@ int ModalLoop::Run(const DialogTemplate& dialogTemplate, IDialogEvents& events, 
     MSG message{};
     // A window destroyed by other means ends the loop as well.
     while (!dialog->Ended() && dialog->Window()) {
-        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        // Wide: an ANSI loop turns a typed character beyond the keyboard's code page into "?".
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == -1)
             break;
         if (got == 0) {
@@ -49,7 +50,7 @@ int ModalLoop::Run(const DialogTemplate& dialogTemplate, IDialogEvents& events, 
         }
         if (!PreTranslate(message)) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
 
@@ -94,9 +95,9 @@ bool ModalLoop::PreTranslate(MSG& message) const {
     if (!root)
         return false;
     if (const Win32Dialog* dialog = KeyTaker(root))
-        if (dialog->Accelerators() && TranslateAcceleratorA(root, dialog->Accelerators(), &message))
+        if (dialog->Accelerators() && TranslateAcceleratorW(root, dialog->Accelerators(), &message))
             return true;
-    return IsDialogWindow(root) && IsDialogMessageA(root, &message);
+    return IsDialogWindow(root) && IsDialogMessageW(root, &message);
 }
 
 } // namespace qv::platform::win32

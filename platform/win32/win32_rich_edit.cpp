@@ -1,4 +1,5 @@
 #include "win32_rich_edit.h"
+#include "win32_rtf_ascii.h"
 #include <algorithm>
 #include <cstring>
 #include <exception>
@@ -61,59 +62,100 @@ bool Stream(HWND window, UINT message, StreamFormat format, const Callback& call
     return stream.dwError == 0;
 }
 
-// Hands a text import over so that no chunk ends between a carriage return and its line feed:
-// under Wine the control has been seen to read such a split pair as two line breaks.
-class LineBreakSafeSource {
+// Hands UTF-16 text to a text import in whole code units, so that no chunk ends between a
+// carriage return and its line feed (under Wine the control has been seen to read such a split
+// pair as two line breaks) nor between the two halves of a surrogate pair.
+class WideTextSource {
   public:
-    explicit LineBreakSafeSource(const IRichEdit::ChunkSource& source) : source_(source) {}
+    explicit WideTextSource(const std::wstring& text) : text_(text) {}
     long operator()(char* buffer, long capacity) {
-        long n = 0;
-        if (carry_ && capacity > 0) {
-            buffer[n++] = '\r';
-            carry_ = false;
+        std::size_t units = std::min(text_.size() - offset_, std::size_t(capacity) / 2);
+        if (units > 1 && offset_ + units < text_.size()) {
+            const wchar_t last = text_[offset_ + units - 1];
+            if (last == L'\r' || (last >= 0xD800 && last <= 0xDBFF))
+                --units; // goes out with the next chunk, beside its partner
         }
-        if (!ended_ && capacity > n) {
-            const long got = source_(buffer + n, capacity - n);
-            if (got > 0)
-                n += std::min(got, capacity - n);
-            else
-                ended_ = true;
-        }
-        if (n > 1 && buffer[n - 1] == '\r' && !ended_) {
-            carry_ = true; // goes out with the next chunk, beside its line feed
-            --n;
-        }
-        return n;
+        std::memcpy(buffer, text_.data() + offset_, units * sizeof(wchar_t));
+        offset_ += units;
+        return static_cast<long>(units * sizeof(wchar_t));
     }
 
   private:
-    const IRichEdit::ChunkSource& source_;
-    bool carry_ = false;
-    bool ended_ = false;
+    const std::wstring& text_;
+    std::size_t offset_ = 0;
 };
 
-bool StreamTextIn(HWND window, const IRichEdit::ChunkSource& source, WPARAM extraFlags) {
-    LineBreakSafeSource safe(source);
-    const IRichEdit::ChunkSource adapter = [&safe](char* buffer, long capacity) {
-        return safe(buffer, capacity);
+// Imports text as UTF-16: the control's own reading of 8-bit text is not bound to the process's
+// UTF-8 and may split a sequence at a chunk's end.
+bool StreamWideTextIn(HWND window, const std::wstring& text, WPARAM extraFlags) {
+    WideTextSource source(text);
+    const IRichEdit::ChunkSource adapter = [&source](char* buffer, long capacity) {
+        return source(buffer, capacity);
     };
-    return Stream(window, EM_STREAMIN, StreamFormat::Text, adapter, ImportChunk, extraFlags);
+    return Stream(window, EM_STREAMIN, StreamFormat::Text, adapter, ImportChunk,
+                  SF_UNICODE | extraFlags);
 }
 
-// The clipboard's ANSI text; false when the clipboard cannot be opened or has none.
-bool ReadClipboardText(HWND owner, std::string& text) {
+// The clipboard's text as UTF-16, the form that keeps every character; false when the
+// clipboard cannot be opened or has none.
+bool ReadClipboardText(HWND owner, std::wstring& text) {
     if (!OpenClipboard(owner))
         return false;
     bool ok = false;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-            text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
             GlobalUnlock(data);
             ok = true;
         }
     }
     CloseClipboard();
     return ok;
+}
+
+// Exports the control's contents (or selection) whole into bytes.
+bool StreamOutAll(HWND window, StreamFormat format, WPARAM extraFlags, std::string& bytes) {
+    const IRichEdit::ChunkSink collect = [&bytes](const char* data, long length) {
+        if (length > 0)
+            bytes.append(data, std::size_t(length));
+    };
+    return Stream(window, EM_STREAMOUT, format, collect, ExportChunk, extraFlags);
+}
+
+// The control's RTF, made readable by every reader (AsciiRtf). Asked for another code page the
+// control has been seen to lose characters: it writes the code page's best fit ("u" for u-umlaut
+// in US-ASCII) or \'hh that the control in a UTF-8 process reads back wrong.
+bool StreamOutRtf(HWND window, WPARAM extraFlags, std::string& rtf) {
+    std::string raw;
+    if (!StreamOutAll(window, StreamFormat::Rtf, extraFlags, raw))
+        return false;
+    rtf = AsciiRtf(raw);
+    return true;
+}
+
+// The control's text (or selection) as UTF-16.
+bool StreamOutWide(HWND window, WPARAM extraFlags, std::wstring& wide) {
+    std::string units;
+    if (!StreamOutAll(window, StreamFormat::Text, SF_UNICODE | extraFlags, units))
+        return false;
+    wide.assign(units.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(wide.data(), units.data(), wide.size() * sizeof(wchar_t));
+    return true;
+}
+
+// Adds bytes to the open clipboard as format; the clipboard owns the memory once it took it.
+bool SetClipboardBytes(UINT format, const void* bytes, std::size_t size) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!memory)
+        return false;
+    if (void* target = GlobalLock(memory)) {
+        std::memcpy(target, bytes, size);
+        GlobalUnlock(memory);
+        if (SetClipboardData(format, memory))
+            return true;
+    }
+    GlobalFree(memory);
+    return false;
 }
 
 CHARFORMATA ReadFormat(HWND window, WPARAM which) {
@@ -155,35 +197,21 @@ void WriteFormat(HWND window, WPARAM which, const CharFormat& format) {
 void RichEditView::SetText(const std::string& text) {
     // The control reads a WM_SETTEXT that begins with "{\rtf" as a document; streaming it in as
     // text keeps it the plain text it is.
-    std::size_t offset = 0;
-    StreamIn(StreamFormat::Text, [&](char* buffer, long capacity) -> long {
-        const std::size_t n = std::min(text.size() - offset, std::size_t(capacity));
-        std::memcpy(buffer, text.data() + offset, n);
-        offset += n;
-        return static_cast<long>(n);
-    });
+    StreamWideTextIn(Window(), ToWide(text), 0);
 }
 
 bool RichEditView::Paste() {
-    // Rich text pastes as the control reads it. Plain text is taken in its ANSI form, the form
-    // the program keeps, and imported into the selection: the platform's conversion of ANSI
-    // clipboard text for the control's own paste has been seen to double line breaks.
-    std::string text;
+    // Rich text pastes as the control reads it. Plain text is taken in its Unicode form (the
+    // system makes the ANSI form in the clipboard locale's code page, not in UTF-8) and imported
+    // into the selection: the control's own paste of plain text has been seen to double line
+    // breaks.
+    std::wstring text;
     if (IsClipboardFormatAvailable(RegisterClipboardFormatA(CF_RTF)) ||
-        !IsClipboardFormatAvailable(CF_TEXT) || !ReadClipboardText(Window(), text)) {
+        !IsClipboardFormatAvailable(CF_UNICODETEXT) || !ReadClipboardText(Window(), text)) {
         Send(WM_PASTE);
         return IsWindow(Window()) != FALSE;
     }
-    std::size_t offset = 0;
-    return StreamTextIn(
-        Window(),
-        [&](char* buffer, long capacity) -> long {
-            const std::size_t n = std::min(text.size() - offset, std::size_t(capacity));
-            std::memcpy(buffer, text.data() + offset, n);
-            offset += n;
-            return static_cast<long>(n);
-        },
-        SFF_SELECTION);
+    return StreamWideTextIn(Window(), text, SFF_SELECTION);
 }
 
 bool RichEditView::Copy() {
@@ -197,27 +225,51 @@ bool RichEditView::Copy() {
     // does not have; the copy takes the text alone.
     if (native.cpMin != start || native.cpMax != end)
         SetSel(start, end);
-    Send(WM_COPY);
-    return true;
+    // The control's own copy would put its UTF-8 RTF on the clipboard (see StreamOutRtf): the
+    // selection goes there as RTF and as Unicode text by the program's hand.
+    std::string rtf;
+    std::wstring text;
+    if (!StreamOutRtf(Window(), SFF_SELECTION, rtf) ||
+        !StreamOutWide(Window(), SFF_SELECTION, text) || !OpenClipboard(Window()))
+        return false;
+    const bool copied =
+        EmptyClipboard() &&
+        SetClipboardBytes(RegisterClipboardFormatA(CF_RTF), rtf.c_str(), rtf.size() + 1) &&
+        SetClipboardBytes(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    CloseClipboard();
+    return copied;
 }
 
 long RichEditView::GetTextLength() const {
     if (!IsWindow(Window()))
         return -1;
-    return static_cast<long>(Send(WM_GETTEXTLENGTH));
+    // In the control's own positions (UTF-16 units), not in bytes of the process code page.
+    GETTEXTLENGTHEX query{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    return static_cast<long>(Send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query)));
 }
 
 std::string RichEditView::GetPlainText() const {
-    return WindowText(Window());
+    // The control's own Unicode export: under Wine the wide window-text calls read nothing from
+    // this ANSI window class in a UTF-8 process.
+    std::wstring wide;
+    return StreamOutWide(Window(), 0, wide) ? FromWide(wide) : std::string();
 }
 
 std::string RichEditView::GetFirstChars(long n) const {
     if (n <= 0)
         return std::string();
-    std::string text(std::size_t(n) + 1, '\0');
-    const LRESULT copied =
-        Send(WM_GETTEXT, static_cast<WPARAM>(n) + 1, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied > 0 ? std::min(std::size_t(copied), std::size_t(n)) : 0);
+    // n characters give at least n bytes; the caller finds the character boundary itself.
+    std::wstring wide(std::size_t(n) + 1, L'\0');
+    GETTEXTEX request{};
+    request.cb = DWORD((std::size_t(n) + 1) * sizeof(wchar_t));
+    request.flags = GT_DEFAULT;
+    request.codepage = 1200; // UTF-16
+    const LRESULT copied = Send(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+                                reinterpret_cast<LPARAM>(wide.data()));
+    std::string text =
+        FromWide(wide.data(), copied > 0 ? std::min(std::size_t(copied), std::size_t(n)) : 0);
+    if (text.size() > std::size_t(n))
+        text.resize(std::size_t(n));
     return text;
 }
 
@@ -241,13 +293,33 @@ void RichEditView::SetSel(long start, long end) {
 }
 
 bool RichEditView::StreamOut(StreamFormat format, const ChunkSink& sink) {
-    return Stream(Window(), EM_STREAMOUT, format, sink, ExportChunk);
+    if (format == StreamFormat::Rtf) {
+        std::string rtf;
+        if (!StreamOutRtf(Window(), 0, rtf))
+            return false;
+        if (!rtf.empty())
+            sink(rtf.data(), static_cast<long>(rtf.size()));
+        return true;
+    }
+    // Text leaves as UTF-16 and reaches the sink in the program's code page, in one piece, so
+    // that no character is split between chunks.
+    std::wstring wide;
+    if (!StreamOutWide(Window(), 0, wide))
+        return false;
+    const std::string text = FromWide(wide);
+    if (!text.empty())
+        sink(text.data(), static_cast<long>(text.size()));
+    return true;
 }
 
 bool RichEditView::StreamIn(StreamFormat format, const ChunkSource& source) {
-    if (format == StreamFormat::Text)
-        return StreamTextIn(Window(), source, 0);
-    return Stream(Window(), EM_STREAMIN, format, source, ImportChunk);
+    if (format == StreamFormat::Rtf)
+        return Stream(Window(), EM_STREAMIN, format, source, ImportChunk);
+    std::string text;
+    std::string chunk(4096, '\0');
+    for (long got; (got = source(chunk.data(), static_cast<long>(chunk.size()))) > 0;)
+        text.append(chunk.data(), std::size_t(std::min<long>(got, long(chunk.size()))));
+    return StreamWideTextIn(Window(), ToWide(text), 0);
 }
 
 CharFormat RichEditView::GetDefaultCharFormat() const {
@@ -320,7 +392,8 @@ bool CopyPlainText(HWND parent, const std::string& text, long start, long end) {
     if (!edit)
         return false;
     SendMessageA(edit.get(), EM_SETLIMITTEXT, 0, 0); // 0: the largest limit there is
-    if (!SetWindowTextA(edit.get(), text.c_str()))
+    // Wide, so that the copy is Unicode text and positions count the pane's characters.
+    if (!SetWindowTextW(edit.get(), ToWide(text).c_str()))
         return false;
     if (start == end) {
         start = 0;

@@ -12,7 +12,9 @@ class RichEditView : public ControlView<IRichEdit> {
     // Sets plain text: a text that happens to start like an RTF document stays plain text.
     void SetText(const std::string& text) override;
     bool Paste() override;
-    bool Copy() override; // false when nothing is selected
+    // The selection as RTF and Unicode text; false when nothing is selected or the clipboard
+    // cannot be opened.
+    bool Copy() override;
     // Positions count characters of the text; (0, -1) selects all of it.
     long GetTextLength() const override;
     std::string GetPlainText() const override;

@@ -14,7 +14,7 @@ class Win32ShellFolders : public IShellFolders {
     void Unload() override;
 
   private:
-    using GetFolderPathFn = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
+    using GetFolderPathFn = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPWSTR);
     UniqueModule library_;
     GetFolderPathFn getFolderPath_ = nullptr;
 };

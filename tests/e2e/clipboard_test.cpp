@@ -123,13 +123,17 @@ TEST_F(EndToEnd, CaptureGoesOnAfterEveryWriteOfTheProgramsOwn) {
 }
 
 TEST_F(EndToEnd, HighBytesAndLongTextsSurvive) {
-    std::string high = "high:";
-    for (int c = 0xA0; c <= 0xFF; ++c)
+    // Copied as 8-bit text of the locale's Windows-1252; read back (as Unicode) in UTF-8.
+    std::string high = "high:", highUtf8 = "high:";
+    for (int c = 0xA0; c <= 0xFF; ++c) {
         high += static_cast<char>(c);
+        highUtf8 += static_cast<char>(0xC0 | (c >> 6));
+        highUtf8 += static_cast<char>(0x80 | (c & 0x3F));
+    }
     CopyAndWait(high, 1);
     std::string line;
     ASSERT_TRUE(ListLine(program_.Control(IDC_HISTORY), 0, line));
-    EXPECT_EQ(line, high);
+    EXPECT_EQ(line, highUtf8);
 
     // Well beyond the list text and the rich edit's default limit of 32,767 characters. (Wine's
     // rich edit empties a pane of many lines in quadratic time, so this stays far below the
@@ -148,7 +152,7 @@ TEST_F(EndToEnd, HighBytesAndLongTextsSurvive) {
         std::to_string(big.size()) + " characters, pane " + program_.ControlText(IDC_CHAR_COUNT));
     SelectLine(0);
     program_.Click(IDC_RECALL);
-    ASSERT_TRUE(WaitForClipboardText(high, 5000))
+    ASSERT_TRUE(WaitForClipboardText(highUtf8, 5000))
         << program_.Describe("high bytes did not come back unchanged");
 }
 

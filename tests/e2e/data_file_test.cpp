@@ -1,6 +1,7 @@
 // Both lists survive a restart of the real program, and the data file is written when it must be.
 #include "e2e_fixture.h"
 #include "history/data_file_writer.h"
+#include "win32/win32_text.h"
 #include <functional>
 
 namespace qv::e2e {
@@ -8,7 +9,8 @@ namespace {
 
 std::string MakeDataFile(int version, int items) {
     std::string bytes;
-    CDataFileWriter writer(bytes);
+    const platform::win32::Win32CodePage codePage;
+    CDataFileWriter writer(bytes, codePage);
     writer.BeginList();
     for (int i = 0; i < items; ++i)
         writer.AddEntry("", "stored item " + std::to_string(i), "");

@@ -28,4 +28,9 @@ std::string HighBytesText() {
     return text + ":end";
 }
 
+std::string UnicodeText() {
+    return "Gr\xC3\xBC\xC3\x9F"
+           "e \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E \xE2\x9C\x93 \xF0\x9F\x98\x80";
+}
+
 } // namespace qv::test

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <shlobj.h>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -130,6 +131,7 @@ TEST(ClipboardFormats, TextBitmapAndFileListAreToldApart) {
         bool text, bitmap, files;
     } cases[] = {
         {"text", CF_TEXT, "words", 6, true, false, false},
+        {"Unicode text", CF_UNICODETEXT, L"words", 12, true, false, false},
         {"device-independent bitmap", CF_DIB, dibBytes, sizeof dibBytes, false, true, false},
         {"dropped files", CF_HDROP, dropBytes, sizeof dropBytes, false, false, true},
         {"another format", RegisterClipboardFormatA("Quorvane Test Format"), "x", 1, false, false,
@@ -142,6 +144,52 @@ TEST(ClipboardFormats, TextBitmapAndFileListAreToldApart) {
         EXPECT_EQ(clipboard.IsFormatAvailable(ClipFormat::Text), c.text);
         EXPECT_EQ(clipboard.IsFormatAvailable(ClipFormat::Bitmap), c.bitmap);
         EXPECT_EQ(clipboard.IsFormatAvailable(ClipFormat::FileList), c.files);
+    }
+}
+
+// Puts text and one more format holding data, as a password manager marks its clips.
+bool PutMarkedText(HWND owner, const char* marker, const void* data, std::size_t size) {
+    if (!OpenClipboard(owner))
+        return false;
+    bool ok = EmptyClipboard() != FALSE;
+    for (const auto& [format, bytes, length] :
+         {std::tuple<UINT, const void*, std::size_t>{CF_TEXT, "secret", 7},
+          {RegisterClipboardFormatA(marker), data, size}}) {
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, length ? length : 1);
+        if (void* target = memory ? GlobalLock(memory) : nullptr) {
+            std::memcpy(target, bytes, length);
+            GlobalUnlock(memory);
+        }
+        ok = memory && SetClipboardData(format, memory) && ok;
+    }
+    CloseClipboard();
+    return ok;
+}
+
+TEST(ClipboardFormats, PrivateMarkersAreRecognised) {
+    platform::IClipboard& clipboard = TestPlatform().Clipboard();
+    RecordingEvents events;
+    auto owner = OpenDialog(events);
+    ASSERT_TRUE(owner);
+    const DWORD zero = 0, one = 1;
+    const struct {
+        const char* marker;
+        const void* data;
+        std::size_t size;
+        bool isPrivate;
+    } cases[] = {
+        {"ExcludeClipboardContentFromMonitorProcessing", "", 0, true},
+        {"Clipboard Viewer Ignore", "", 0, true},
+        {"CanIncludeInClipboardHistory", &zero, sizeof zero, true},
+        {"CanIncludeInClipboardHistory", &one, sizeof one, false},
+        {"CanIncludeInClipboardHistory", "", 0, true}, // unreadable counts as 0
+        {"Quorvane Test Format", "x", 1, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.marker);
+        ASSERT_TRUE(PutMarkedText(owner->Window(), c.marker, c.data, c.size));
+        EXPECT_EQ(clipboard.IsFormatAvailable(platform::ClipFormat::Private), c.isPrivate);
+        EXPECT_TRUE(clipboard.IsFormatAvailable(platform::ClipFormat::Text));
     }
 }
 

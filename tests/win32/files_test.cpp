@@ -77,6 +77,35 @@ TEST_F(Files, ReplaceFileSwapsInTheNewContents) {
     EXPECT_EQ(Read("Quorvane.dat"), "new contents");
 }
 
+TEST_F(Files, AFolderNamedBeyondTheLegacyCodePageWorks) {
+    // A user folder such as C:\users\J\u00FCrgen \u65E5\u672C, in the program's UTF-8.
+    const std::string sub = Path("J\xC3\xBCrgen \xE6\x97\xA5\xE6\x9C\xAC");
+    ASSERT_TRUE(files_.CreateFolder(sub));
+    bool isFolder = false;
+    ASSERT_TRUE(files_.GetAttributes(sub, isFolder));
+    EXPECT_TRUE(isFolder);
+    WIN32_FIND_DATAW found{};
+    const std::wstring wideSub = pw::ToWide(sub);
+    const HANDLE search = FindFirstFileW(wideSub.c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    FindClose(search);
+    EXPECT_EQ(std::wstring(found.cFileName), L"J\u00FCrgen \u65E5\u672C") << "named exactly";
+
+    const std::string data = sub + "\\Quorvane.dat", temp = sub + "\\Quorvane.tmp";
+    ASSERT_TRUE(files_.WriteFile(temp, "contents"));
+    ASSERT_TRUE(files_.ReplaceFile(temp, data));
+    ASSERT_TRUE(files_.CopyFile(data, data + ".bak", false));
+    std::string contents;
+    ASSERT_TRUE(files_.ReadFile(data + ".bak", contents));
+    EXPECT_EQ(contents, "contents");
+    platform::FileTime time = 0;
+    EXPECT_TRUE(files_.GetLastWriteTime(data, time));
+    EXPECT_TRUE(files_.FindFirst(data));
+    EXPECT_TRUE(files_.DeleteFile(data));
+    EXPECT_TRUE(files_.DeleteFile(data + ".bak"));
+    EXPECT_TRUE(RemoveDirectoryW(wideSub.c_str()));
+}
+
 TEST_F(Files, CopyHonoursFailIfExists) {
     ASSERT_TRUE(files_.WriteFile(Path("old.dat"), "from the documents folder"));
     ASSERT_TRUE(files_.CopyFile(Path("old.dat"), Path("new.dat"), true));

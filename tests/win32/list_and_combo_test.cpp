@@ -44,15 +44,16 @@ TEST_F(ListAndCombo, BadIndexesGiveTheErrorResults) {
 
 TEST_F(ListAndCombo, LinesKeepTheirOrderTextAndData) {
     EXPECT_EQ(List().AddString("first"), 0);
-    EXPECT_EQ(List().AddString("caf\xE9 \x80 \xFF"), 1);
+    const std::string unicode = "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"; // 11 bytes of 6
+    EXPECT_EQ(List().AddString(unicode), 1);
     EXPECT_EQ(List().InsertString(1, "between"), 1);
     EXPECT_EQ(List().InsertString(-1, "appended"), 3);
     EXPECT_EQ(List().GetCount(), 4);
 
     std::string text;
     ASSERT_TRUE(List().GetLineText(2, text));
-    EXPECT_EQ(text, "caf\xE9 \x80 \xFF");
-    EXPECT_EQ(List().GetTextLen(2), 8);
+    EXPECT_EQ(text, unicode);
+    EXPECT_EQ(List().GetTextLen(2), static_cast<int>(unicode.size()));
 
     int payload = 42;
     ASSERT_TRUE(List().SetItemData(3, &payload));

@@ -1,6 +1,8 @@
 // The contents pane (Rich Edit 1.0): formatted text through the clipboard, byte-exact plain text,
 // large texts, selections, character formats and change notices.
+#include "win32/win32_rtf_ascii.h"
 #include "win32_fixture.h"
+#include <cstdio>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <new>
@@ -77,15 +79,80 @@ TEST_F(RichEdit, BoldAndColouredTextSurviveCopyAndPasteIntoAnotherPane) {
     EXPECT_NE(rtf.find("Arial"), std::string::npos) << rtf;
 }
 
-TEST_F(RichEdit, PlainTextKeepsEveryByteOfTheCodePage) {
-    std::string bytes = "ASCII and ";
-    for (int c = 0x80; c <= 0xFF; ++c)
-        bytes += static_cast<char>(c);
-    ASSERT_TRUE(StreamInAll(Pane(), platform::StreamFormat::Text, bytes));
-    EXPECT_EQ(Pane().GetTextLength(), static_cast<long>(bytes.size()));
-    EXPECT_EQ(Pane().GetPlainText(), bytes);
-    EXPECT_EQ(StreamOutAll(Pane(), platform::StreamFormat::Text), bytes);
-    EXPECT_EQ(Pane().GetFirstChars(12), bytes.substr(0, 12));
+// Latin, CJK, a symbol and an emoji: 14 UTF-16 units, 26 bytes of UTF-8.
+const char kUnicode[] = "Gr\xC3\xBC\xC3\x9F"
+                        "e \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E \xE2\x9C\x93 \xF0\x9F\x98\x80";
+const wchar_t kUnicodeWide[] = L"Gr\u00FC\u00DFe \u65E5\u672C\u8A9E \u2713 \U0001F600";
+
+TEST_F(RichEdit, PlainTextKeepsEveryCharacter) {
+    ASSERT_EQ(GetACP(), static_cast<UINT>(CP_UTF8)) << "the manifest's UTF-8 code page";
+    const std::string text = std::string(kUnicode) + "\r\nand a second line";
+    ASSERT_TRUE(StreamInAll(Pane(), platform::StreamFormat::Text, text));
+    EXPECT_EQ(Pane().GetTextLength(), 14 + 2 + 17) << "the control counts UTF-16 units";
+    EXPECT_EQ(Pane().GetPlainText(), text);
+    EXPECT_EQ(StreamOutAll(Pane(), platform::StreamFormat::Text), text);
+    // At most n bytes; the caller cuts a character the limit split.
+    EXPECT_EQ(Pane().GetFirstChars(9), text.substr(0, 9));
+    EXPECT_EQ(Pane().GetFirstChars(28), text.substr(0, 28));
+    Pane().SetText(kUnicode);
+    EXPECT_EQ(Pane().GetPlainText(), kUnicode);
+}
+
+TEST_F(RichEdit, UnicodeOnlyClipboardTextPastesWholeAndStaysWholeInItsRtf) {
+    ASSERT_TRUE(PutClipboardUnicode(nullptr, std::wstring(kUnicodeWide) + L"\r\nline two"));
+    ASSERT_TRUE(Pane().Paste());
+    const std::string expected = std::string(kUnicode) + "\r\nline two";
+    EXPECT_EQ(Pane().GetPlainText(), expected);
+    const std::string rtf = StreamOutAll(Pane(), platform::StreamFormat::Rtf);
+    auto other = dialog_->CreateHiddenRichEdit();
+    ASSERT_TRUE(other);
+    ASSERT_TRUE(StreamInAll(*other, platform::StreamFormat::Rtf, rtf));
+    EXPECT_EQ(other->GetPlainText(), expected) << rtf;
+    // What the control writes for characters beyond ASCII: \uN with a "?" fallback.
+    std::printf("[ measured ] RTF for the Unicode sample: %s\n", rtf.c_str());
+    EXPECT_NE(rtf.find("\\u26085?"), std::string::npos);
+    EXPECT_EQ(rtf.find("{\\urtf"), std::string::npos);
+
+    // Copied back formatted and plain, the clipboard's Unicode text is whole.
+    Pane().SetSel(0, -1);
+    ASSERT_TRUE(Pane().Copy());
+    EXPECT_EQ(ClipboardText(), expected);
+    ASSERT_TRUE(dialog_->CopyPlainText(expected, 0, 0));
+    EXPECT_EQ(ClipboardText(), expected);
+    EXPECT_FALSE(ClipboardHasRtf());
+    ASSERT_TRUE(dialog_->CopyPlainText(expected, 6, 9)); // positions count UTF-16 units
+    EXPECT_EQ(ClipboardText(), "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E");
+}
+
+TEST(AsciiRtf, UnicodeRtfBecomesRtfEveryReaderTakes) {
+    const struct {
+        std::string raw, ascii;
+    } cases[] = {
+        {"{\\rtf1\\ansi plain}", "{\\rtf1\\ansi plain}"},
+        {"{\\urtf\\deff0 caf\xC3\xA9}", "{\\rtf1\\ansi\\uc1\\deff0 caf\\u233?}"},
+        {"{\\urtf1 \xE6\x97\xA5\\par}", "{\\rtf1\\ansi\\uc1 \\u26085?\\par}"},
+        {"{\\urtf \xF0\x9F\x98\x80}", "{\\rtf1\\ansi\\uc1 \\u-10179?\\u-8704?}"},
+        {"{\\rtf1 \xE9 \xC3}", "{\\rtf1 \\'e9 \\'c3}"}, // no UTF-8: kept as escapes
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pw::AsciiRtf(c.raw), c.ascii) << c.raw;
+}
+
+TEST_F(RichEdit, RtfOfALegacyCodePageIsReadAsTheControlReadsIt) {
+    // What another program's RTF holds for e-acute: a byte of its code page, or \uN.
+    const struct {
+        const char* rtf;
+        const char* text;
+    } cases[] = {
+        {"{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\\f0 caf\\'e9}",
+         "caf\xC3\xA9"},
+        {"{\\rtf1\\ansi\\uc1 caf\\u233?}", "caf\xC3\xA9"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(StreamInAll(Pane(), platform::StreamFormat::Rtf, c.rtf));
+        std::printf("[ measured ] %s reads as %s\n", c.rtf, Pane().GetPlainText().c_str());
+        EXPECT_EQ(Pane().GetPlainText(), c.text) << c.rtf;
+    }
 }
 
 TEST_F(RichEdit, TextThatLooksLikeRtfStaysText) {

@@ -43,8 +43,9 @@ TEST_F(Settings, IntegersAreDwordsAndStringsAreStrings) {
     }
     EXPECT_EQ(StoredType("Number"), static_cast<DWORD>(REG_DWORD));
 
-    for (const std::string& value : {std::string(), std::string("plain"),
-                                     std::string("caf\xE9 \x80\xFF"), std::string(3000, 'x')}) {
+    for (const std::string& value :
+         {std::string(), std::string("plain"), std::string("caf\xC3\xA9 \xE2\x82\xAC \xE6\x97\xA5"),
+          std::string(3000, 'x')}) {
         ASSERT_TRUE(store_.WriteString("Section", "Text", value));
         EXPECT_EQ(store_.GetString("Section", "Text", "default"), value);
     }

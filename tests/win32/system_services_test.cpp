@@ -60,17 +60,31 @@ TEST(Clock, ElapsedMillisecondsFollowRealTime) {
     EXPECT_GE(clock.Now().year, 2024);
 }
 
-TEST(CodePage, WideTextBecomesTheAnsiCodePage) {
-    ASSERT_EQ(GetACP(), 1252u) << "the cases below are written for Windows-1252";
+TEST(CodePage, TheProgramsCodePageIsUtf8AndTheLocalesStaysLegacy) {
+    ASSERT_EQ(GetACP(), static_cast<UINT>(CP_UTF8)) << "the manifest's UTF-8 code page";
+    const platform::ICodePage& page = TestPlatform().CodePage();
     const struct {
         std::u16string wide;
         std::string ansi;
     } cases[] = {
-        {u"", ""},           {u"plain", "plain"}, {u"caf\u00E9 \u00FF", "caf\xE9 \xFF"},
-        {u"\u20AC", "\x80"}, {u"\u4E2D", "?"},
+        {u"", ""},
+        {u"plain", "plain"},
+        {u"caf\u00E9 \u00FF", "caf\xC3\xA9 \xC3\xBF"},
+        {u"\u20AC \u4E2D", "\xE2\x82\xAC \xE4\xB8\xAD"},
+        {u"\U0001F600", "\xF0\x9F\x98\x80"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(TestPlatform().CodePage().WideToAnsi(c.wide), c.ansi);
+    for (const auto& c : cases) {
+        EXPECT_EQ(page.WideToAnsi(c.wide), c.ansi);
+        std::u16string back;
+        ASSERT_TRUE(page.AnsiToWide(c.ansi, back));
+        EXPECT_EQ(back, c.wide);
+    }
+    std::u16string untouched = u"kept";
+    EXPECT_FALSE(page.AnsiToWide("caf\xE9", untouched)) << "not UTF-8";
+    EXPECT_EQ(untouched, u"kept");
+    // The locale's own code page (Windows-1252 here) reads what older files hold.
+    EXPECT_EQ(page.LegacyToAnsi("caf\xE9 \x80"), "caf\xC3\xA9 \xE2\x82\xAC");
+    EXPECT_EQ(page.LegacyToAnsi("plain"), "plain");
 }
 
 } // namespace

@@ -168,18 +168,24 @@ bool PutClipboardText(HWND owner, const std::string& text) {
     return PutClipboardData(owner, CF_TEXT, text.c_str(), text.size() + 1);
 }
 
+bool PutClipboardUnicode(HWND owner, const std::wstring& text) {
+    return PutClipboardData(owner, CF_UNICODETEXT, text.c_str(),
+                            (text.size() + 1) * sizeof(wchar_t));
+}
+
 std::string ClipboardText() {
-    std::string text;
+    // The Unicode form: the system makes CF_TEXT in the clipboard locale's code page.
+    std::wstring text;
     if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-            text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+        return std::string();
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
             GlobalUnlock(data);
         }
     }
     CloseClipboard();
-    return text;
+    return pw::FromWide(text);
 }
 
 } // namespace qv::win32test

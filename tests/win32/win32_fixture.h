@@ -91,7 +91,9 @@ void Pump(unsigned milliseconds, const std::function<bool()>& done = nullptr);
 // Replaces the clipboard contents with one format's bytes, or with ANSI text.
 bool PutClipboardData(HWND owner, UINT format, const void* bytes, std::size_t size);
 bool PutClipboardText(HWND owner, const std::string& text);
-// The clipboard's ANSI text, empty when it has none.
+// Unicode text only, as a program that copies CF_UNICODETEXT alone.
+bool PutClipboardUnicode(HWND owner, const std::wstring& text);
+// The clipboard's Unicode text in the program's code page, empty when it has none.
 std::string ClipboardText();
 
 } // namespace qv::win32test

@@ -5,7 +5,8 @@
 
 namespace qv::platform {
 
-enum class ClipFormat { Text, Bitmap, FileList };
+// Private: data whose writer asked clipboard monitors not to keep it (a password, say).
+enum class ClipFormat { Text, Bitmap, FileList, Private };
 
 class IClipboard {
   public:

@@ -170,6 +170,7 @@ class IRichEdit : public IControl {
     virtual bool Copy() = 0;
     virtual long GetTextLength() const = 0; // -1 on error
     virtual std::string GetPlainText() const = 0;
+    // At most the first n bytes of the plain text; the last character may be cut.
     virtual std::string GetFirstChars(long n) const = 0;
     virtual void GetSel(long& start, long& end) const = 0;
     virtual void SetSel(long start, long end) = 0; // (0, -1) selects all

@@ -73,12 +73,17 @@ class IStringResources {
 
 namespace qv::platform {
 
-// Conversions between the system's ANSI code page and UTF-16.
+// Conversions between the program's ANSI code page (UTF-8 where the system allows it) and UTF-16.
 class ICodePage {
   public:
     virtual ~ICodePage() = default;
     // Unmappable characters become the platform's default character.
     virtual std::string WideToAnsi(const std::u16string& text) const = 0;
+    // False, with wide untouched, when text is not valid in the program's code page.
+    virtual bool AnsiToWide(const std::string& text, std::u16string& wide) const = 0;
+    // Text in the locale's own ANSI code page, as files written before the program used UTF-8
+    // hold it, in the program's code page; unchanged when the two are the same.
+    virtual std::string LegacyToAnsi(const std::string& text) const = 0;
     // Equal texts when case is ignored as the platform's list boxes ignore it.
     virtual bool EqualIgnoringCase(const std::string& a, const std::string& b) const = 0;
 };

@@ -45,4 +45,18 @@ bool TypeText(const std::string& text) {
     return true;
 }
 
+bool TypeUnicode(const std::wstring& text) {
+    for (wchar_t unit : text) {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wScan = unit;
+        down.ki.dwFlags = KEYEVENTF_UNICODE;
+        INPUT up = down;
+        up.ki.dwFlags |= KEYEVENTF_KEYUP;
+        if (!Send({down, up}))
+            return false;
+    }
+    return true;
+}
+
 } // namespace qv::e2e

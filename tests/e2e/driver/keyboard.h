@@ -9,5 +9,7 @@ namespace qv::e2e {
 bool PressKey(WORD key, WORD modifier = 0);
 // Types printable ASCII text character by character.
 bool TypeText(const std::string& text);
+// Types characters that no key of the layout gives, as an input method delivers them.
+bool TypeUnicode(const std::wstring& text);
 
 } // namespace qv::e2e

@@ -8,12 +8,13 @@ namespace {
 
 constexpr char kClassName[] = "QuorvaneE2EDriver";
 
-bool SetGlobalData(UINT format, const std::string& bytes) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
+// The bytes and a terminating zero of terminatorSize bytes.
+bool SetGlobalData(UINT format, const std::string& bytes, std::size_t terminatorSize = 1) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes.size() + terminatorSize);
     if (!memory)
         return false;
     if (void* target = GlobalLock(memory)) {
-        std::memcpy(target, bytes.c_str(), bytes.size() + 1);
+        std::memcpy(target, bytes.data(), bytes.size());
         GlobalUnlock(memory);
         if (SetClipboardData(format, memory)) // the clipboard owns the memory from here on
             return true;
@@ -62,6 +63,20 @@ bool OtherApplication::CopyText(const std::string& text, const std::string& rtf,
     return ok;
 }
 
+bool OtherApplication::CopyUnicodeText(const std::wstring& text, const char* marker,
+                                       const std::string& data) {
+    if (!TakeForeground() || !OpenClipboardBounded())
+        return false;
+    const std::string units(reinterpret_cast<const char*>(text.data()),
+                            text.size() * sizeof(wchar_t));
+    bool ok = ::EmptyClipboard() && SetGlobalData(CF_UNICODETEXT, units, sizeof(wchar_t));
+    if (ok && marker)
+        ok = SetGlobalData(RegisterClipboardFormatA(marker), data, data.empty() ? 1 : 0);
+    CloseClipboard();
+    PumpFor(50);
+    return ok;
+}
+
 bool OtherApplication::CopyFormat(UINT format) {
     if (!TakeForeground() || !OpenClipboardBounded())
         return false;
@@ -89,9 +104,15 @@ std::string ReadFormat(UINT format) {
 std::string OtherApplication::ClipboardText() {
     if (!OpenClipboardBounded())
         return std::string();
-    const std::string text = ReadFormat(CF_TEXT);
+    std::wstring wide;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
+            wide.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
+            GlobalUnlock(data);
+        }
+    }
     CloseClipboard();
-    return text;
+    return Utf8Of(wide);
 }
 
 std::string OtherApplication::ClipboardRtf() {

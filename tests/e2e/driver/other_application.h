@@ -17,10 +17,15 @@ class OtherApplication {
     // when the clipboard could not be opened within the time bound.
     bool CopyText(const std::string& text, const std::string& rtf = std::string(),
                   bool takeForeground = true);
+    // Replaces the clipboard contents with Unicode text alone (CF_UNICODETEXT) and, when marker
+    // is given, that registered format holding data, as a password manager marks its clips.
+    bool CopyUnicodeText(const std::wstring& text, const char* marker = nullptr,
+                         const std::string& data = std::string());
     bool EmptyClipboard();
     // Puts an empty piece of data of the format (CF_DIB, CF_HDROP, ...) on the clipboard.
     bool CopyFormat(UINT format);
-    // What the clipboard holds now: its plain text and its RTF ("" when absent).
+    // What the clipboard holds now: its plain text (the Unicode form, in UTF-8) and its RTF
+    // ("" when absent).
     std::string ClipboardText();
     std::string ClipboardRtf();
 

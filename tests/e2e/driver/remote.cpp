@@ -43,17 +43,31 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
-std::string TextOf(HWND window) {
-    LRESULT length = 0;
-    if (!SendBounded(window, WM_GETTEXTLENGTH, 0, 0, length) || length <= 0)
+std::string Utf8Of(const std::wstring& wide) {
+    if (wide.empty())
         return std::string();
-    std::string text(std::size_t(length) + 1, '\0');
-    LRESULT copied = 0;
-    if (!SendBounded(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                     copied))
-        return std::string();
-    text.resize(copied > 0 ? std::min(std::size_t(copied), std::size_t(length)) : 0);
+    const int count = static_cast<int>(wide.size());
+    const int needed =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), count, nullptr, 0, nullptr, nullptr);
+    std::string text(std::size_t(needed > 0 ? needed : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), count, text.data(), needed, nullptr, nullptr);
     return text;
+}
+
+std::string TextOf(HWND window) {
+    // Read as UTF-16, as another program reads a window's text whatever its code page.
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                             kMessageTimeoutMs, &length) ||
+        static_cast<LONG_PTR>(length) <= 0)
+        return std::string();
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG | SMTO_BLOCK, kMessageTimeoutMs, &copied))
+        return std::string();
+    text.resize(std::min(std::size_t(copied), std::size_t(length)));
+    return Utf8Of(text);
 }
 
 namespace {
@@ -72,14 +86,7 @@ bool WideItem(HWND control, UINT lengthMessage, UINT textMessage, int index, std
         static_cast<LONG_PTR>(copied) < 0)
         return false;
     wide.resize(std::min<std::size_t>(copied, length));
-    text.clear();
-    if (wide.empty())
-        return true;
-    const int count = static_cast<int>(wide.size());
-    const int needed =
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), count, nullptr, 0, nullptr, nullptr);
-    text.resize(std::size_t(needed > 0 ? needed : 0));
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), count, text.data(), needed, nullptr, nullptr);
+    text = Utf8Of(wide);
     return true;
 }
 

@@ -25,6 +25,8 @@ bool SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 std::string ClassOf(HWND window);
 // The window's text through WM_GETTEXT; empty when it did not answer.
 std::string TextOf(HWND window);
+// UTF-16 as UTF-8, whatever the driver's own code page.
+std::string Utf8Of(const std::wstring& wide);
 // A list box line; read with the wide message, which this platform marshals correctly across
 // processes, and converted to the ANSI code page.
 bool ListLine(HWND list, int index, std::string& text);

@@ -34,6 +34,45 @@ TEST(PlainText, TextEndingInDotsAtTheLimitStaysIntact) {
     EXPECT_EQ(JoinPlainText(split.listText, split.overflowText), text);
 }
 
+TEST(PlainText, CharacterBoundaryNeverCutsAMultiByteSequence) {
+    // "\xC3\xA9" is e-acute, "\xE6\x97\xA5" a CJK character, "\xF0\x9F\x98\x80" an emoji.
+    const struct {
+        std::string text;
+        std::size_t limit, boundary;
+    } cases[] = {
+        {"abc", 2, 2},
+        {"abc", 9, 3},
+        {"a\xC3\xA9", 2, 1},
+        {"a\xC3\xA9", 3, 3},
+        {"\xE6\x97\xA5", 1, 0},
+        {"\xE6\x97\xA5", 2, 0},
+        {"\xE6\x97\xA5x", 3, 3},
+        {"\xF0\x9F\x98\x80", 3, 0},
+        {"\xF0\x9F\x98\x80!", 4, 4},
+        {"\x80\x80\x80\x80\x80", 4, 4}, // not UTF-8: any byte boundary
+        {"", 5, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CharacterBoundary(c.text, c.limit), c.boundary) << c.text << " " << c.limit;
+}
+
+TEST(PlainText, MultiByteCharacterAtTheLimitGoesWholeToTheOverflow) {
+    for (const std::string& character :
+         {std::string("\xC3\xA9"), std::string("\xE6\x97\xA5"), std::string("\xF0\x9F\x98\x80")}) {
+        for (std::size_t before = 496; before <= 500; ++before) {
+            const std::string text = std::string(before, 'a') + character + "tail";
+            SCOPED_TRACE(std::to_string(before) + " bytes, then " + character);
+            const SplitText split = SplitPlainText(text);
+            // The character straddles the limit unless it ends by it.
+            const std::size_t cut = before + character.size() > 500 ? before : 500;
+            EXPECT_EQ(split.listText, text.substr(0, cut) + "...");
+            EXPECT_EQ(split.overflowText, text.substr(cut));
+            EXPECT_EQ(JoinPlainText(split.listText, split.overflowText), text);
+            EXPECT_EQ(SplitPlainText(std::string(text)).listText, split.listText);
+        }
+    }
+}
+
 TEST(ClipTime, ShowsTwelveHourDial) {
     struct Case {
         std::uint16_t year, hour, minute, second;

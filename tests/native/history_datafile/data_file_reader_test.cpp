@@ -1,10 +1,10 @@
-#include "support/allocation_probe.h"
 #include "byte_fixtures.h"
 #include "headless/headless_services.h"
 #include "history/data_file_reader.h"
 #include "history/data_file_writer.h"
 #include "history/plain_text.h"
 #include "recording_sink.h"
+#include "support/allocation_probe.h"
 #include "support/text_fixtures.h"
 #include <climits>
 #include <gtest/gtest.h>
@@ -19,14 +19,15 @@ using test::Le32;
 using test::ReadEntry;
 using test::RecordingSink;
 
+const platform::headless::HeadlessCodePage codePage;
+
 DataFileReadResult Read(const std::string& bytes, RecordingSink& sink) {
-    platform::headless::HeadlessCodePage codePage;
     return ReadDataFile(bytes, codePage, sink);
 }
 
 std::string WriteFile(const std::vector<ReadEntry>& entries) {
     std::string bytes;
-    CDataFileWriter writer(bytes);
+    CDataFileWriter writer(bytes, codePage);
     for (int list : {kMainListIndex, kRetainListIndex}) {
         writer.BeginList();
         for (const ReadEntry& e : entries)
@@ -151,6 +152,52 @@ TEST(DataFileReader, WideTextAlsoWorksAsListAndOverflowText) {
     EXPECT_EQ(sink.entries, (std::vector<ReadEntry>{{kMainListIndex, "", "a\xFC", "a\xFC"}}));
 }
 
+TEST(DataFileReader, EightBitTextIsReadInTheLocalesOwnCodePage) {
+    platform::headless::HeadlessCodePage utf8;
+    utf8.program = platform::headless::HeadlessCodePage::Program::Utf8;
+    // As an older program wrote them: "caf\xE9" and a euro sign, 8-bit Windows-1252.
+    const std::string file = Le32(1) + Le32(1) + Bytes({0, 4, 'c', 'a', 'f', 0xE9, 1, 0x80}) +
+                             Le32(1) + Bytes({0, 5, 'p', 'l', 'a', 'i', 'n', 0});
+    RecordingSink sink;
+    EXPECT_EQ(ReadDataFile(file, utf8, sink), DataFileReadResult::Ok);
+    EXPECT_EQ(sink.entries,
+              (std::vector<ReadEntry>{{kMainListIndex, "", "caf\xC3\xA9", "\xE2\x82\xAC"},
+                                      {kRetainListIndex, "", "plain", ""}}));
+}
+
+TEST(DataFileReader, UnicodeTextRoundTripsThroughTheWideForm) {
+    platform::headless::HeadlessCodePage utf8;
+    utf8.program = platform::headless::HeadlessCodePage::Program::Utf8;
+    const std::string unicode = test::UnicodeText();
+    std::string longText;
+    while (longText.size() < 2000)
+        longText += unicode + "\r\n";
+    const SplitText split = SplitPlainText(longText);
+    const std::vector<ReadEntry> entries = {
+        {kMainListIndex, "{\\rtf1 \\u26085?}", unicode, ""},
+        {kMainListIndex, "", split.listText, split.overflowText},
+        {kRetainListIndex, "", "ascii", ""}};
+    std::string file;
+    CDataFileWriter writer(file, utf8);
+    for (int list : {kMainListIndex, kRetainListIndex}) {
+        writer.BeginList();
+        for (const ReadEntry& e : entries)
+            if (e.list == list)
+                ASSERT_TRUE(writer.AddEntry(e.rtf, e.listText, e.overflow));
+        writer.EndList();
+    }
+    RecordingSink sink;
+    ASSERT_EQ(ReadDataFile(file, utf8, sink), DataFileReadResult::Ok);
+    EXPECT_EQ(sink.entries, entries);
+    // A lone surrogate, which no UTF-8 text holds, reads as the replacement character.
+    RecordingSink lone;
+    ASSERT_EQ(ReadDataFile(Le32(1) + Le32(1) +
+                               Bytes({0, 0xFF, 0xFE, 0xFF, 2, 'x', 0, 0x00, 0xD8, 0}) + Le32(0),
+                           utf8, lone),
+              DataFileReadResult::Ok);
+    EXPECT_EQ(lone.entries, (std::vector<ReadEntry>{{kMainListIndex, "", "x\xEF\xBF\xBD", ""}}));
+}
+
 TEST(DataFileReader, RoundTripsBothListsWithHighBytesAndLongTexts) {
     std::vector<ReadEntry> entries;
     const std::string plains[] = {test::HighBytesText(), test::MakeText(600, 2),
@@ -210,7 +257,7 @@ TEST(DataFileReader, EveryTruncationIsCorruptAfterDeliveringTheCompleteEntries) 
     SCOPED_TRACE("written file: 8- and 16-bit prefixes, a dropped entry, both lists");
     std::vector<Step> steps;
     std::string file;
-    CDataFileWriter writer(file);
+    CDataFileWriter writer(file, codePage);
     steps.push_back({"begin 0", file.size()});
     writer.BeginList();
     const ReadEntry mainEntries[] = {{0, "", "abc", ""},

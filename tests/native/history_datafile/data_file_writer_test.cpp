@@ -1,4 +1,5 @@
 #include "byte_fixtures.h"
+#include "headless/headless_services.h"
 #include "history/data_file_writer.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -8,6 +9,9 @@ namespace qv {
 namespace {
 
 using test::Bytes;
+using test::Le32;
+
+const platform::headless::HeadlessCodePage codePage;
 
 struct TestEntry {
     std::string rtf, listText, overflow;
@@ -16,7 +20,7 @@ struct TestEntry {
 std::string WriteFile(const std::vector<TestEntry>& mainList,
                       const std::vector<TestEntry>& retainList) {
     std::string bytes = "left over from an earlier save"; // a reused buffer starts over
-    CDataFileWriter writer(bytes);
+    CDataFileWriter writer(bytes, codePage);
     for (const auto* list : {&mainList, &retainList}) {
         writer.BeginList();
         for (const TestEntry& e : *list)
@@ -50,7 +54,7 @@ TEST(DataFileWriter, PrefixesEachLengthInItsShortestForm) {
         SCOPED_TRACE(c.length);
         const std::string text(c.length, 'x');
         std::string file;
-        CDataFileWriter writer(file);
+        CDataFileWriter writer(file, codePage);
         writer.BeginList();
         const std::size_t before = file.size();
         ASSERT_TRUE(writer.AddEntry(text, "a", ""));
@@ -58,6 +62,42 @@ TEST(DataFileWriter, PrefixesEachLengthInItsShortestForm) {
         EXPECT_EQ(file.substr(before + c.prefix.size(), c.length), text);
         EXPECT_EQ(file.substr(before + c.prefix.size() + c.length), Bytes({1, 'a', 0}));
         EXPECT_EQ(CDataFileWriter::EntrySize(text, "a", ""), file.size() - before);
+    }
+}
+
+TEST(DataFileWriter, TextBeyondAsciiTakesTheWideForm) {
+    using Program = platform::headless::HeadlessCodePage::Program;
+    std::string wide300 = Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0x2C, 0x01});
+    for (int i = 0; i < 300; ++i)
+        wide300 += Bytes({0xE9, 0});
+    std::string e300;
+    for (int i = 0; i < 300; ++i)
+        e300 += "\xC3\xA9";
+    const struct {
+        const char* name;
+        Program program;
+        std::string text, bytes;
+    } cases[] = {
+        {"ASCII stays 8-bit", Program::Utf8, "abc", Bytes({3, 'a', 'b', 'c'})},
+        {"UTF-8 letter", Program::Utf8, "caf\xC3\xA9",
+         Bytes({0xFF, 0xFE, 0xFF, 4, 'c', 0, 'a', 0, 'f', 0, 0xE9, 0})},
+        {"emoji as a surrogate pair", Program::Utf8, "\xF0\x9F\x98\x80",
+         Bytes({0xFF, 0xFE, 0xFF, 2, 0x3D, 0xD8, 0x00, 0xDE})},
+        {"300 units take the 16-bit count", Program::Utf8, e300, wide300},
+        {"not UTF-8: kept byte for byte", Program::Utf8, "\xFF\xE9", Bytes({2, 0xFF, 0xE9})},
+        {"Windows-1252 letter", Program::Windows1252, "caf\xE9",
+         Bytes({0xFF, 0xFE, 0xFF, 4, 'c', 0, 'a', 0, 'f', 0, 0xE9, 0})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform::headless::HeadlessCodePage page;
+        page.program = c.program;
+        std::string file;
+        CDataFileWriter writer(file, page);
+        writer.BeginList();
+        ASSERT_TRUE(writer.AddEntry("", c.text, ""));
+        writer.EndList();
+        EXPECT_EQ(file, Le32(1) + Le32(1) + Bytes({0}) + c.bytes + Bytes({0}));
     }
 }
 

@@ -30,7 +30,7 @@ class DataFileStoreTest : public WindowPartsTest {
     // A data file of the given version with one Main List entry and an empty Retain List.
     static std::string FileWith(char version, const std::string& entry) {
         std::string bytes;
-        CDataFileWriter writer(bytes);
+        CDataFileWriter writer(bytes, platform::headless::HeadlessCodePage{});
         writer.BeginList();
         writer.AddEntry("", entry, "");
         writer.EndList();
@@ -82,7 +82,7 @@ TEST_F(DataFileStoreTest, WritesOnlyAFileItHasRead) {
 
 TEST_F(DataFileStoreTest, LoadShowsTheMainListAndKeepsTheRetainListAside) {
     std::string bytes;
-    CDataFileWriter writer(bytes);
+    CDataFileWriter writer(bytes, platform::headless::HeadlessCodePage{});
     writer.BeginList();
     writer.AddEntry("{\\rtf1 one}", "one", "");
     writer.AddEntry("", "two", std::string(600, 'o'));

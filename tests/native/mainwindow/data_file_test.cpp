@@ -133,7 +133,7 @@ TEST_F(DataFileTest, DeclinedNewerFileIsNeverWritten) {
 
 TEST_F(DataFileTest, TruncatedFileKeepsTheEntriesBeforeTheCut) {
     std::string bytes;
-    CDataFileWriter writer(bytes);
+    CDataFileWriter writer(bytes, platform.codePage);
     writer.BeginList();
     writer.AddEntry("", "kept one", "");
     writer.AddEntry("", "kept two", "");
@@ -154,7 +154,7 @@ TEST_F(DataFileTest, RetainListEntriesAreKeptAsideAndWrittenBack) {
     // The same lists with and without an entry whose list text is empty.
     std::string bytes, expected;
     for (std::string* out : {&bytes, &expected}) {
-        CDataFileWriter writer(*out);
+        CDataFileWriter writer(*out, platform.codePage);
         writer.BeginList();
         writer.AddEntry("", "main", "");
         if (out == &bytes)

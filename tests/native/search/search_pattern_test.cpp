@@ -47,7 +47,9 @@ INSTANTIATE_TEST_SUITE_P(Shapes, ItemTextShapes,
                                            ShapeCase{"ShortListWithOverflow", "short", "more"},
                                            ShapeCase{"ListWithinMarker", k500 + "..", "more"},
                                            ShapeCase{"ListBeyondMarker", k500 + "...tail", "more"},
-                                           ShapeCase{"ExactlyLimitWithOverflow", k500, "more"}),
+                                           ShapeCase{"ExactlyLimitWithOverflow", k500, "more"},
+                                           ShapeCase{"CutBeforeACharacter",
+                                                     k500.substr(0, 498) + "...", "\xC3\xA9 more"}),
                          [](const ::testing::TestParamInfo<ShapeCase>& info) {
                              return info.param.name;
                          });

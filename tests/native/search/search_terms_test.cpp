@@ -40,6 +40,14 @@ TEST_F(SearchTermsTest, CommitTrimsAndKeepsOneEntryPerTermIgnoringCase) {
     EXPECT_EQ(list.Find("hello", codePage), -1);
 }
 
+TEST_F(SearchTermsTest, UnicodeTermsAreOneTermIgnoringCase) {
+    codePage.program = platform::headless::HeadlessCodePage::Program::Utf8;
+    EXPECT_TRUE(list.Commit("caf\xC3\xA9 \xE6\x97\xA5", codePage));
+    EXPECT_FALSE(list.Commit("CAF\xC3\x89 \xE6\x97\xA5", codePage));
+    EXPECT_TRUE(list.Commit("caf\xC3\xA8", codePage)); // another letter
+    EXPECT_EQ(list.Entries().size(), 2u);
+}
+
 TEST_F(SearchTermsTest, SaveWritesTheLatestTenOldestFirst) {
     for (int k = 1; k <= 12; ++k)
         ASSERT_TRUE(list.Commit("term " + std::to_string(k), codePage));

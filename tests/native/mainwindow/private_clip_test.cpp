@@ -1,0 +1,91 @@
+// Clipboard data that its writer marked private (a password manager's, say) is never kept.
+#include "main_window_fixture.h"
+
+namespace qv::test {
+namespace {
+
+using platform::headless::HeadlessClipboard;
+
+class PrivateClipTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        platform.files.CreateFolder("C:\\Data");
+        Open();
+    }
+    void CopyMarkedElsewhere(const std::string& text, const char* format, const std::string& data) {
+        platform.clock.Advance(1000);
+        platform.clipboard.PutTextWithFormat(text, format, data);
+    }
+};
+
+const std::string kZero(4, '\0');
+const std::string kOne("\x01\0\0\0", 4);
+
+TEST_F(PrivateClipTest, MarkedTextLeavesNoTrace) {
+    const struct {
+        const char* format;
+        std::string data;
+    } markers[] = {{HeadlessClipboard::kExcludeFromMonitors, ""},
+                   {HeadlessClipboard::kCanIncludeInHistory, kZero},
+                   {HeadlessClipboard::kViewerIgnore, ""}};
+    Close();
+    SetOption(kSectionSaving, kKeyChangeLimit, 1); // every capture saves the file
+    Open();
+    for (const auto& m : markers) {
+        SCOPED_TRACE(m.format);
+        CopyElsewhere("ordinary");
+        const int count = List().GetCount();
+        CopyMarkedElsewhere("secret password", m.format, m.data);
+        EXPECT_EQ(List().GetCount(), count);
+        EXPECT_EQ(window->GetTitle(), "Quorvane - [private]");
+        EXPECT_EQ(Pane().GetPlainText(), "");
+        EXPECT_EQ(List().GetSelCount(), 0);
+        EXPECT_FALSE(window->Btn(IDC_RECALL).IsEnabled());
+        EXPECT_NE(FileBytes(dataFile).find("ordinary"), std::string::npos);
+        EXPECT_EQ(FileBytes(dataFile).find("secret"), std::string::npos);
+        // The next ordinary copy is taken as usual.
+        CopyElsewhere("after");
+        EXPECT_EQ(List().GetCount(), count + 1);
+        EXPECT_EQ(LineText(count), "after");
+        EXPECT_EQ(window->GetTitle(), "after - Quorvane");
+    }
+}
+
+TEST_F(PrivateClipTest, HistoryAllowedIsCapturedAsUsual) {
+    CopyMarkedElsewhere("may be kept", HeadlessClipboard::kCanIncludeInHistory, kOne);
+    ASSERT_EQ(List().GetCount(), 1);
+    EXPECT_EQ(LineText(0), "may be kept");
+    EXPECT_EQ(window->GetTitle(), "may be kept - Quorvane");
+}
+
+TEST_F(PrivateClipTest, OtherItemsCanBeRecalledAndReCopiedMeanwhile) {
+    CopyElsewhere("older item");
+    CopyMarkedElsewhere("secret", HeadlessClipboard::kExcludeFromMonitors, "");
+    SelectByUser({0}, 0);
+    window->Click(IDC_RECALL);
+    EXPECT_EQ(platform.clipboard.Text(), "older item");
+    EXPECT_EQ(Pane().GetPlainText(), "older item");
+    window->Click(IDC_RECOPY);
+    ASSERT_EQ(List().GetCount(), 2);
+    EXPECT_EQ(LineText(1), "older item");
+}
+
+TEST_F(PrivateClipTest, TheNoticeStillGoesDownTheViewerChain) {
+    Close();
+    int seen = 0;
+    const platform::WindowRef later = 0x4242; // joined before the window, so it comes after it
+    platform.clipboard.RegisterWindow(later, {[&seen](const platform::ClipboardNotice&) { ++seen; },
+                                              [](platform::WindowRef, platform::WindowRef) {}});
+    platform::WindowRef next = 0;
+    ASSERT_TRUE(platform.clipboard.SetViewer(later, next));
+    Open();
+    const int before = seen;
+    CopyMarkedElsewhere("secret", HeadlessClipboard::kViewerIgnore, "");
+    EXPECT_EQ(seen, before + 1);
+    EXPECT_EQ(List().GetCount(), 0);
+    Close();
+    platform.clipboard.UnregisterWindow(later);
+}
+
+} // namespace
+} // namespace qv::test
