@@ -10,14 +10,7 @@ class ChangeListTest : public MainWindowTest {
     void SetUp() override {
         platform.files.CreateFolder("C:\\Data");
         Open();
-        for (int i = 0; i < 10; ++i)
-            CopyElsewhere("item " + std::to_string(i));
-    }
-    std::vector<std::string> Lines() {
-        std::vector<std::string> lines;
-        for (int i = 0; i < List().GetCount(); ++i)
-            lines.push_back(LineText(i));
-        return lines;
+        CopyItems(10);
     }
     void ChangeList() { window->Click(IDC_CHANGE_LIST); }
 };

@@ -10,23 +10,10 @@ class DeleteUndoTest : public MainWindowTest {
     void SetUp() override {
         platform.files.CreateFolder("C:\\Data");
         Open();
-        for (int i = 0; i < 10; ++i)
-            CopyElsewhere("item " + std::to_string(i));
+        CopyItems(10);
         Later(3);
     }
     void Later(int seconds) { platform.clock.seconds += seconds; }
-    std::vector<std::string> Lines() {
-        std::vector<std::string> lines;
-        for (int i = 0; i < List().GetCount(); ++i)
-            lines.push_back(LineText(i));
-        return lines;
-    }
-    static std::vector<std::string> Items(std::initializer_list<int> numbers) {
-        std::vector<std::string> lines;
-        for (int i : numbers)
-            lines.push_back("item " + std::to_string(i));
-        return lines;
-    }
     bool UndoGreyed() { return window->menu.Find(IDM_UNDO_DELETE)->greyed; }
     // Ctrl+Z: the platform sends the entry's command only while it is not greyed.
     bool PressCtrlZ() { return window->ChooseMenuEntry(IDM_UNDO_DELETE); }

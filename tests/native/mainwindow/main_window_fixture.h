@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace qv::test {
 
@@ -33,6 +34,20 @@ class WindowReading {
         return text;
     }
     std::string Label(int id) { return window->Label(id).GetText(); }
+    // Every line of the History list, top to bottom.
+    std::vector<std::string> Lines() {
+        std::vector<std::string> lines;
+        for (int i = 0; i < List().GetCount(); ++i)
+            lines.push_back(LineText(i));
+        return lines;
+    }
+    // The texts "item n" of the numbers, as CopyItems copies them.
+    static std::vector<std::string> Items(std::initializer_list<int> numbers) {
+        std::vector<std::string> lines;
+        for (int i : numbers)
+            lines.push_back("item " + std::to_string(i));
+        return lines;
+    }
     // Sets the selection and the caret as they stand after the user's clicks, without the
     // notice of the change.
     void Select(std::initializer_list<int> lines, int caret) {
@@ -84,6 +99,11 @@ class MainWindowTest : public ::testing::Test, protected WindowReading {
     void CopyElsewhere(const std::string& text, const std::string& rtf = std::string()) {
         platform.clock.Advance(1000);
         platform.clipboard.PutFromOtherApp(text, rtf);
+    }
+    // Another application copies "item 0" to "item count-1".
+    void CopyItems(int count) {
+        for (int i = 0; i < count; ++i)
+            CopyElsewhere("item " + std::to_string(i));
     }
     // The user selects lines; the list box reports the change.
     void SelectByUser(std::initializer_list<int> lines, int caret) {

@@ -11,10 +11,6 @@ class MarkPointTest : public MainWindowTest {
         platform.files.CreateFolder("C:\\Data");
         Open();
     }
-    void CopyItems(int count) {
-        for (int i = 0; i < count; ++i)
-            CopyElsewhere("item " + std::to_string(i));
-    }
     void ExpectLabels(bool set) {
         EXPECT_EQ(window->Btn(IDC_SET_MARK).GetText(), set ? "Ret. to Mar&k" : "Set Mar&k");
         EXPECT_EQ(window->menu.Find(IDM_MARK)->text,

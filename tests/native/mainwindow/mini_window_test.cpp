@@ -11,10 +11,6 @@ class MiniWindowTest : public MainWindowTest {
         platform.files.CreateFolder("C:\\Data");
         Open();
     }
-    void CopyItems(int count) {
-        for (int i = 0; i < count; ++i)
-            CopyElsewhere("item " + std::to_string(i));
-    }
     bool PressCtrlM() { return window->ChooseMenuEntry(IDM_MINI_WINDOW); }
     // The open Mini-Window; a closed one is hidden until the main window disposes of it.
     HeadlessDialog* Mini() {
@@ -28,12 +24,6 @@ class MiniWindowTest : public MainWindowTest {
         for (int i = 0; i < Rows().GetCount(); ++i)
             rows.push_back(Rows().GetLineText(i, text) ? text : "?");
         return rows;
-    }
-    std::vector<std::string> Lines() {
-        std::vector<std::string> lines;
-        for (int i = 0; i < List().GetCount(); ++i)
-            lines.push_back(LineText(i));
-        return lines;
     }
     // The four buttons that move: Previous, Next, Move Up, Move Down.
     std::vector<bool> MovingButtons() {
