@@ -5,6 +5,7 @@
 #include "mainwindow/history_commands.h"
 #include "mainwindow/history_lists.h"
 #include "mainwindow/incremental_search.h"
+#include "mainwindow/launch_command.h"
 #include "mainwindow/main_dialog.h"
 #include "mainwindow/mark_point.h"
 #include "mainwindow/merge_split.h"
@@ -28,7 +29,9 @@ struct CMainDialog::Parts {
                   navigation, status, messages),
           commands(window, d.platform_.Clock(), lists, search, navigation, status, store, messages),
           mark(window, lists, search, navigation, capture, messages),
-          mergeSplit(d.platform_, window, lists, search, navigation, status, store, messages) {}
+          mergeSplit(d.platform_, window, lists, search, navigation, status, store, messages),
+          launchJobs(d.platform_, CLaunchCommand::LoadTexts(messages)),
+          launch(window, lists, search, messages, launchJobs) {}
 
     CUserMessages messages;
     CStatusTexts status;
@@ -40,6 +43,9 @@ struct CMainDialog::Parts {
     CHistoryCommands commands;
     CMarkPoint mark;
     CMergeSplit mergeSplit;
+    // Owned by the window to its end: going, the jobs wait for a launch still running.
+    CLaunchJobs launchJobs;
+    CLaunchCommand launch;
 };
 
 } // namespace qv

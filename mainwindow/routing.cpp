@@ -100,10 +100,12 @@ void CMainDialog::OnCommand(int id, int notifyCode) {
     case IDC_CHANGE_LIST:
         parts_->commands.ChangeList();
         break;
+    case IDC_LAUNCH:
+        parts_->launch.Launch();
+        break;
     case IDC_FONT:
     case IDC_COLOR:
     case IDC_OPTIONS:
-    case IDC_LAUNCH:
         // Commands whose features are still to come commit the search term all the same.
         parts_->search.Commit();
         break;
@@ -168,9 +170,11 @@ bool CMainDialog::OnSysCommand(unsigned command) {
     case IDM_UNDO_DELETE:
         parts_->commands.UndoDelete();
         return true;
+    case IDM_LAUNCH:
+        parts_->launch.Launch();
+        return true;
     case IDM_TIP:
     case IDM_MINI_WINDOW:
-    case IDM_LAUNCH:
         // The program's own entries; their features are not part of this window yet.
         return true;
     default:
