@@ -1,4 +1,5 @@
 #include "win32_threads.h"
+#include <cstdint>
 #include <process.h>
 
 namespace qv::platform::win32 {
