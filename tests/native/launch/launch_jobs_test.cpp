@@ -34,27 +34,41 @@ LaunchTexts TestTexts() {
 
 class LaunchJobsTest : public ::testing::Test {
   protected:
+    // A failed case lets its held workers go before they are waited for.
+    ~LaunchJobsTest() override {
+        held.Open();
+        jobs.reset();
+    }
     platform::headless::HeadlessPlatform platform;
+    // Holds workers where a slow program or a user who has not answered would.
+    ThreadGate held;
     std::unique_ptr<CLaunchJobs> jobs = std::make_unique<CLaunchJobs>(platform, TestTexts());
 
     // The targets the shell was asked for; read only while no job runs.
     std::vector<std::string> Asked() { return platform.shell.asked; }
+    // Launches a file the shell cannot find; returns while its message is on screen, which
+    // stays until held.Open().
+    void LaunchAMissingFile() {
+        platform.shell.refusals["missing.txt"] = ShellOpenResult::FileNotFound;
+        platform.messages.whileShown = [this](const RecordedMessage&) { held.Pass(); };
+        ASSERT_TRUE(jobs->Launch("missing.txt", kOwner));
+        ASSERT_TRUE(held.WaitForArrivals(1));
+    }
     bool Idle(std::size_t job) {
         return Eventually([&] { return jobs->Job(job).IsIdle(); });
     }
 };
 
 TEST_F(LaunchJobsTest, ASecondLaunchWhileTheFirstIsBusyGetsANewJobAndRunsAfterIt) {
-    ThreadGate slowProgram;
     EventLog log;
     platform.shell.whileOpening = [&](const std::string& target) {
         log.Add("open " + target);
         if (target == "first")
-            slowProgram.Pass();
+            held.Pass();
         log.Add("opened " + target);
     };
     ASSERT_TRUE(jobs->Launch("first", kOwner));
-    ASSERT_TRUE(slowProgram.WaitForArrivals(1));
+    ASSERT_TRUE(held.WaitForArrivals(1));
     ASSERT_TRUE(jobs->Launch("second", kOwner));
     EXPECT_EQ(jobs->Count(), 2u);
     EXPECT_FALSE(jobs->Job(0).IsIdle());
@@ -62,7 +76,7 @@ TEST_F(LaunchJobsTest, ASecondLaunchWhileTheFirstIsBusyGetsANewJobAndRunsAfterIt
     // The second worker waits on the job lock: nothing of its work may show meanwhile.
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(log.Events(), std::vector<std::string>{"open first"});
-    slowProgram.Open();
+    held.Open();
     ASSERT_TRUE(Idle(0) && Idle(1));
     EXPECT_EQ(log.Events(), (std::vector<std::string>{"open first", "opened first", "open second",
                                                       "opened second"}));
@@ -72,17 +86,13 @@ TEST_F(LaunchJobsTest, ASecondLaunchWhileTheFirstIsBusyGetsANewJobAndRunsAfterIt
 }
 
 TEST_F(LaunchJobsTest, AJobIsReusedOnlyOnceItsMessageWasDismissed) {
-    platform.shell.refusals["missing.txt"] = ShellOpenResult::FileNotFound;
-    ThreadGate user;
-    platform.messages.whileShown = [&](const RecordedMessage&) { user.Pass(); };
-    ASSERT_TRUE(jobs->Launch("missing.txt", kOwner));
-    ASSERT_TRUE(user.WaitForArrivals(1));
+    ASSERT_NO_FATAL_FAILURE(LaunchAMissingFile());
     EXPECT_FALSE(jobs->Job(0).IsIdle()) << "busy while its message is on screen";
 
     // Launched while the message is open: a second job, whose work waits for the first's.
     ASSERT_TRUE(jobs->Launch("www.example.test", kOwner));
     EXPECT_EQ(jobs->Count(), 2u);
-    user.Open();
+    held.Open();
     ASSERT_TRUE(Idle(0) && Idle(1));
     EXPECT_EQ(Asked(), (std::vector<std::string>{"missing.txt", "http://www.example.test"}));
     ASSERT_EQ(platform.messages.shown.size(), 1u);
@@ -131,11 +141,7 @@ TEST_F(LaunchJobsTest, RefusalsShowTheTargetAndTheReasonFromTheWorker) {
 // Deleting the list (the main window going) waits for every job: the one whose message is open
 // and the one whose thread is still waiting for the job lock.
 TEST_F(LaunchJobsTest, DeletionWaitsForTheMessageAndForAJobNotYetRunning) {
-    platform.shell.refusals["missing.txt"] = ShellOpenResult::FileNotFound;
-    ThreadGate user;
-    platform.messages.whileShown = [&](const RecordedMessage&) { user.Pass(); };
-    ASSERT_TRUE(jobs->Launch("missing.txt", kOwner));
-    ASSERT_TRUE(user.WaitForArrivals(1));
+    ASSERT_NO_FATAL_FAILURE(LaunchAMissingFile());
     ASSERT_TRUE(jobs->Launch("waiting.txt", kOwner));
 
     std::atomic<bool> deleted{false};
@@ -145,7 +151,7 @@ TEST_F(LaunchJobsTest, DeletionWaitsForTheMessageAndForAJobNotYetRunning) {
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_FALSE(deleted) << "deleted while its message was still open";
-    user.Open();
+    held.Open();
     windowGoing.join();
     EXPECT_TRUE(deleted);
     EXPECT_EQ(platform.shell.asked, (std::vector<std::string>{"missing.txt", "waiting.txt"}));

@@ -15,6 +15,11 @@ using platform::headless::RecordedMessage;
 
 class LaunchTest : public MainWindowTest {
   protected:
+    // A failed case lets its held workers go before the window waits for them.
+    ~LaunchTest() override {
+        held.Open();
+        Close();
+    }
     void SetUp() override {
         platform.files.CreateFolder("C:\\Data"); // the data file is written at the end
         Open();
@@ -27,6 +32,18 @@ class LaunchTest : public MainWindowTest {
         Select({}, 0);
         platform.messages.shown.clear();
     }
+    // Launches a file the shell cannot find; returns while its message is on screen, which
+    // stays until held.Open().
+    void LaunchAMissingFile() {
+        Items({"C:\\missing.txt"});
+        platform.shell.refusals["C:\\missing.txt"] = ShellOpenResult::FileNotFound;
+        platform.messages.whileShown = [this](const RecordedMessage&) { held.Pass(); };
+        SelectByUser({0}, 0);
+        window->Click(IDC_LAUNCH);
+        ASSERT_TRUE(held.WaitForArrivals(1));
+    }
+    // Holds workers where a slow program or a user who has not answered would.
+    ThreadGate held;
     // The window goes, and with it the launch jobs, each once its work is done.
     std::vector<std::string> AskedAfterClosing() {
         Close();
@@ -88,13 +105,7 @@ TEST_F(LaunchTest, ButtonAndMenuEntryOpenTheTrimmedTextAfterCommittingTheSearchT
 }
 
 TEST_F(LaunchTest, TheShellsRefusalIsShownFromTheWorkerWhileTheWindowTakesCaptures) {
-    Items({"C:\\missing.txt"});
-    platform.shell.refusals["C:\\missing.txt"] = ShellOpenResult::FileNotFound;
-    ThreadGate user;
-    platform.messages.whileShown = [&](const RecordedMessage&) { user.Pass(); };
-    SelectByUser({0}, 0);
-    window->Click(IDC_LAUNCH);
-    ASSERT_TRUE(user.WaitForArrivals(1));
+    ASSERT_NO_FATAL_FAILURE(LaunchAMissingFile());
     ASSERT_EQ(platform.messages.shown.size(), 1u);
     EXPECT_EQ(platform.messages.shown[0].text,
               "Could not open \"C:\\missing.txt\".  This file was not found.");
@@ -105,19 +116,13 @@ TEST_F(LaunchTest, TheShellsRefusalIsShownFromTheWorkerWhileTheWindowTakesCaptur
     CopyElsewhere("copied meanwhile");
     EXPECT_EQ(List().GetCount(), 2);
     EXPECT_EQ(LineText(1), "copied meanwhile");
-    user.Open();
+    held.Open();
     Close();
     EXPECT_EQ(platform.messages.shown.size(), 1u);
 }
 
 TEST_F(LaunchTest, ClosingWaitsForALaunchWhoseMessageIsOpen) {
-    Items({"C:\\missing.txt"});
-    platform.shell.refusals["C:\\missing.txt"] = ShellOpenResult::FileNotFound;
-    ThreadGate user;
-    platform.messages.whileShown = [&](const RecordedMessage&) { user.Pass(); };
-    SelectByUser({0}, 0);
-    window->Click(IDC_LAUNCH);
-    ASSERT_TRUE(user.WaitForArrivals(1));
+    ASSERT_NO_FATAL_FAILURE(LaunchAMissingFile());
     std::atomic<bool> closed{false};
     std::thread closing([&] {
         Close();
@@ -125,7 +130,7 @@ TEST_F(LaunchTest, ClosingWaitsForALaunchWhoseMessageIsOpen) {
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_FALSE(closed);
-    user.Open();
+    held.Open();
     closing.join();
     EXPECT_TRUE(closed);
 }
