@@ -43,7 +43,7 @@ struct CMainDialog::Parts {
     CHistoryCommands commands;
     CMarkPoint mark;
     CMergeSplit mergeSplit;
-    // Owned by the window to its end: going, the jobs wait for a launch still running.
+    // Deleted with the window; each job first waits for its launch, message included.
     CLaunchJobs launchJobs;
     CLaunchCommand launch;
 };
