@@ -8,6 +8,11 @@ if(QV_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(QV_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
+
 # Coverage instrumentation for the fuzzers reaches into the program's own modules.
 if(QV_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link)

@@ -5,6 +5,7 @@
 #include "mainwindow/history_commands.h"
 #include "mainwindow/history_lists.h"
 #include "mainwindow/incremental_search.h"
+#include "mainwindow/launch_command.h"
 #include "mainwindow/main_dialog.h"
 #include "mainwindow/mark_point.h"
 #include "mainwindow/merge_split.h"
@@ -34,7 +35,9 @@ struct CMainDialog::Parts {
           commands(window, d.platform_.Clock(), lists, search, navigation, status, store, messages),
           mark(window, lists, search, navigation, capture, messages),
           mergeSplit(d.platform_, window, lists, search, navigation, status, store, messages),
-          miniWindow(d.platform_, window, lists, messages) {
+          miniWindow(d.platform_, window, lists, messages),
+          launchJobs(d.platform_, CLaunchCommand::LoadTexts(messages)),
+          launch(window, lists, search, messages, launchJobs) {
         navigation.SetFollower(&lists.Followers());
     }
 
@@ -51,6 +54,9 @@ struct CMainDialog::Parts {
     CMarkPoint mark;
     CMergeSplit mergeSplit;
     CMiniWindowKeeper miniWindow;
+    // Deleted with the window; each job first waits for its launch, message included.
+    CLaunchJobs launchJobs;
+    CLaunchCommand launch;
 };
 
 } // namespace qv

@@ -101,6 +101,9 @@ void CMainDialog::OnCommand(int id, int notifyCode) {
     case IDC_CHANGE_LIST:
         parts_->commands.ChangeList();
         break;
+    case IDC_LAUNCH:
+        parts_->launch.Launch();
+        break;
     case IDC_FONT:
         parts_->search.Commit();
         parts_->paneFormat.ChooseFont();
@@ -111,10 +114,6 @@ void CMainDialog::OnCommand(int id, int notifyCode) {
         break;
     case IDC_OPTIONS:
         parts_->options.Run();
-        break;
-    case IDC_LAUNCH:
-        // Commands whose features are still to come commit the search term all the same.
-        parts_->search.Commit();
         break;
     case IDM_EXIT_ASK:
         AskExit();
@@ -190,7 +189,7 @@ bool CMainDialog::OnSysCommand(unsigned command) {
         parts_->miniWindow.Show();
         return true;
     case IDM_LAUNCH:
-        // The program's own entries; their features are not part of this window yet.
+        parts_->launch.Launch();
         return true;
     default:
         return false;

@@ -82,6 +82,18 @@
 #define IDS_TIP_NUMBER_COLUMN 704
 #define IDS_TOPIC_COLUMN 705
 
+// Texts of Launch: the checks of the selected item, and the shell's refusals.
+#define IDS_SELECT_SINGLE_TO_LAUNCH 800
+#define IDS_SELECT_NON_EMPTY_TO_LAUNCH 801
+#define IDS_LAUNCH_TOO_LONG 802
+#define IDS_LAUNCH_MULTIPLE_LINES 803
+#define IDS_CANNOT_LAUNCH 804
+#define IDS_CANNOT_OPEN 805
+#define IDS_OPEN_FILE_NOT_FOUND 806
+#define IDS_OPEN_ACCESS_DENIED 807
+#define IDS_OPEN_OUT_OF_MEMORY 808
+#define IDS_OPEN_NO_ASSOCIATION 809
+
 #define QV_DIALOG_FONT_SIZE 8
 #define QV_DIALOG_FONT "MS Sans Serif"
 

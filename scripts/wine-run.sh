@@ -33,6 +33,8 @@ fi
 program="$1"
 shift
 [ -n "$template" ] || template="${XDG_CACHE_HOME:-$HOME/.cache}/quorvane-wine/template"
+# Wine takes only an absolute prefix path, and prefixes are made beside the template.
+template=$(realpath -m "$template")
 
 log() { echo "wine-run: $*" >&2; }
 # shellcheck source=wine-common.sh

@@ -59,13 +59,19 @@ const MenuEntry* HeadlessSystemMenu::Find(unsigned command) const {
 
 MsgResult MessageBoxScript::Show(const std::string& text, const std::string& caption,
                                  MsgButtons buttons, MsgIcon icon) {
-    shown.push_back(RecordedMessage{text, caption, buttons, icon});
-    if (!answers.empty()) {
-        const MsgResult r = answers.front();
-        answers.pop_front();
-        return r;
+    const RecordedMessage message{text, caption, buttons, icon};
+    MsgResult result = buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        shown.push_back(message);
+        if (!answers.empty()) {
+            result = answers.front();
+            answers.pop_front();
+        }
     }
-    return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
+    if (whileShown)
+        whileShown(message);
+    return result;
 }
 
 namespace {

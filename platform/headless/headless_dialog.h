@@ -5,8 +5,10 @@
 #include "platform/dialog_template.h"
 #include "platform/window.h"
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -43,7 +45,8 @@ struct RecordedMessage {
     MsgIcon icon;
 };
 
-// Scripted answers for message boxes; every box shown is recorded.
+// Scripted answers for message boxes; every box shown is recorded. Boxes may be shown from any
+// thread; a test reads the records once the threads that show boxes are done or held.
 class MessageBoxScript {
   public:
     MsgResult Show(const std::string& text, const std::string& caption, MsgButtons buttons,
@@ -51,6 +54,12 @@ class MessageBoxScript {
     void Answer(MsgResult result) { answers.push_back(result); }
     std::deque<MsgResult> answers;
     std::vector<RecordedMessage> shown;
+    // Runs on the showing thread while the box is on screen, after it was recorded: a test can
+    // keep it open there as a user who has not answered yet.
+    std::function<void(const RecordedMessage&)> whileShown;
+
+  private:
+    std::mutex lock_;
 };
 
 class HeadlessDialog : public IDialogWindow {

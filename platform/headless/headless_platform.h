@@ -5,6 +5,7 @@
 #include "headless_dialog.h"
 #include "headless_services.h"
 #include "headless_sheet.h"
+#include "headless_threads.h"
 #include "platform/platform.h"
 #include <deque>
 #include <functional>
@@ -56,6 +57,9 @@ class HeadlessPlatform : public IPlatform {
                       std::intptr_t lParam) override;
     bool PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
+    std::unique_ptr<IWorkerThread> StartThread(std::function<int()> procedure) override {
+        return threads.Start(std::move(procedure));
+    }
     int QuitCode() const override { return quitCode; }
 
     // The test's side. Scripts run in the order given, each for one run of its template.
@@ -84,6 +88,7 @@ class HeadlessPlatform : public IPlatform {
     HeadlessCodePage codePage;
     HeadlessShell shell;
     MessageBoxScript messages;
+    HeadlessThreads threads;
     // Answers of the choosers, in order; none (or an empty answer) is Cancel.
     std::deque<std::optional<FontChoice>> fontAnswers;
     std::deque<std::optional<ColourChoice>> colourAnswers;

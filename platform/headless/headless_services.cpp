@@ -342,11 +342,24 @@ bool HeadlessCodePage::EqualIgnoringCase(const std::string& a, const std::string
 }
 
 bool HeadlessShell::Open(const std::string& target) {
-    asked.push_back(target);
+    return Execute(target, std::string()) == ShellOpenResult::Opened;
+}
+
+ShellOpenResult HeadlessShell::Execute(const std::string& target, const std::string&) {
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        asked.push_back(target);
+    }
+    if (whileOpening)
+        whileOpening(target);
+    std::lock_guard<std::mutex> guard(lock_);
+    const auto refusal = refusals.find(target);
+    if (refusal != refusals.end())
+        return refusal->second;
     if (target.empty() || std::find(failing.begin(), failing.end(), target) != failing.end())
-        return false;
+        return ShellOpenResult::Refused;
     opened.push_back(target);
-    return true;
+    return ShellOpenResult::Opened;
 }
 
 } // namespace qv::platform::headless

@@ -3,6 +3,7 @@
 #include "platform/services.h"
 #include <functional>
 #include <map>
+#include <mutex>
 #include <string>
 #include <variant>
 #include <vector>
@@ -121,15 +122,25 @@ class HeadlessCodePage : public ICodePage {
     Program program = Program::Windows1252;
 };
 
-// Records what it was asked to open; targets in failing do not open.
+// Records what it was asked to open; targets in failing or refusals do not open. It may be asked
+// from any thread; a test reads the records once those threads are done or held.
 class HeadlessShell : public IShell {
   public:
     bool Open(const std::string& target) override;
+    ShellOpenResult Execute(const std::string& target, const std::string& parameters) override;
     void Beep() override { ++beeps; }
     std::vector<std::string> asked;  // every target asked for, in order
     std::vector<std::string> opened; // the ones that opened
     std::vector<std::string> failing;
+    // Why Execute fails for a target (failing without an entry here: Refused).
+    std::map<std::string, ShellOpenResult> refusals;
+    // Runs on the asking thread inside Execute, after the target was recorded: a test can hold
+    // the call there as a program that is slow to start would.
+    std::function<void(const std::string& target)> whileOpening;
     int beeps = 0;
+
+  private:
+    std::mutex lock_;
 };
 
 // Converts a calendar date and time (UTC) to a file time, for tests.

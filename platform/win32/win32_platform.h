@@ -10,6 +10,7 @@
 #include "win32_shell.h"
 #include "win32_shell_folders.h"
 #include "win32_text.h"
+#include "win32_threads.h"
 
 namespace qv::platform::win32 {
 
@@ -54,6 +55,9 @@ class Win32Platform : public IPlatform {
     int ScreenPixelsPerInch() override;
     bool PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
+    std::unique_ptr<IWorkerThread> StartThread(std::function<int()> procedure) override {
+        return Win32WorkerThread::Start(std::move(procedure));
+    }
     int QuitCode() const override { return loop_.QuitCode(); }
 
     HINSTANCE Instance() const { return instance_; }

@@ -4,13 +4,39 @@
 
 namespace qv::platform::win32 {
 
-bool Win32Shell::Open(const std::string& target) {
-    if (target.empty())
-        return false;
+namespace {
+
+// The shell's own result: above 32 when it opened, else its error code.
+INT_PTR ShellOpen(const std::string& target, const std::string& parameters) {
     const HINSTANCE result =
-        ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    // Values above 32 mean success; the rest are error codes.
-    return reinterpret_cast<INT_PTR>(result) > 32;
+        ShellExecuteA(nullptr, "open", target.c_str(),
+                      parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result);
+}
+
+} // namespace
+
+bool Win32Shell::Open(const std::string& target) {
+    return !target.empty() && ShellOpen(target, std::string()) > 32;
+}
+
+ShellOpenResult Win32Shell::Execute(const std::string& target, const std::string& parameters) {
+    const INT_PTR result = ShellOpen(target, parameters);
+    if (result > 32)
+        return ShellOpenResult::Opened;
+    switch (result) {
+    case SE_ERR_FNF:
+        return ShellOpenResult::FileNotFound;
+    case SE_ERR_ACCESSDENIED:
+        return ShellOpenResult::AccessDenied;
+    case SE_ERR_OOM:
+        return ShellOpenResult::OutOfMemory;
+    case SE_ERR_ASSOCINCOMPLETE:
+    case SE_ERR_NOASSOC:
+        return ShellOpenResult::NoAssociation;
+    default:
+        return ShellOpenResult::Refused;
+    }
 }
 
 void Win32Shell::Beep() {

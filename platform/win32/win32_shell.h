@@ -7,6 +7,7 @@ namespace qv::platform::win32 {
 class Win32Shell : public IShell {
   public:
     bool Open(const std::string& target) override;
+    ShellOpenResult Execute(const std::string& target, const std::string& parameters) override;
     void Beep() override;
 };
 

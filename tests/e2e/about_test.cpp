@@ -1,5 +1,6 @@
 // The About box on the real platform: its texts, the copy of the support address, and the link
 // that the shell opens.
+#include "driver/recorder.h"
 #include "e2e_fixture.h"
 #include <string>
 
@@ -57,37 +58,20 @@ TEST_F(AboutBox, CopyLeavesExactlyTheAddressOnTheClipboardWithOneMessagePerPress
     CloseBox(about);
 }
 
-// The stand-in browser, registered for the https scheme where the shell looks it up.
-bool RegisterRecorder(const std::string& recorder) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, "https\\shell\\open\\command", 0, nullptr, 0,
-                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return false;
-    const std::string command = "\"" + recorder + "\" \"%1\"";
-    const bool ok =
-        RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                       static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return ok;
-}
-
 TEST_F(AboutBox, ClickOnTheLinkOpensTheWebPageThroughTheShell) {
-    const std::string recorder = WindowsPath(Options().recorder);
-    ASSERT_FALSE(recorder.empty()) << "the driver was started without --recorder";
-    const std::string opened = recorder.substr(0, recorder.find_last_of('\\') + 1) + "opened.txt";
-    DeleteFileA(opened.c_str());
-    ASSERT_TRUE(RegisterRecorder(recorder));
+    ASSERT_FALSE(RecorderPath().empty()) << "the driver was started without --recorder";
+    ASSERT_TRUE(ClearRecord());
+    // The stand-in browser, registered for the https scheme where the shell looks it up.
+    ASSERT_TRUE(RegisterRecorder("https"));
     const HWND about = Open();
     ASSERT_NE(about, nullptr);
     const HWND link = GetDlgItem(about, IDC_WEB_LINK);
     ASSERT_TRUE(program_.TakeForeground());
     PostMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     PostMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    std::string recorded;
-    EXPECT_TRUE(program_.WaitUntil(
-        [&] { return ReadWholeFile(opened, recorded) && !recorded.empty(); }, 10000))
+    EXPECT_TRUE(program_.WaitUntil([&] { return !Recorded().empty(); }, 10000))
         << program_.Describe("the shell opened nothing");
-    EXPECT_EQ(recorded, std::string(kWebPage) + "\n");
+    EXPECT_EQ(Recorded(), std::string(kWebPage) + "\n");
     CloseBox(about);
 }
 

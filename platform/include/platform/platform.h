@@ -3,6 +3,7 @@
 #include "platform/clipboard.h"
 #include "platform/common_dialogs.h"
 #include "platform/services.h"
+#include "platform/threads.h"
 #include "platform/window.h"
 #include <cstdint>
 #include <memory>
@@ -40,6 +41,9 @@ class IPlatform {
     // Hands a message to the window's thread, from any thread; it arrives as OnPosted.
     virtual bool PostToWindow(WindowRef window, unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam) = 0;
+    // Starts a worker thread of normal priority and default stack size that runs procedure at
+    // once; null when the thread could not be made.
+    virtual std::unique_ptr<IWorkerThread> StartThread(std::function<int()> procedure) = 0;
 
     // Hands a message to a window of this thread and returns when the window has handled it; it
     // arrives as OnPosted. The window's answer is 0.

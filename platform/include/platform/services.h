@@ -88,12 +88,25 @@ class ICodePage {
     virtual bool EqualIgnoringCase(const std::string& a, const std::string& b) const = 0;
 };
 
+// What the shell made of a request to open something; Refused covers every other reason.
+enum class ShellOpenResult {
+    Opened,
+    FileNotFound,
+    AccessDenied,
+    OutOfMemory,
+    NoAssociation,
+    Refused
+};
+
 // The shell: opening documents and addresses, and the default beep.
 class IShell {
   public:
     virtual ~IShell() = default;
     // Asks the shell to open target (a file, folder or address); false when it could not.
     virtual bool Open(const std::string& target) = 0;
+    // The same with command-line parameters for what opens (none when empty), telling why it
+    // failed. It may take long (a program that starts slowly) and may run on any thread.
+    virtual ShellOpenResult Execute(const std::string& target, const std::string& parameters) = 0;
     virtual void Beep() = 0;
 };
 

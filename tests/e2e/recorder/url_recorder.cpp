@@ -1,5 +1,6 @@
-// Stands in for the web browser: the end-to-end tier registers it as the handler of the https
-// scheme, and it writes the address it was asked to open into opened.txt beside itself.
+// Stands in for the web browser and for a document's application: the end-to-end tier registers
+// it as the handler of the http and https schemes and of a file type, and it writes the address
+// or file it was asked to open into opened.txt beside itself.
 #include <string>
 #include <windows.h>
 
