@@ -30,15 +30,20 @@ class EndToEnd : public ::testing::Test {
             [&] { return ListCount(program_.Control(IDC_HISTORY)) == count; }, 20000))
             << program_.Describe("expected " + std::to_string(count) + " History lines");
     }
-    // Waits until the clipboard's text is expected. The clipboard is opened only after it changed
-    // (its sequence number), so that the driver never holds it when the program copies.
+    // Waits until the clipboard's text is expected. The clipboard is opened after it changed (its
+    // sequence number), so that the driver seldom holds it when the program copies; a read that
+    // met it half written (a busy machine lets the driver in between the program's steps) is
+    // tried again once a second.
     bool WaitForClipboardText(const std::string& expected, unsigned timeoutMs) {
         DWORD seen = 0;
+        DWORD readAt = 0;
         return program_.WaitUntil(
             [&] {
                 const DWORD now = GetClipboardSequenceNumber();
-                if (now != seen) {
+                const DWORD tick = GetTickCount();
+                if (now != seen || (clipboardText_ != expected && tick - readAt > 1000)) {
                     seen = now;
+                    readAt = tick;
                     clipboardText_ = program_.Other().ClipboardText();
                 }
                 return clipboardText_ == expected;
