@@ -172,6 +172,16 @@ bool ListBoxView::SetSel(int index, bool select) {
     return Send(LB_SETSEL, select ? TRUE : FALSE, static_cast<LPARAM>(index)) != LB_ERR;
 }
 
+bool ListBoxView::SetSelRange(int first, int last, bool select) {
+    if (single_ || first > last)
+        return false;
+    if (first == last) // the range message tells selecting from deselecting by the order alone
+        return SetSel(first, select);
+    const auto low = static_cast<WPARAM>(first), high = static_cast<WPARAM>(last);
+    return Send(LB_SELITEMRANGEEX, select ? low : high, static_cast<LPARAM>(select ? high : low)) !=
+           LB_ERR;
+}
+
 int ListBoxView::GetCaretIndex() const {
     return static_cast<int>(Send(LB_GETCARETINDEX));
 }

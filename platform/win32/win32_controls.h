@@ -61,6 +61,7 @@ class ListBoxView : public ControlView<IListBox> {
     std::vector<int> GetSelItems() const override;
     bool IsSelected(int index) const override;
     bool SetSel(int index, bool select) override;
+    bool SetSelRange(int first, int last, bool select) override;
     int GetCaretIndex() const override;
     bool SetCaretIndex(int index) override;
     int GetTopIndex() const override;
