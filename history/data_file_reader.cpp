@@ -1,6 +1,7 @@
 #include "history/data_file_reader.h"
 #include "history/data_file_format.h"
 #include "platform/services.h"
+#include <algorithm>
 #include <cstdint>
 #include <new>
 #include <utility>
@@ -137,6 +138,7 @@ bool ReadString(Cursor& in, const platform::ICodePage& codePage, std::string& te
 
 DataFileReadResult ReadDataFile(std::string_view bytes, const platform::ICodePage& codePage,
                                 IDataFileSink& sink) {
+    constexpr std::uint64_t kMinEntryBytes = 3;
     Cursor in(bytes);
     std::int32_t version = 0;
     if (!in.ReadI32(version))
@@ -149,6 +151,9 @@ DataFileReadResult ReadDataFile(std::string_view bytes, const platform::ICodePag
         std::int32_t count = 0;
         if (!in.ReadI32(count))
             return DataFileReadResult::Corrupt;
+        sink.ExpectEntries(
+            list, static_cast<int>(std::min<std::uint64_t>(count < 0 ? 0 : std::uint64_t(count),
+                                                           in.Left() / kMinEntryBytes)));
         // Each entry takes at least three bytes, so a huge count ends with the input.
         for (std::int32_t i = 0; i < count; ++i) {
             std::string rtf, listText, overflow;

@@ -31,6 +31,9 @@ class IDataFileSink {
     virtual bool AddEntry(int list, std::string rtf, std::string listText,
                           std::string overflow) = 0;
     virtual void EndList(int list) = 0;
+    // How many entries the list may hold at most, told once its count is read: the count as
+    // the file gives it, cut to what the bytes left can hold. A hint for reserving room only.
+    virtual void ExpectEntries(int /*list*/, int /*count*/) {}
 };
 
 // Every announced length is checked against the bytes that are left before anything is

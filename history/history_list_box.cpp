@@ -55,9 +55,11 @@ int CHistoryListBox::Attach(int idx, const std::string& text, CHistoryEntry* rec
         return -1;
     }
     index_.Insert(record, reset);
-    // Only a line that stays may widen the list.
-    extent_ = std::max(extent_, w);
-    list_.SetHorizontalExtent(extent_);
+    // Only a line that stays may widen the list; a line as narrow costs the control nothing.
+    if (w > extent_) {
+        extent_ = w;
+        list_.SetHorizontalExtent(extent_);
+    }
     return idx;
 }
 

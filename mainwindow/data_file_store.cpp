@@ -5,6 +5,7 @@
 #include "history/data_file_save.h"
 #include "history/data_file_writer.h"
 #include "resource.h"
+#include <algorithm>
 #include <new>
 
 namespace qv {
@@ -71,6 +72,16 @@ class CDataFileStore::LoadSink : public IDataFileSink {
             return true;
         } catch (const std::bad_alloc&) {
             return Fail();
+        }
+    }
+
+    void ExpectEntries(int list, int count) override {
+        // Room reserved ahead saves the list box regrowing its storage line by line.
+        constexpr int kMostLines = 32767;
+        constexpr std::size_t kBytesPerLine = 256;
+        if (IsShown(list) && count > 0) {
+            const int lines = std::min(count, kMostLines);
+            lists_.List().InitStorage(lines, std::size_t(lines) * kBytesPerLine);
         }
     }
 

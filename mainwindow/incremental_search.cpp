@@ -2,13 +2,42 @@
 #include "mainwindow/scoped_switch.h"
 #include "resource.h"
 #include "search/search_pattern.h"
+#include <algorithm>
 #include <new>
+#include <vector>
 
 namespace qv {
 
 namespace {
 // Hides a control for one scope, so a long run of changes is not drawn line by line.
 using Hidden = ScopedSwitch<platform::IControl, &platform::IControl::SetVisible>;
+
+// Makes the list's selection exactly wanted (one flag a line). On a full list each message
+// costs, so only lines whose state changes are touched, a run of them at a time.
+void ApplySelection(platform::IListBox& list, const std::vector<char>& wanted) {
+    const int n = static_cast<int>(wanted.size());
+    std::vector<char> now(wanted.size(), 0);
+    for (int i : list.GetSelItems())
+        if (i >= 0 && i < n)
+            now[std::size_t(i)] = 1;
+    for (int i = 0; i < n;) {
+        if (now[std::size_t(i)] == wanted[std::size_t(i)]) {
+            ++i;
+            continue;
+        }
+        const char select = wanted[std::size_t(i)];
+        // The run goes on through lines already right, as long as a change follows.
+        int end = i + 1;
+        while (end < n && wanted[std::size_t(end)] == select)
+            ++end;
+        while (now[std::size_t(end - 1)] == select)
+            --end;
+        if (!list.SetSelRange(i, end - 1, select != 0))
+            for (int k = i; k < end; ++k) // a list that cannot select runs takes them line by line
+                list.SetSel(k, select != 0);
+        i = end;
+    }
+}
 } // namespace
 
 void CIncrementalSearch::Commit() {
@@ -25,24 +54,24 @@ void CIncrementalSearch::Run() {
     auto& list = lists_.List();
     const Hidden hidden(list, false);
     EndStepping();
-    const int n = list.GetCount();
+    const int n = std::max(list.GetCount(), 0);
     int first = -1, last = -1;
     try {
         const SearchPattern pattern(window_.ComboBox(IDC_SEARCH).GetText(),
                                     settings_.allowTypos != 0, settings_.separation);
+        std::vector<char> found(std::size_t(n), 0);
         std::string listText;
         for (int i = 0; i < n; ++i) {
             const CHistoryItem* item = lists_.Item(i);
-            bool found = false;
-            if (item && list.GetLineText(i, listText))
-                found = ItemMatches(pattern, listText, item->overflowText);
-            list.SetSel(i, found);
-            if (found) {
+            if (item && list.GetLineText(i, listText) &&
+                ItemMatches(pattern, listText, item->overflowText)) {
+                found[std::size_t(i)] = 1;
                 if (first == -1)
                     first = i;
                 last = i;
             }
         }
+        ApplySelection(list, found);
     } catch (const std::bad_alloc&) {
         messages_.ShowOutOfMemory();
         return;

@@ -87,6 +87,55 @@ void Report(const char* what, double seconds, double floor, const char* target) 
                 floor > 0 ? seconds / floor : 0.0, target);
 }
 
+// The number a count label shows, its digit grouping ignored; -1 when it shows none.
+long long CountShown(Program& program, int id) {
+    long long n = -1;
+    for (char c : qv::e2e::TextOf(program.Control(id)))
+        if (c >= '0' && c <= '9')
+            n = (n < 0 ? 0 : n * 10) + (c - '0');
+    return n;
+}
+
+// Puts text in the Search field and returns the seconds until the selected count shows
+// expected. The edit notice is sent as the field sends it for a keystroke, so that the time is
+// the search's alone and not the keyboard's.
+double SearchFor(Program& program, const std::string& text, long long expected) {
+    const HWND field = program.Control(IDC_SEARCH);
+    LRESULT ignored = 0;
+    qv::e2e::SendBounded(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), ignored);
+    return Timed(
+        program,
+        [&] {
+            DWORD_PTR result = 0;
+            SendMessageTimeoutA(program.MainWindow(), WM_COMMAND,
+                                MAKEWPARAM(IDC_SEARCH, CBN_EDITCHANGE),
+                                reinterpret_cast<LPARAM>(field), SMTO_NORMAL, kLimitMs, &result);
+        },
+        [&] { return CountShown(program, IDC_SELECTED_COUNT) == expected; });
+}
+
+// Copies text elsewhere and returns the seconds until the History list holds lines lines and
+// the pane's character count shows at least characters.
+double Capture(Program& program, const std::string& text, int lines, long long characters) {
+    qv::e2e::PumpFor(700); // past the guard against the program's own writes
+    return Timed(
+        program, [&] { program.Other().CopyText(text); },
+        [&] {
+            const long long shown = CountShown(program, IDC_CHAR_COUNT);
+            return ItemCount(program) == lines && shown >= characters;
+        });
+}
+
+// About 1 MB of 78-character lines.
+std::string LongText() {
+    const std::string line = std::string(77, 'x') + ".\r\n";
+    std::string text;
+    text.reserve(1 << 20);
+    for (int i = 0; text.size() + line.size() <= (1u << 20); ++i)
+        text += line;
+    return text;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -100,6 +149,14 @@ int main(int argc, char** argv) {
     Program program;
     const std::string full = FullDataFile();
     const double empty = StartUp(program, std::string(), 0);
+
+    // Captures on the empty list: a long text, then a short one that replaces it in the pane.
+    const std::string longText = LongText();
+    const double longCapture = Capture(program, longText, 1, 1000000);
+    Report("Capture of a 1 MB text of 78-character lines", longCapture, 0, "1 s");
+    const double shortCapture = Capture(program, "short", 2, 5);
+    Report("Short capture after it", shortCapture, 0, "1 s");
+
     const double loaded = StartUp(program, full, kFullList);
     const double load = loaded - empty;
     std::printf("start-up with no data file %.3f s, with %d items %.3f s: loading takes %.3f s\n",
@@ -124,6 +181,15 @@ int main(int argc, char** argv) {
         },
         [&] { return ItemCount(program) == kFullList; });
     Report("Undo Delete of them, against loading them", undone, load, "2");
+
+    // Search keystrokes over the full list: one that finds nothing (from nothing selected), then
+    // one that finds every line, and the same again with every line already selected.
+    SearchFor(program, "zz", 0);
+    const double none = SearchFor(program, "z", 0);
+    const double every = SearchFor(program, "i", kFullList);
+    Report("Search keystroke finding every line, against finding none", every, none, "2");
+    const double again = SearchFor(program, "it", kFullList);
+    Report("Search keystroke finding every line again, against none", again, none, "-");
 
     HWND mini = nullptr;
     const double opened = Timed(

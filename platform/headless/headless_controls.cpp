@@ -191,6 +191,7 @@ bool HeadlessListBox::IsSelected(int index) const {
 }
 
 bool HeadlessListBox::SetSel(int index, bool select) {
+    ++selectionCalls;
     if (index == -1) {
         for (auto& line : lines_)
             line.selected = select;
@@ -202,6 +203,15 @@ bool HeadlessListBox::SetSel(int index, bool select) {
         for (auto& line : lines_)
             line.selected = false;
     lines_[index].selected = select;
+    return true;
+}
+
+bool HeadlessListBox::SetSelRange(int first, int last, bool select) {
+    ++selectionCalls;
+    if (single || first > last || !Valid(first) || !Valid(last))
+        return false;
+    for (int i = first; i <= last; ++i)
+        lines_[std::size_t(i)].selected = select;
     return true;
 }
 

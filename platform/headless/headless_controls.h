@@ -58,6 +58,7 @@ class HeadlessListBox : public ControlBase<IListBox> {
     std::vector<int> GetSelItems() const override;
     bool IsSelected(int index) const override;
     bool SetSel(int index, bool select) override;
+    bool SetSelRange(int first, int last, bool select) override;
     int GetCaretIndex() const override { return caret_; }
     bool SetCaretIndex(int index) override;
     int GetTopIndex() const override { return 0; }
@@ -72,8 +73,9 @@ class HeadlessListBox : public ControlBase<IListBox> {
     bool hasDrawingContext = true;
     std::vector<int> brokenDataLines;
     // Reading a line's text runs out of memory.
-    int reserved = 0;  // lines reserved ahead
-    const bool single; // selecting a line deselects the others
+    int reserved = 0;       // lines reserved ahead
+    int selectionCalls = 0; // SetSel and SetSelRange calls, each a message on the real control
+    const bool single;      // selecting a line deselects the others
     bool outOfMemoryOnText = false;
     // The line and selection counts report the platform's error.
     bool countsFail = false;

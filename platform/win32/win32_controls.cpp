@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <commctrl.h>
+#include <new>
 
 namespace qv::platform::win32 {
 
@@ -172,6 +173,16 @@ bool ListBoxView::SetSel(int index, bool select) {
     return Send(LB_SETSEL, select ? TRUE : FALSE, static_cast<LPARAM>(index)) != LB_ERR;
 }
 
+bool ListBoxView::SetSelRange(int first, int last, bool select) {
+    if (single_ || first > last)
+        return false;
+    if (first == last) // the range message tells selecting from deselecting by the order alone
+        return SetSel(first, select);
+    const auto low = static_cast<WPARAM>(first), high = static_cast<WPARAM>(last);
+    return Send(LB_SELITEMRANGEEX, select ? low : high, static_cast<LPARAM>(select ? high : low)) !=
+           LB_ERR;
+}
+
 int ListBoxView::GetCaretIndex() const {
     return static_cast<int>(Send(LB_GETCARETINDEX));
 }
@@ -192,24 +203,34 @@ int ListBoxView::GetHorizontalExtent() const {
     return static_cast<int>(Send(LB_GETHORIZONTALEXTENT));
 }
 
+namespace {
+// Width of text in the font selected into dc, in device pixels.
+bool MeasureInDC(HDC dc, const std::string& text, int& width) {
+    SIZE size{};
+    // GDI's ANSI calls read the system code page even in a UTF-8 process.
+    const std::wstring wide = ToWide(text);
+    const int count = static_cast<int>(std::min<std::size_t>(wide.size(), INT_MAX));
+    if (!GetTextExtentPoint32W(dc, wide.data(), count, &size))
+        return false;
+    POINT ends[2] = {{0, 0}, {size.cx, size.cy}};
+    if (!LPtoDP(dc, ends, 2))
+        return false;
+    width = ends[1].x - ends[0].x;
+    return true;
+}
+
+HGDIOBJ FontOf(HWND control) {
+    return reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+}
+} // namespace
+
 bool MeasureInControlFont(HWND control, const std::string& text, int& width) {
     const WindowDC dc(control);
     if (!dc.get())
         return false;
     // Measured in the control's own font, which the drawing context does not have by itself.
-    const SelectedObject font(dc.get(),
-                              reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    SIZE size{};
-    // GDI's ANSI calls read the system code page even in a UTF-8 process.
-    const std::wstring wide = ToWide(text);
-    const int count = static_cast<int>(std::min<std::size_t>(wide.size(), INT_MAX));
-    if (!GetTextExtentPoint32W(dc.get(), wide.data(), count, &size))
-        return false;
-    POINT ends[2] = {{0, 0}, {size.cx, size.cy}};
-    if (!LPtoDP(dc.get(), ends, 2))
-        return false;
-    width = ends[1].x - ends[0].x;
-    return true;
+    const SelectedObject font(dc.get(), FontOf(control));
+    return MeasureInDC(dc.get(), text, width);
 }
 
 int ClientWidth(HWND control) {
@@ -218,7 +239,35 @@ int ClientWidth(HWND control) {
     return client.right - client.left;
 }
 
+// A drawing context with the list's font selected, held while its redraw is frozen.
+struct ListBoxView::HeldMeasuring {
+    explicit HeldMeasuring(HWND control)
+        : dc(control), font(FontOf(control)), selected(dc.get(), font) {}
+    WindowDC dc;
+    HGDIOBJ font;
+    SelectedObject selected;
+};
+
+ListBoxView::ListBoxView(HWND control, bool single) : ControlView(control), single_(single) {}
+ListBoxView::~ListBoxView() = default;
+
+void ListBoxView::SetRedraw(bool on) {
+    SetControlRedraw(Window(), on);
+    held_.reset();
+    // A frozen list is being filled or emptied in bulk: one drawing context serves every line
+    // measured meanwhile, instead of one fetched and released for each.
+    if (!on) {
+        try {
+            held_ = std::make_unique<HeldMeasuring>(Window());
+        } catch (const std::bad_alloc&) {
+            // Each line then fetches its own drawing context.
+        }
+    }
+}
+
 bool ListBoxView::MeasureText(const std::string& text, int& width) const {
+    if (held_ && held_->dc.get() && held_->font == FontOf(Window()))
+        return MeasureInDC(held_->dc.get(), text, width);
     return MeasureInControlFont(Window(), text, width);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 #include "platform/controls.h"
 #include "win32_text.h"
+#include <memory>
 
 namespace qv::platform::win32 {
 
@@ -46,7 +47,9 @@ class ButtonView : public ControlView<IButton> {
 // Results are the list box's own: LB_ERR (-1) and LB_ERRSPACE (-2) match kError and kNoRoom.
 class ListBoxView : public ControlView<IListBox> {
   public:
-    ListBoxView(HWND control, bool single) : ControlView(control), single_(single) {}
+    ListBoxView(HWND control, bool single);
+    ~ListBoxView() override;
+    void SetRedraw(bool on) override;
     void InitStorage(int lines, std::size_t bytes) override;
     int AddString(const std::string& text) override;
     int InsertString(int index, const std::string& text) override;
@@ -61,6 +64,7 @@ class ListBoxView : public ControlView<IListBox> {
     std::vector<int> GetSelItems() const override;
     bool IsSelected(int index) const override;
     bool SetSel(int index, bool select) override;
+    bool SetSelRange(int first, int last, bool select) override;
     int GetCaretIndex() const override;
     bool SetCaretIndex(int index) override;
     int GetTopIndex() const override;
@@ -69,7 +73,9 @@ class ListBoxView : public ControlView<IListBox> {
     bool MeasureText(const std::string& text, int& width) const override;
 
   private:
+    struct HeldMeasuring;
     bool single_;
+    std::unique_ptr<HeldMeasuring> held_;
 };
 
 class EditView : public ControlView<IEdit> {

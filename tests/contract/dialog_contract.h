@@ -98,6 +98,27 @@ inline const std::vector<ContractCase>& DialogContract() {
              EXPECT_EQ(list.GetSelCount(), 0);
              EXPECT_TRUE(list.GetSelItems().empty());
          }},
+        {"a run of lines is selected and deselected in one step",
+         [](DialogBackEnd& b) {
+             platform::IListBox& list = b.OpenMain().ListBox(IDC_HISTORY);
+             for (const char* text : {"zero", "one", "two", "three", "four"})
+                 list.AddString(text);
+             struct Step {
+                 int first, last;
+                 bool select;
+                 std::vector<int> after;
+             } steps[] = {
+                 {1, 3, true, {1, 2, 3}},       {4, 4, true, {1, 2, 3, 4}}, // a run of one line
+                 {2, 3, false, {1, 4}},         {0, 0, false, {1, 4}},      // already so
+                 {0, 4, true, {0, 1, 2, 3, 4}}, {4, 4, false, {0, 1, 2, 3}},
+             };
+             for (const Step& s : steps) {
+                 EXPECT_TRUE(list.SetSelRange(s.first, s.last, s.select));
+                 EXPECT_EQ(list.GetSelItems(), s.after) << s.first << ".." << s.last;
+             }
+             EXPECT_FALSE(list.SetSelRange(3, 1, true)); // an empty run is refused
+             EXPECT_EQ(list.GetSelCount(), 4);
+         }},
         {"a message sent to a window is handled before the send returns",
          [](DialogBackEnd& b) {
              Recording events;

@@ -67,6 +67,8 @@ class IListBox : public IControl {
     virtual std::vector<int> GetSelItems() const = 0;
     virtual bool IsSelected(int index) const = 0;
     virtual bool SetSel(int index, bool select) = 0; // index -1: every line
+    // Selects or deselects lines first to last in one step (extended selection only).
+    virtual bool SetSelRange(int first, int last, bool select) = 0;
     virtual int GetCaretIndex() const = 0;
     virtual bool SetCaretIndex(int index) = 0;
     virtual int GetTopIndex() const = 0;

@@ -98,6 +98,36 @@ TEST(DataFileReader, CountOfZeroOrLessMeansNoEntries) {
     }
 }
 
+// The hint of a list's size never exceeds what the bytes left can hold, whatever the count says.
+TEST(DataFileReader, ExpectedEntriesAreTheCountCutToTheBytesLeft) {
+    const std::string entry = Bytes({0, 1, 'a', 0});
+    struct Case {
+        const char* name;
+        std::string file;
+        DataFileReadResult result;
+        std::vector<std::pair<int, int>> expected;
+    } cases[] = {
+        {"two and none",
+         Le32(1) + Le32(2) + entry + entry + Le32(0),
+         DataFileReadResult::Ok,
+         {{kMainListIndex, 2}, {kRetainListIndex, 0}}},
+        {"negative",
+         Le32(1) + Le32(0xFFFFFFFFu) + Le32(1) + entry,
+         DataFileReadResult::Ok,
+         {{kMainListIndex, 0}, {kRetainListIndex, 1}}},
+        {"huge count, one entry's bytes",
+         Le32(1) + Le32(0x7FFFFFFFu) + entry,
+         DataFileReadResult::Corrupt,
+         {{kMainListIndex, 1}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingSink sink;
+        EXPECT_EQ(Read(c.file, sink), c.result);
+        EXPECT_EQ(sink.expected, c.expected);
+    }
+}
+
 TEST(DataFileReader, DropsEntriesWithAnEmptyListText) {
     const std::string file = WriteFile({{kMainListIndex, "r1", "a", ""},
                                         {kMainListIndex, "{\\rtf1 lost}", "", "lost too"},

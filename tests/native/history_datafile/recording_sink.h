@@ -36,10 +36,12 @@ class RecordingSink : public IDataFileSink {
         return true;
     }
     void EndList(int list) override { calls.push_back("end " + std::to_string(list)); }
+    void ExpectEntries(int list, int count) override { expected.push_back({list, count}); }
 
     int acceptLimit = -1; // refuse entries once this many were taken; -1 takes all
     std::vector<std::string> calls;
     std::vector<ReadEntry> entries;
+    std::vector<std::pair<int, int>> expected; // (list, count) of each ExpectEntries
 };
 
 } // namespace qv::test

@@ -95,6 +95,7 @@ TEST_F(DataFileStoreTest, LoadShowsTheMainListAndKeepsTheRetainListAside) {
     auto store = MakeStore(dataFile);
     ASSERT_EQ(store->Load(), CDataFileStore::State::Read);
     ASSERT_EQ(List().GetCount(), 2);
+    EXPECT_EQ(List().reserved, 2); // room for the shown list only, before its lines came
     EXPECT_EQ(LineText(0), "one");
     EXPECT_EQ(lists.Item(1)->overflowText, std::string(600, 'o'));
     ASSERT_EQ(lists.Parked().size(), 1u);

@@ -48,6 +48,35 @@ TEST_F(SearchTest, SelectsExactlyTheMatchesWithTheCaretOnTheLast) {
     EXPECT_EQ(Pane().GetPlainText(), "green apple");
 }
 
+// Whatever was selected before, the search leaves exactly the matches selected, and touches
+// only the lines that change, a run of them at once: on a full real list every message costs.
+TEST_F(SearchTest, ChangesOnlyTheLinesWhoseStateDiffersARunAtATime) {
+    struct Case {
+        std::vector<int> before;
+        const char* term;
+        std::vector<int> after;
+        int calls;
+    } cases[] = {
+        {{}, " ", {0, 1, 2, 3, 4}, 1},      // every line: one run
+        {{0, 2, 4}, "apple", {0, 2, 4}, 0}, // already so: nothing sent
+        {{1, 2}, " ", {0, 1, 2, 3, 4}, 1},  // a run through lines already selected
+        {{0, 1, 2, 3, 4}, "an", {1}, 2},    // deselected around the one kept
+        {{1, 3}, "apple", {0, 2, 4}, 5},    // every line changes, alternately
+        {{0, 1, 2, 3, 4}, "kiwi", {}, 1},   // nothing found: one run deselected
+        {{3}, "e", {0, 2, 3, 4}, 2},        // "apple pie", "apple juice", "cherry", "green apple"
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.term);
+        List().SetSel(-1, false);
+        for (int i : c.before)
+            List().SetSel(i, true);
+        List().selectionCalls = 0;
+        Type(c.term);
+        EXPECT_EQ(List().GetSelItems(), c.after);
+        EXPECT_EQ(List().selectionCalls, c.calls);
+    }
+}
+
 TEST_F(SearchTest, UseFirstFoundPutsTheCaretOnTheFirst) {
     SetOption(kSectionSearching, kKeyUseFirstFound, 1);
     Start();
