@@ -64,7 +64,8 @@ class CHistoryLists {
     const std::vector<CStoredRecord>& Parked() const { return parked_; }
     // Parks every line of the shown list and shows the parked list in its place, each line with
     // its item; copies of the selected lines are kept in the undo buffer to be appended. False,
-    // with the shown list as it was and the undo buffer cleared, when memory ran out.
+    // with the shown list as it was and the undo buffer cleared, when memory ran out or a line
+    // could not be taken out.
     bool SwapShownAndParked();
 
     // The undo buffer: the items of the last deletion, in the order they were removed.

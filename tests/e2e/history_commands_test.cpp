@@ -68,6 +68,14 @@ TEST_F(HistoryCommands, DeleteThenCtrlZPutsScatteredLinesBack) {
     ASSERT_TRUE(PressKey('Z', VK_CONTROL));
     PumpFor(1000);
     EXPECT_EQ(Lines(), Items({0, 1, 2, 3, 5, 6, 7, 8, 9}));
+    // The keys reach the window all the same: Ctrl+P steps from the last line, clicked.
+    SelectLines({8});
+    PostMessageA(program_.MainWindow(), WM_COMMAND, MAKEWPARAM(IDC_HISTORY, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(History()));
+    ASSERT_TRUE(WaitForClipboardText("item 9", 5000)) << clipboardText_;
+    ASSERT_TRUE(program_.TakeForeground());
+    ASSERT_TRUE(PressKey('P', VK_CONTROL));
+    EXPECT_TRUE(WaitForClipboardText("item 8", 5000)) << clipboardText_;
     ExpectLaterCopyCaptured();
 }
 

@@ -138,8 +138,8 @@ TEST_F(DeleteUndoTest, ItemWhosePlaceIsGoneComesBackAtTheEnd) {
 }
 
 TEST_F(DeleteUndoTest, MiniWindowDeleteAndMoveWorkOnOneLine) {
-    Later(0); // no two-second guard for the Mini-Window's Delete
-    Events().OnPosted(0x504, 4, 0);
+    Events().OnPosted(0x504, 4, 0); // the Mini-Window's Delete of line 4
+
     EXPECT_EQ(Lines(), Items({0, 1, 2, 3, 5, 6, 7, 8, 9}));
     EXPECT_FALSE(UndoGreyed());
     ASSERT_TRUE(PressCtrlZ());
