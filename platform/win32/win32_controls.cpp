@@ -239,13 +239,39 @@ int ClientWidth(HWND control) {
     return client.right - client.left;
 }
 
-// A drawing context with the list's font selected, held while its redraw is frozen.
+// A drawing context with the list's font selected, held while its redraw is frozen, and the
+// advance widths of the ASCII characters in that font: a line of ASCII text is as wide as the sum
+// of its characters' advances, so a bulk fill measures it without a call into the system.
 struct ListBoxView::HeldMeasuring {
     explicit HeldMeasuring(HWND control)
-        : dc(control), font(FontOf(control)), selected(dc.get(), font) {}
+        : dc(control), font(FontOf(control)), selected(dc.get(), font) {
+        asciiWidths = dc.get() && GetCharWidth32W(dc.get(), 0, kAscii - 1, widths) != FALSE;
+    }
+
+    // False for text the table does not cover (any byte of a multi-byte character).
+    bool MeasureAscii(const std::string& text, int& width) const {
+        if (!asciiWidths)
+            return false;
+        long long sum = 0;
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte >= kAscii)
+                return false;
+            sum += widths[byte];
+        }
+        POINT ends[2] = {{0, 0}, {static_cast<LONG>(std::min<long long>(sum, INT_MAX)), 0}};
+        if (!LPtoDP(dc.get(), ends, 2))
+            return false;
+        width = ends[1].x - ends[0].x;
+        return true;
+    }
+
+    static constexpr unsigned kAscii = 128;
     WindowDC dc;
     HGDIOBJ font;
     SelectedObject selected;
+    bool asciiWidths = false;
+    INT widths[kAscii] = {};
 };
 
 ListBoxView::ListBoxView(HWND control, bool single) : ControlView(control), single_(single) {}
@@ -267,7 +293,7 @@ void ListBoxView::SetRedraw(bool on) {
 
 bool ListBoxView::MeasureText(const std::string& text, int& width) const {
     if (held_ && held_->dc.get() && held_->font == FontOf(Window()))
-        return MeasureInDC(held_->dc.get(), text, width);
+        return held_->MeasureAscii(text, width) || MeasureInDC(held_->dc.get(), text, width);
     return MeasureInControlFont(Window(), text, width);
 }
 

@@ -128,6 +128,38 @@ TEST_F(ListAndCombo, HorizontalExtentAndTextWidthInTheListsFont) {
     EXPECT_NE(inListFont, systemSize.cx);
 }
 
+TEST_F(ListAndCombo, AFrozenListMeasuresAsTheSystemDoes) {
+    // A frozen list sums its font's character widths for ASCII text; the sum must be the
+    // system's own measure, and other text goes to the system as before.
+    const char* const texts[] = {"",
+                                 "W",
+                                 "Clipboard history line, with (punctuation) & [brackets]!",
+                                 "tab\there and ~tilde~ `quote` {brace} |bar|",
+                                 "Gr\xc3\xb6\xc3\x9f" "e und \xe2\x82\xac 20",
+                                 "AV Wa To LT fi ff"};
+    const HWND list = static_cast<pw::ListBoxView&>(List()).Window();
+    for (const char* text : texts) {
+        int live = -1, frozen = -2;
+        ASSERT_TRUE(List().MeasureText(text, live)) << text;
+        List().SetRedraw(false);
+        ASSERT_TRUE(List().MeasureText(text, frozen)) << text;
+        List().SetRedraw(true);
+        EXPECT_EQ(frozen, live) << text;
+    }
+    // The font changed while frozen: the held widths are not used for the new one.
+    List().SetRedraw(false);
+    int before = 0, after = 0;
+    ASSERT_TRUE(List().MeasureText("WWWW", before));
+    const pw::UniqueGdiObject big(
+        CreateFontA(40, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
+    const WPARAM old = static_cast<WPARAM>(SendMessageA(list, WM_GETFONT, 0, 0));
+    SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(big.get()), FALSE);
+    ASSERT_TRUE(List().MeasureText("WWWW", after));
+    SendMessageA(list, WM_SETFONT, old, FALSE);
+    List().SetRedraw(true);
+    EXPECT_GT(after, before);
+}
+
 TEST_F(ListAndCombo, ComboBoxItemsAndCurrentSelection) {
     EXPECT_EQ(Combo().AddString("first term"), 0);
     EXPECT_EQ(Combo().AddString("second term"), 1);
