@@ -135,7 +135,8 @@ TEST_F(ListAndCombo, AFrozenListMeasuresAsTheSystemDoes) {
                                  "W",
                                  "Clipboard history line, with (punctuation) & [brackets]!",
                                  "tab\there and ~tilde~ `quote` {brace} |bar|",
-                                 "Gr\xc3\xb6\xc3\x9f" "e und \xe2\x82\xac 20",
+                                 "Gr\xc3\xb6\xc3\x9f"
+                                 "e und \xe2\x82\xac 20",
                                  "AV Wa To LT fi ff"};
     const HWND list = static_cast<pw::ListBoxView&>(List()).Window();
     for (const char* text : texts) {
