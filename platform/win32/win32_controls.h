@@ -27,6 +27,7 @@ template <class Interface> class ControlView : public Interface {
     HWND Window() const { return window_; }
 
   protected:
+    void Rebind(HWND window) { window_ = window; }
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return SendMessageA(window_, message, wParam, lParam);
     }

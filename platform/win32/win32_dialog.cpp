@@ -51,7 +51,7 @@ std::unique_ptr<IControl> MakeView(ControlKind kind, HWND control) {
     case ControlKind::DropList:
         return std::make_unique<ComboBoxView>(control);
     case ControlKind::RichEdit:
-        return std::make_unique<RichEditView>(control);
+        return std::make_unique<RichEditView>(control, true);
     case ControlKind::Edit:
     case ControlKind::ReadOnlyEdit:
     case ControlKind::ReadOnlyText:

@@ -194,7 +194,18 @@ void WriteFormat(HWND window, WPARAM which, const CharFormat& format) {
 
 } // namespace
 
+RichEditView::RichEditView(HWND window, bool renewable)
+    : ControlView(window), origin_(OriginOf(window)), renewable_(renewable) {}
+
+void RichEditView::DropLongText() {
+    if (!renewable_ || !HoldsLongText(Window()))
+        return;
+    if (const HWND made = RenewRichEdit(Window(), origin_))
+        Rebind(made);
+}
+
 void RichEditView::SetText(const std::string& text) {
+    DropLongText();
     // The control reads a WM_SETTEXT that begins with "{\rtf" as a document; streaming it in as
     // text keeps it the plain text it is.
     StreamWideTextIn(Window(), ToWide(text), 0);
@@ -313,6 +324,7 @@ bool RichEditView::StreamOut(StreamFormat format, const ChunkSink& sink) {
 }
 
 bool RichEditView::StreamIn(StreamFormat format, const ChunkSource& source) {
+    DropLongText();
     if (format == StreamFormat::Rtf)
         return Stream(Window(), EM_STREAMIN, format, source, ImportChunk);
     std::string text;

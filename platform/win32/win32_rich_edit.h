@@ -2,13 +2,16 @@
 #pragma once
 #include "win32_controls.h"
 #include "win32_handles.h"
+#include "win32_rich_edit_renewal.h"
 #include <memory>
 
 namespace qv::platform::win32 {
 
 class RichEditView : public ControlView<IRichEdit> {
   public:
-    using ControlView::ControlView;
+    // A renewable pane may be replaced by a new control when it is emptied of a long text (see
+    // win32_rich_edit_renewal.h); a control whose window something else holds may not.
+    explicit RichEditView(HWND window, bool renewable = false);
     // Sets plain text: a text that happens to start like an RTF document stays plain text.
     void SetText(const std::string& text) override;
     bool Paste() override;
@@ -30,6 +33,13 @@ class RichEditView : public ControlView<IRichEdit> {
     void SetSelectionCharFormat(const CharFormat& format) override;
     void Repaint() override;
     void EnableChangeNotifications() override;
+
+  private:
+    // Called before the whole text is replaced.
+    void DropLongText();
+
+    RichEditOrigin origin_;
+    bool renewable_;
 };
 
 // Lifts the control's text limit (32,767 characters by default) so that large captures fit.

@@ -283,6 +283,73 @@ TEST_F(RichEdit, ChangeNoticesOnlyOnceEnabled) {
     EXPECT_TRUE(events_.Saw("command 1000 768")) << "streaming in";
 }
 
+TEST_F(RichEdit, EmptyingALongTextLeavesAPaneLikeTheFirst) {
+    // Emptying a long text makes a new control: it must stand where the old one stood and be
+    // set up as it was, and a short text must not.
+    platform::CharFormat format = Pane().GetDefaultCharFormat();
+    format.face = "Courier New";
+    format.heightTwips = 240;
+    format.color = RGB(0, 0, 255);
+    format.mask = CFM_FACE | CFM_SIZE | CFM_COLOR;
+    Pane().SetDefaultCharFormat(format);
+    Pane().EnableChangeNotifications();
+    const HWND first = GetDlgItem(dialog_->Window(), IDC_CONTENTS);
+    const HWND before = GetWindow(first, GW_HWNDPREV), after = GetWindow(first, GW_HWNDNEXT);
+    RECT firstPlace{};
+    GetWindowRect(first, &firstPlace);
+    const LRESULT firstFont = SendMessageA(first, WM_GETFONT, 0, 0);
+    constexpr LONG kStyles =
+        ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_TABSTOP | WS_VISIBLE;
+    const LONG firstStyles = GetWindowLongA(first, GWL_STYLE) & kStyles;
+
+    struct Case {
+        const char* what;
+        std::string longText;
+        bool streamed;
+    };
+    const Case cases[] = {{"short lines set as text", LargeText(40000), false},
+                          {"one long line streamed in", std::string(70000, 'x'), true}};
+    for (const Case& c : cases) {
+        if (c.streamed)
+            ASSERT_TRUE(StreamInAll(Pane(), platform::StreamFormat::Text, c.longText)) << c.what;
+        else
+            Pane().SetText(c.longText);
+        ASSERT_EQ(Pane().GetTextLength(), static_cast<long>(c.longText.size())) << c.what;
+        Pane().SetFocus();
+        const HWND old = GetDlgItem(dialog_->Window(), IDC_CONTENTS);
+        events_.Take();
+        Pane().SetText("short");
+
+        const HWND pane = GetDlgItem(dialog_->Window(), IDC_CONTENTS);
+        EXPECT_NE(pane, old) << c.what;
+        EXPECT_FALSE(IsWindow(old)) << c.what;
+        EXPECT_EQ(static_cast<pw::RichEditView&>(Pane()).Window(), pane) << c.what;
+        EXPECT_EQ(Pane().GetPlainText(), "short") << c.what;
+        EXPECT_TRUE(events_.Saw("command 1000 768")) << c.what << ": the change is told";
+        EXPECT_EQ(GetFocus(), pane) << c.what;
+        EXPECT_EQ(GetWindow(pane, GW_HWNDPREV), before) << c.what << ": tab order";
+        EXPECT_EQ(GetWindow(pane, GW_HWNDNEXT), after) << c.what << ": tab order";
+        RECT place{};
+        GetWindowRect(pane, &place);
+        EXPECT_TRUE(EqualRect(&place, &firstPlace)) << c.what;
+        EXPECT_EQ(SendMessageA(pane, WM_GETFONT, 0, 0), firstFont) << c.what;
+        EXPECT_EQ(GetWindowLongA(pane, GWL_STYLE) & kStyles, firstStyles) << c.what;
+        const platform::CharFormat read = Pane().GetDefaultCharFormat();
+        EXPECT_EQ(read.face, "Courier New") << c.what;
+        EXPECT_EQ(read.heightTwips, 240) << c.what;
+        EXPECT_EQ(read.color, static_cast<std::uint32_t>(RGB(0, 0, 255))) << c.what;
+    }
+    // The new control takes long texts again, beyond the default limit.
+    const std::string big = LargeText(100000);
+    Pane().SetText(big);
+    EXPECT_EQ(Pane().GetTextLength(), static_cast<long>(big.size()));
+
+    Pane().SetText("short");
+    const HWND renewed = GetDlgItem(dialog_->Window(), IDC_CONTENTS);
+    Pane().SetText("another short text");
+    EXPECT_EQ(GetDlgItem(dialog_->Window(), IDC_CONTENTS), renewed) << "a short text stays";
+}
+
 TEST_F(RichEdit, ACallbacksExceptionReachesTheCaller) {
     Pane().SetText("some text");
     EXPECT_THROW(Pane().StreamOut(platform::StreamFormat::Rtf,
