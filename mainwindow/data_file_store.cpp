@@ -114,10 +114,12 @@ CDataFileStore::State CDataFileStore::Load() {
     {
         const platform::RedrawPause frozen(lists_.List());
         try {
-            std::string bytes;
-            if (files_.ReadFile(path_, bytes)) {
-                LoadSink sink(*this);
-                switch (ReadDataFile(bytes, codePage_, sink)) {
+            LoadSink sink(*this);
+            DataFileReadResult result = DataFileReadResult::Corrupt;
+            if (files_.ViewFile(path_, [&](std::string_view bytes) {
+                    result = ReadDataFile(bytes, codePage_, sink);
+                })) {
+                switch (result) {
                 case DataFileReadResult::NewerVersion:
                     outcome_ = Outcome::Newer;
                     state_ = messages_.Show(IDS_NEWER_DATA_FILE, platform::MsgButtons::YesNo,

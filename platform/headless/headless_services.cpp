@@ -129,6 +129,15 @@ bool HeadlessFileSystem::ReadFile(const std::string& path, std::string& contents
     return static_cast<bool>(in.read(contents.data(), size));
 }
 
+bool HeadlessFileSystem::ViewFile(const std::string& path,
+                                  const std::function<void(std::string_view)>& use) {
+    std::string contents;
+    if (!ReadFile(path, contents))
+        return false;
+    use(contents);
+    return true;
+}
+
 bool HeadlessFileSystem::WriteFile(const std::string& path, const std::string& contents) {
     ++writeCount;
     if (onWrite)

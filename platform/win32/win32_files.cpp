@@ -12,6 +12,44 @@ namespace {
 // One ReadFile or WriteFile call moves at most this much; larger contents take several.
 constexpr std::size_t kMaxTransfer = 1u << 30;
 
+HANDLE OpenForReading(const std::string& path) {
+    return CreateFileW(ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+}
+
+bool SizeOf(HANDLE file, std::size_t& size) {
+    LARGE_INTEGER bytes{};
+    if (!GetFileSizeEx(file, &bytes) || bytes.QuadPart < 0 ||
+        static_cast<unsigned long long>(bytes.QuadPart) > std::string().max_size())
+        return false;
+    size = static_cast<std::size_t>(bytes.QuadPart);
+    return true;
+}
+
+// Reads an open file of the given size from its start.
+bool ReadOpened(HANDLE file, std::size_t size, std::string& contents) {
+    std::string data(size, '\0');
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const DWORD want = static_cast<DWORD>(std::min(data.size() - done, kMaxTransfer));
+        DWORD got = 0;
+        if (!::ReadFile(file, &data[done], want, &got, nullptr))
+            return false;
+        if (got == 0)
+            break; // the file shrank while it was read
+        done += got;
+    }
+    data.resize(done);
+    contents.swap(data);
+    return true;
+}
+
+bool OnFixedDrive(const std::string& path) {
+    wchar_t volume[MAX_PATH + 1] = {};
+    return GetVolumePathNameW(ToWide(path).c_str(), volume, MAX_PATH + 1) &&
+           GetDriveTypeW(volume) == DRIVE_FIXED;
+}
+
 } // namespace
 
 bool Win32Files::GetAttributes(const std::string& path, bool& isFolder) {
@@ -38,27 +76,33 @@ bool Win32Files::CopyFile(const std::string& from, const std::string& to, bool f
 }
 
 bool Win32Files::ReadFile(const std::string& path, std::string& contents) {
-    const UniqueFile file(CreateFileW(ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
+    const UniqueFile file(OpenForReading(path));
+    std::size_t size = 0;
+    return file && SizeOf(file.get(), size) && ReadOpened(file.get(), size, contents);
+}
+
+bool Win32Files::ViewFile(const std::string& path,
+                          const std::function<void(std::string_view)>& use) {
+    const UniqueFile file(OpenForReading(path));
+    std::size_t size = 0;
+    if (!file || !SizeOf(file.get(), size))
         return false;
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
-        static_cast<unsigned long long>(size.QuadPart) > std::string().max_size())
-        return false;
-    std::string data(static_cast<std::size_t>(size.QuadPart), '\0');
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const DWORD want = static_cast<DWORD>(std::min(data.size() - done, kMaxTransfer));
-        DWORD got = 0;
-        if (!::ReadFile(file.get(), &data[done], want, &got, nullptr))
-            return false;
-        if (got == 0)
-            break; // the file shrank while it was read
-        done += got;
+    // A mapped file that can no longer be read faults in the reader instead of failing a call,
+    // so only files on the computer's own disks are mapped. An empty file has no mapping.
+    if (size > 0 && OnFixedDrive(path)) {
+        const UniqueKernelHandle mapping(
+            CreateFileMappingW(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+        const UniqueMappedView view(mapping ? MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0)
+                                            : nullptr);
+        if (view) {
+            use(std::string_view(static_cast<const char*>(view.get()), size));
+            return true;
+        }
     }
-    data.resize(done);
-    contents.swap(data);
+    std::string contents;
+    if (!ReadOpened(file.get(), size, contents))
+        return false;
+    use(contents);
     return true;
 }
 

@@ -12,6 +12,8 @@ class Win32Files : public IFileSystem {
     bool CreateFolder(const std::string& path) override;
     bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
     bool ReadFile(const std::string& path, std::string& contents) override;
+    bool ViewFile(const std::string& path,
+                  const std::function<void(std::string_view)>& use) override;
     bool WriteFile(const std::string& path, const std::string& contents) override;
     bool ReplaceFile(const std::string& from, const std::string& to) override;
     bool DeleteFile(const std::string& path) override;

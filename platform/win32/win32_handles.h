@@ -62,10 +62,16 @@ struct GdiObjectTraits {
     static void Close(HGDIOBJ h) { DeleteObject(h); }
 };
 
+struct MappedViewTraits {
+    static const void* Invalid() { return nullptr; }
+    static void Close(const void* view) { UnmapViewOfFile(view); }
+};
+
 // Files opened with CreateFile: INVALID_HANDLE_VALUE means none.
 using UniqueFile = UniqueHandle<HANDLE, FileHandleTraits>;
 // Processes, threads and events: null means none.
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+using UniqueMappedView = UniqueHandle<const void*, MappedViewTraits>;
 using UniqueFind = UniqueHandle<HANDLE, FindHandleTraits>;
 using UniqueKey = UniqueHandle<HKEY, KeyTraits>;
 using UniqueModule = UniqueHandle<HMODULE, ModuleTraits>;

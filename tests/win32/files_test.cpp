@@ -36,6 +36,16 @@ class Files : public ::testing::Test {
         EXPECT_TRUE(files_.ReadFile(Path(name), contents)) << name;
         return contents;
     }
+    std::string View(const std::string& name) {
+        std::string seen;
+        int calls = 0;
+        EXPECT_TRUE(files_.ViewFile(Path(name), [&](std::string_view bytes) {
+            seen.assign(bytes.data(), bytes.size());
+            ++calls;
+        })) << name;
+        EXPECT_EQ(calls, 1) << name;
+        return seen;
+    }
     pw::Win32Files files_;
     std::string folder_;
 };
@@ -47,6 +57,11 @@ TEST_F(Files, WriteAndReadBackEveryByte) {
     for (const std::string& contents : {binary, std::string(), std::string(3 << 20, 'q')}) {
         ASSERT_TRUE(files_.WriteFile(Path("data.dat"), contents));
         EXPECT_EQ(Read("data.dat"), contents);
+        EXPECT_EQ(View("data.dat"), contents);
+        // A viewed file is let go at once: a save can replace it.
+        ASSERT_TRUE(files_.WriteFile(Path("data.tmp"), "next"));
+        ASSERT_TRUE(files_.ReplaceFile(Path("data.tmp"), Path("data.dat")));
+        EXPECT_EQ(Read("data.dat"), "next");
     }
     // A shorter write leaves nothing of the longer file behind.
     ASSERT_TRUE(files_.WriteFile(Path("data.dat"), "short"));
@@ -57,6 +72,10 @@ TEST_F(Files, FailuresAreReportedAndChangeNothing) {
     std::string contents = "unchanged";
     EXPECT_FALSE(files_.ReadFile(Path("missing.dat"), contents));
     EXPECT_EQ(contents, "unchanged");
+    bool used = false;
+    EXPECT_FALSE(files_.ViewFile(Path("missing.dat"), [&](std::string_view) { used = true; }));
+    EXPECT_FALSE(files_.ViewFile(folder_, [&](std::string_view) { used = true; }));
+    EXPECT_FALSE(used);
     EXPECT_FALSE(files_.WriteFile(Path("no folder\\data.dat"), "x"));
     EXPECT_FALSE(files_.WriteFile(folder_, "a folder is no file"));
     EXPECT_FALSE(files_.DeleteFile(Path("missing.dat")));

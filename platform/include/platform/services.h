@@ -2,7 +2,9 @@
 #pragma once
 #include "platform/types.h"
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace qv::platform {
 
@@ -34,6 +36,11 @@ class IFileSystem {
     virtual bool CreateFolder(const std::string& path) = 0;
     virtual bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
     virtual bool ReadFile(const std::string& path, std::string& contents) = 0;
+    // Calls use once with the whole of the file's contents, which stay valid only during the
+    // call (they may be mapped rather than copied); false, without calling use, when the file
+    // cannot be read.
+    virtual bool ViewFile(const std::string& path,
+                          const std::function<void(std::string_view)>& use) = 0;
     // Writes the whole of contents to path, flushed to disk; false on any failure.
     virtual bool WriteFile(const std::string& path, const std::string& contents) = 0;
     // Replaces to with from in one step (the platform's atomic rename).
