@@ -1,5 +1,6 @@
 // Text that another application copies becomes a History item, shown in the title, and is in
 // the data file after the program closes.
+#include "driver/keyboard.h"
 #include "e2e_fixture.h"
 
 namespace qv::e2e {
@@ -35,6 +36,35 @@ TEST_F(EndToEnd, TextCopiedElsewhereIsCapturedAndSavedAtExit) {
     EXPECT_NE(data.find("Arial"), std::string::npos);
     EXPECT_NE(data.find("\\b\\"), std::string::npos);
     EXPECT_TRUE(RegistryDword("Placement", "ShowCmd").has_value());
+}
+
+TEST_F(EndToEnd, AfterALongTextThePaneTakesShortAndLongTextsAndCaptureGoesOn) {
+    // Emptying a long text gives the pane a new control: it must show, count and recall as the
+    // old one did.
+    std::string longText;
+    for (int i = 0; i < 3000; ++i)
+        longText += "line " + std::to_string(i) + " of a long copied text\r\n";
+    CopyAndWait(longText, 1);
+    const HWND firstPane = program_.Control(IDC_CONTENTS);
+    CopyAndWait("short one", 2);
+    EXPECT_EQ(program_.ControlText(IDC_CONTENTS), "short one");
+    EXPECT_NE(program_.Control(IDC_CONTENTS), firstPane);
+    EXPECT_NE(program_.ControlText(IDC_CHAR_COUNT).find('9'), std::string::npos)
+        << program_.ControlText(IDC_CHAR_COUNT);
+
+    const HWND history = program_.Control(IDC_HISTORY);
+    ASSERT_TRUE(program_.TakeForeground());
+    ASSERT_TRUE(PressKey('P', VK_CONTROL));
+    EXPECT_TRUE(WaitForClipboardText(longText, 5000));
+    EXPECT_EQ(ListSelection(history), std::vector<int>{0});
+    EXPECT_EQ(program_.ControlText(IDC_CONTENTS).size(), longText.size());
+    ASSERT_TRUE(PressKey('N', VK_CONTROL));
+    EXPECT_TRUE(WaitForClipboardText("short one", 5000));
+    EXPECT_EQ(program_.ControlText(IDC_CONTENTS), "short one");
+
+    CopyAndWait("after the steps", 3);
+    EXPECT_EQ(program_.ControlText(IDC_CONTENTS), "after the steps");
+    EXPECT_EQ(program_.Title(), "after the steps - Quorvane");
 }
 
 } // namespace
