@@ -1,4 +1,5 @@
 #include "history/data_file_reader.h"
+#include "history/ascii_text.h"
 #include "history/data_file_format.h"
 #include "platform/services.h"
 #include <algorithm>
@@ -62,13 +63,6 @@ class Cursor {
     std::string_view bytes_;
     std::size_t pos_ = 0;
 };
-
-bool IsAscii(std::string_view text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
-}
 
 enum class Prefix { Length, WideMarker, Truncated };
 
