@@ -1,4 +1,5 @@
 #include "history/data_file_reader.h"
+#include "history/ascii_text.h"
 #include "history/data_file_format.h"
 #include "platform/services.h"
 #include <algorithm>
@@ -62,14 +63,6 @@ class Cursor {
     std::string_view bytes_;
     std::size_t pos_ = 0;
 };
-
-bool IsAscii(std::string_view text) {
-    // No early exit: the whole text is read anyway, and a plain reduction becomes vector code.
-    unsigned char any = 0;
-    for (const char c : text)
-        any |= static_cast<unsigned char>(c);
-    return any < 0x80;
-}
 
 enum class Prefix { Length, WideMarker, Truncated };
 

@@ -1,7 +1,7 @@
 #include "history/data_file_writer.h"
+#include "history/ascii_text.h"
 #include "history/data_file_format.h"
 #include "platform/services.h"
-#include <algorithm>
 #include <limits>
 
 namespace qv {
@@ -77,6 +77,13 @@ void CDataFileWriter::EndList() {
 }
 
 void CDataFileWriter::AppendString(std::string_view text) {
+    const std::size_t start = bytes_.size();
+    AppendPrefix(text.size());
+    bytes_.append(text.data(), text.size());
+    // Checked in the copy, which is still in the cache, so that the source is read only once.
+    if (IsAscii(std::string_view(bytes_).substr(bytes_.size() - text.size())))
+        return;
+    bytes_.resize(start);
     if (AppendWideString(text))
         return;
     AppendPrefix(text.size());
@@ -84,30 +91,40 @@ void CDataFileWriter::AppendString(std::string_view text) {
 }
 
 bool CDataFileWriter::AppendWideString(std::string_view text) {
-    if (std::all_of(text.begin(), text.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-        return false;
     if (!codePage_.AnsiToWide(std::string(text), wide_) || wide_.size() > kMaxStringLength)
         return false;
     bytes_ += char(kLongPrefix);
     AppendU16(bytes_, kWideTextMarker);
     AppendPrefix(wide_.size());
-    for (char16_t unit : wide_)
-        AppendU16(bytes_, std::uint16_t(unit));
+    const std::size_t start = bytes_.size();
+    bytes_.resize(start + 2 * wide_.size());
+    char* out = &bytes_[start];
+    for (char16_t unit : wide_) {
+        *out++ = char(unit & 0xFF);
+        *out++ = char(unit >> 8);
+    }
     return true;
 }
 
 void CDataFileWriter::AppendPrefix(std::size_t length) {
+    char prefix[7];
+    std::size_t size = 1;
     if (length <= kMaxByteLength) {
-        bytes_ += char(length);
-    } else if (length <= kMaxWordLength) {
-        bytes_ += char(kLongPrefix);
-        AppendU16(bytes_, std::uint16_t(length));
+        prefix[0] = char(length);
     } else {
-        bytes_ += char(kLongPrefix);
-        AppendU16(bytes_, k32BitLengthFollows);
-        AppendU32(bytes_, std::uint32_t(length));
+        prefix[0] = char(kLongPrefix);
+        const bool word = length <= kMaxWordLength;
+        const std::uint16_t first = word ? std::uint16_t(length) : k32BitLengthFollows;
+        prefix[1] = char(first & 0xFF);
+        prefix[2] = char(first >> 8);
+        size = 3;
+        if (!word) {
+            for (int i = 0; i < 4; ++i)
+                prefix[3 + i] = char((length >> (8 * i)) & 0xFF);
+            size = 7;
+        }
     }
+    bytes_.append(prefix, size);
 }
 
 } // namespace qv

@@ -43,7 +43,7 @@ class CDataFileWriter {
 
     void AppendString(std::string_view text);
     void AppendPrefix(std::size_t length);
-    // False, with nothing written, when the text is ASCII or not valid in the code page.
+    // False, with nothing written, when the text is not valid in the code page.
     bool AppendWideString(std::string_view text);
 
     std::string& bytes_;

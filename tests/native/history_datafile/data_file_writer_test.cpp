@@ -73,6 +73,7 @@ TEST(DataFileWriter, TextBeyondAsciiTakesTheWideForm) {
     std::string e300;
     for (int i = 0; i < 300; ++i)
         e300 += "\xC3\xA9";
+    const std::string long8Bit = std::string(70000, 'x') + "\xFF";
     const struct {
         const char* name;
         Program program;
@@ -85,6 +86,8 @@ TEST(DataFileWriter, TextBeyondAsciiTakesTheWideForm) {
          Bytes({0xFF, 0xFE, 0xFF, 2, 0x3D, 0xD8, 0x00, 0xDE})},
         {"300 units take the 16-bit count", Program::Utf8, e300, wide300},
         {"not UTF-8: kept byte for byte", Program::Utf8, "\xFF\xE9", Bytes({2, 0xFF, 0xE9})},
+        {"long text not UTF-8: kept with its 32-bit length", Program::Utf8, long8Bit,
+         Bytes({0xFF, 0xFF, 0xFF, 0x71, 0x11, 0x01, 0x00}) + long8Bit},
         {"Windows-1252 letter", Program::Windows1252, "caf\xE9",
          Bytes({0xFF, 0xFE, 0xFF, 4, 'c', 0, 'a', 0, 'f', 0, 0xE9, 0})},
     };
@@ -98,6 +101,28 @@ TEST(DataFileWriter, TextBeyondAsciiTakesTheWideForm) {
         ASSERT_TRUE(writer.AddEntry("", c.text, ""));
         writer.EndList();
         EXPECT_EQ(file, Le32(1) + Le32(1) + Bytes({0}) + c.bytes + Bytes({0}));
+    }
+}
+
+// Text is looked at several bytes at a time: one high byte anywhere, in the wide steps or in the
+// tail, must still be seen.
+TEST(DataFileWriter, OneHighByteAnywhereTakesTheWideForm) {
+    platform::headless::HeadlessCodePage page;
+    page.program = platform::headless::HeadlessCodePage::Program::Windows1252;
+    for (std::size_t length = 1; length <= 72; ++length) {
+        for (std::size_t at = 0; at < length; ++at) {
+            SCOPED_TRACE(testing::Message() << "length " << length << ", high byte at " << at);
+            std::string text(length, 'x');
+            text[at] = '\xE9';
+            std::string file;
+            CDataFileWriter writer(file, page);
+            writer.BeginList();
+            ASSERT_TRUE(writer.AddEntry("", text, ""));
+            std::string expected = Bytes({0xFF, 0xFE, 0xFF, unsigned(length)});
+            for (std::size_t i = 0; i < length; ++i)
+                expected += i == at ? Bytes({0xE9, 0}) : Bytes({'x', 0});
+            ASSERT_EQ(file.substr(9, expected.size()), expected);
+        }
     }
 }
 
