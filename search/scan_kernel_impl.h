@@ -34,8 +34,8 @@ struct MaskOps {
 
 // Runs block(d, known) over the blocks of a piece in order, kStarts positions apart, and stops at
 // the first with a bit set (see scan_kernels.h). A block reads at most kBytes bytes from d, of
-// which the first known belong to the text; the piece's last blocks are copied into a zeroed
-// buffer first, so that reading stays inside memory.
+// which the first known belong to the text; the piece's last blocks read a copy of its end
+// followed by zeros, so that reading stays inside memory.
 template <std::size_t kStarts, std::size_t kBytes, class Block>
 std::size_t ScanPiece(const unsigned char* data, std::size_t size, std::size_t pos,
                       std::uint64_t& bits, const Block& block) {
@@ -44,11 +44,24 @@ std::size_t ScanPiece(const unsigned char* data, std::size_t size, std::size_t p
         if (bits != 0)
             return pos;
     }
+    if (pos >= size) {
+        bits = 0;
+        return size;
+    }
+    // Every piece ends here, so the copy has a fixed size (a few vector moves) unless the whole
+    // piece is shorter than one block.
+    unsigned char copy[2 * kBytes];
+    std::size_t base = 0; // the piece position copy[0] holds
+    if (size >= kBytes) {
+        base = size - kBytes;
+        std::memcpy(copy, data + base, kBytes);
+        std::memset(copy + kBytes, 0, kBytes);
+    } else {
+        std::memset(copy, 0, sizeof copy);
+        std::memcpy(copy, data, size);
+    }
     for (; pos < size; pos += kStarts) {
-        unsigned char copy[kBytes] = {};
-        const std::size_t known = size - pos;
-        std::memcpy(copy, data + pos, known);
-        bits = block(static_cast<const unsigned char*>(copy), known);
+        bits = block(static_cast<const unsigned char*>(copy + (pos - base)), size - pos);
         if (bits != 0)
             return pos;
     }
