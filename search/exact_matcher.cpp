@@ -116,7 +116,10 @@ bool CExactMatcher::MatchView(const TextView& text, const char* patternChars) {
 
 const match::BytesScanParams& CExactMatcher::WordFilter(const unsigned char* pattern) {
     const std::size_t length = FirstWordLength(pattern, kLookAhead);
-    if (length != wordLength_ || std::memcmp(pattern, word_, length) != 0) {
+    bool same = length == wordLength_;
+    for (std::size_t i = 0; same && i < length; ++i)
+        same = pattern[i] == word_[i];
+    if (!same) {
         wordFilter_ = RareBytesOfWord(pattern, length);
         std::memcpy(word_, pattern, length);
         wordLength_ = length;

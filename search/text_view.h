@@ -21,7 +21,18 @@ class TextView {
 
     // Adds a piece at the end; empty pieces are dropped. Returns false (adding nothing) when all
     // pieces are taken.
-    bool Append(std::string_view piece);
+    bool Append(std::string_view piece) {
+        if (piece.empty())
+            return true;
+        if (count_ == kMaxPieces)
+            return false;
+        Piece& p = pieces_[count_++];
+        p.data = reinterpret_cast<const unsigned char*>(piece.data());
+        p.size = piece.size();
+        p.start = size_;
+        size_ += piece.size();
+        return true;
+    }
 
     std::size_t Size() const { return size_; }
     std::size_t PieceCount() const { return count_; }
