@@ -177,7 +177,7 @@ void BM_Search(benchmark::State& state, const char* pattern, bool allowTypos, in
     state.counters["memchr_MB_per_s"] = bytes * runs / floorSeconds / 1e6;
     std::sort(ratios.begin(), ratios.end());
     state.counters["x_memchr"] = ratios.empty() ? 0 : ratios[ratios.size() / 2];
-    state.counters["target_x"] = allowTypos ? 10 : 3;
+    state.counters["target_x"] = allowTypos ? 4 : 1.5;
     state.counters["allocs_per_run"] = double(allocations);
     state.counters["found"] = found;
     state.counters["items"] = kItems;

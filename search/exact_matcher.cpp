@@ -62,15 +62,20 @@ int Rarity(unsigned char c) {
     return table.rank[c];
 }
 
+// The length of the pattern's first word, counting at most its first `limit` characters.
+std::size_t FirstWordLength(const unsigned char* pattern, std::size_t limit) {
+    std::size_t length = 0;
+    while (length < limit && pattern[length] != 0 && pattern[length] != ' ')
+        ++length;
+    return length;
+}
+
 // Up to its first space the pattern matches byte for byte, so a match from s holds the
 // pattern's first word at s. The search looks only where the rarest two of that word's first
 // sixteen characters stand at their offsets, or the rarest three when those two are common.
-bool SearchWord(const TextView& text, const unsigned char* pattern) {
+match::BytesScanParams RareBytesOfWord(const unsigned char* pattern, std::size_t length) {
     constexpr std::size_t kLookAhead = match::BytesScanParams::kMaxOffset + 1;
     constexpr int kRareEnough = 16; // two letters rarer on average than 'h' and 'r'
-    std::size_t length = 0;
-    while (length < kLookAhead && pattern[length] != 0 && pattern[length] != ' ')
-        ++length;
     unsigned char bytes[match::BytesScanParams::kMaxBytes] = {};
     std::size_t offsets[match::BytesScanParams::kMaxBytes] = {};
     bool chosen[kLookAhead] = {};
@@ -88,7 +93,7 @@ bool SearchWord(const TextView& text, const unsigned char* pattern) {
         offsets[count] = best;
         rarity += Rarity(pattern[best]);
     }
-    return Search(text, pattern, match::OffsetBytesFilter(bytes, offsets, static_cast<int>(count)));
+    return match::MakeBytesScanParams(bytes, offsets, static_cast<int>(count));
 }
 
 } // namespace
@@ -106,7 +111,20 @@ bool CExactMatcher::MatchView(const TextView& text, const char* patternChars) {
     // A leading space matches at every position; nothing narrows the start positions.
     if (pattern[0] == ' ')
         return Search(text, pattern, match::AnyStart());
-    return SearchWord(text, pattern);
+    return Search(text, pattern, match::OffsetBytesFilter(WordFilter(pattern)));
+}
+
+const match::BytesScanParams& CExactMatcher::WordFilter(const unsigned char* pattern) {
+    const std::size_t length = FirstWordLength(pattern, kLookAhead);
+    bool same = length == wordLength_;
+    for (std::size_t i = 0; same && i < length; ++i)
+        same = pattern[i] == word_[i];
+    if (!same) {
+        wordFilter_ = RareBytesOfWord(pattern, length);
+        std::memcpy(word_, pattern, length);
+        wordLength_ = length;
+    }
+    return wordFilter_;
 }
 
 } // namespace qv

@@ -27,6 +27,7 @@ struct Avx2Lanes {
     static Vec And(Vec a, Vec b) { return _mm256_and_si256(a, b); }
     static Vec Or(Vec a, Vec b) { return _mm256_or_si256(a, b); }
     static std::uint32_t Bits(Vec v) { return static_cast<std::uint32_t>(_mm256_movemask_epi8(v)); }
+    static bool Any(Vec v) { return _mm256_testz_si256(v, v) == 0; }
 };
 
 } // namespace

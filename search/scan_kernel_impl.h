@@ -12,7 +12,7 @@ namespace {
 
 // One byte at a time, for processors without vectors (and as the plainest kernel). A lane set
 // offers Load (kLanes bytes with bit 0x20 set, which folds ASCII letter case), LoadRaw, Splat (a
-// pattern byte in every lane), Eq, And, Or and Bits (bit k for lane k).
+// pattern byte in every lane), Eq, And, Or, Bits (bit k for lane k) and Any (some lane set).
 struct ScalarLanes {
     using Vec = bool;
     using Loaded = unsigned char;
@@ -25,6 +25,7 @@ struct ScalarLanes {
     static std::uint32_t Bits(Vec v) { return v ? 1u : 0u; }
     static Vec And(Vec a, Vec b) { return a && b; }
     static Vec Or(Vec a, Vec b) { return a || b; }
+    static bool Any(Vec v) { return v; }
 };
 
 struct MaskOps {
@@ -34,8 +35,8 @@ struct MaskOps {
 
 // Runs block(d, known) over the blocks of a piece in order, kStarts positions apart, and stops at
 // the first with a bit set (see scan_kernels.h). A block reads at most kBytes bytes from d, of
-// which the first known belong to the text; the piece's last blocks are copied into a zeroed
-// buffer first, so that reading stays inside memory.
+// which the first known belong to the text; the piece's last blocks read a copy of its end
+// followed by zeros, so that reading stays inside memory.
 template <std::size_t kStarts, std::size_t kBytes, class Block>
 std::size_t ScanPiece(const unsigned char* data, std::size_t size, std::size_t pos,
                       std::uint64_t& bits, const Block& block) {
@@ -44,11 +45,24 @@ std::size_t ScanPiece(const unsigned char* data, std::size_t size, std::size_t p
         if (bits != 0)
             return pos;
     }
+    if (pos >= size) {
+        bits = 0;
+        return size;
+    }
+    // Every piece ends here, so the copy has a fixed size (a few vector moves) unless the whole
+    // piece is shorter than one block.
+    unsigned char copy[2 * kBytes];
+    std::size_t base = 0; // the piece position copy[0] holds
+    if (size >= kBytes) {
+        base = size - kBytes;
+        std::memcpy(copy, data + base, kBytes);
+        std::memset(copy + kBytes, 0, kBytes);
+    } else {
+        std::memset(copy, 0, sizeof copy);
+        std::memcpy(copy, data, size);
+    }
     for (; pos < size; pos += kStarts) {
-        unsigned char copy[kBytes] = {};
-        const std::size_t known = size - pos;
-        std::memcpy(copy, data + pos, known);
-        bits = block(static_cast<const unsigned char*>(copy), known);
+        bits = block(static_cast<const unsigned char*>(copy + (pos - base)), size - pos);
         if (bits != 0)
             return pos;
     }
@@ -94,18 +108,30 @@ template <class Lanes> class BytesKernel {
     std::size_t Scan(const unsigned char* data, std::size_t size, std::size_t pos,
                      std::uint64_t& bits) const {
         return ScanPiece<kStarts, kStarts + BytesScanParams::kMaxOffset>(
-            data, size, pos, bits, [this](const unsigned char* d, std::size_t known) {
-                std::uint64_t hits = 0;
-                for (std::size_t h = 0; h < kStarts; h += Lanes::kLanes) {
-                    auto hit = Lanes::Eq(Lanes::Load(d + h + p_.offsets[0]), bytes_[0]);
-                    for (int k = 1; k < kCount; ++k)
-                        hit = Lanes::And(hit,
-                                         Lanes::Eq(Lanes::Load(d + h + p_.offsets[k]), bytes_[k]));
-                    hit = Lanes::Or(hit, Lanes::Eq(Lanes::LoadRaw(d + h), zero_));
-                    hits |= std::uint64_t{Lanes::Bits(hit)} << h;
-                }
-                return (hits | UnsureStarts(known, reach_, kStarts)) & KnownStarts(known, kStarts);
-            });
+            data, size, pos, bits,
+            [this](const unsigned char* d, std::size_t known) { return Block<kCount>(d, known); });
+    }
+
+    // Most blocks hold no candidate, so the lanes are tested all at once before any are turned
+    // into bits.
+    template <int kCount> std::uint64_t Block(const unsigned char* d, std::size_t known) const {
+        constexpr std::size_t kVectors = kStarts / Lanes::kLanes;
+        typename Lanes::Vec hit[kVectors];
+        for (std::size_t v = 0; v < kVectors; ++v) {
+            const unsigned char* at = d + v * Lanes::kLanes;
+            auto h = Lanes::Eq(Lanes::Load(at + p_.offsets[0]), bytes_[0]);
+            for (int k = 1; k < kCount; ++k)
+                h = Lanes::And(h, Lanes::Eq(Lanes::Load(at + p_.offsets[k]), bytes_[k]));
+            hit[v] = Lanes::Or(h, Lanes::Eq(Lanes::LoadRaw(at), zero_));
+        }
+        auto any = hit[0];
+        for (std::size_t v = 1; v < kVectors; ++v)
+            any = Lanes::Or(any, hit[v]);
+        std::uint64_t hits = 0;
+        if (Lanes::Any(any))
+            for (std::size_t v = 0; v < kVectors; ++v)
+                hits |= std::uint64_t{Lanes::Bits(hit[v])} << (v * Lanes::kLanes);
+        return (hits | UnsureStarts(known, reach_, kStarts)) & KnownStarts(known, kStarts);
     }
 
     const BytesScanParams p_;
@@ -193,40 +219,43 @@ template <class Lanes> class TypoKernel {
     // Candidates and zero bytes among the block's starts; the first `known` of d's kBlockBytes
     // bytes belong to the text, and the text may go on with anything after them.
     template <int kWidth, bool kLowSeparation>
-    std::uint64_t Block(const unsigned char* d, std::size_t known) const {
+    __attribute__((always_inline)) std::uint64_t Block(const unsigned char* d,
+                                                       std::size_t known) const {
         const std::uint64_t valid = KnownStarts(known, kTypoScanBlockStarts);
         const std::uint64_t unknown = known < kBlockBytes ? ~std::uint64_t{0} << known : 0;
-        std::uint64_t masks[TypoScanParams::kMaxDepth + 1];
+        typename Lanes::Loaded v[kVectors];
         std::uint64_t zeros = 0;
-        {
-            typename Lanes::Loaded v[kVectors];
-            for (std::size_t k = 0; k < kVectors; ++k) {
-                const unsigned char* at = d + k * Lanes::kLanes;
-                v[k] = Lanes::Load(at);
-                zeros |= std::uint64_t{Lanes::Bits(Lanes::Eq(Lanes::LoadRaw(at), zero_))}
-                         << (k * Lanes::kLanes);
-            }
-            for (int b = 0; b <= TypoScanParams::kMaxDepth; ++b) {
-                std::uint64_t m = ~std::uint64_t{0};
-                if (b < masks_) {
-                    m = unknown;
-                    for (std::size_t k = 0; k < kVectors; ++k)
-                        m |= std::uint64_t{Lanes::Bits(Lanes::Eq(v[k], chars_[b]))}
-                             << (k * Lanes::kLanes);
-                }
-                masks[b] = m;
-            }
+        for (std::size_t k = 0; k < kVectors; ++k) {
+            const unsigned char* at = d + k * Lanes::kLanes;
+            v[k] = Lanes::Load(at);
+            zeros |= std::uint64_t{Lanes::Bits(Lanes::Eq(Lanes::LoadRaw(at), zero_))}
+                     << (k * Lanes::kLanes);
         }
+        const auto mask = [&](int b) {
+            std::uint64_t m = unknown;
+            for (std::size_t k = 0; k < kVectors; ++k)
+                m |= std::uint64_t{Lanes::Bits(Lanes::Eq(v[k], chars_[b]))} << (k * Lanes::kLanes);
+            return m;
+        };
+        // The quick condition needs only the first kWidth masks, and most blocks fail it, so the
+        // chain's further masks are built only for blocks that pass.
+        std::uint64_t masks[TypoScanParams::kMaxDepth + 1];
+        for (int b = 0; b < kWidth; ++b)
+            masks[b] = mask(b);
         std::uint64_t hits = Quick<kWidth>(masks, 0) & valid;
+        if (hits == 0 || p_.depth == 0)
+            return hits | (zeros & valid);
+        for (int b = kWidth; b <= TypoScanParams::kMaxDepth; ++b)
+            masks[b] = b < masks_ ? mask(b) : ~std::uint64_t{0};
         // The same condition two characters on, where every alignment from s stands at one of
         // the places s + 1 to s + 4 (the third character's step may also begin one character
         // earlier, as a transposition or missing character, but then it rests on that
         // character's equality at one of those places all the same).
-        if (hits != 0 && p_.depth >= kWidth + 2) {
+        if (p_.depth >= kWidth + 2) {
             const std::uint64_t later = Quick<kWidth>(masks, 2);
             hits &= later >> 1 | later >> 2 | later >> 3 | later >> 4;
         }
-        if (hits != 0 && p_.depth != 0)
+        if (hits != 0)
             hits = Chain<kLowSeparation>(masks, hits);
         return hits | (zeros & valid);
     }

@@ -23,6 +23,7 @@ struct Sse2Lanes {
     static Vec And(Vec a, Vec b) { return _mm_and_si128(a, b); }
     static Vec Or(Vec a, Vec b) { return _mm_or_si128(a, b); }
     static std::uint32_t Bits(Vec v) { return static_cast<std::uint32_t>(_mm_movemask_epi8(v)); }
+    static bool Any(Vec v) { return _mm_movemask_epi8(v) != 0; }
 };
 
 } // namespace

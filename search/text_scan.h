@@ -56,8 +56,12 @@ template <class Params, std::size_t kStarts> class KernelFilter {
 
 // Positions s with given bytes at given offsets from s.
 inline KernelFilter<BytesScanParams, kBytesScanBlockStarts>
+OffsetBytesFilter(const BytesScanParams& params) {
+    return {params, ChosenScanKernel().bytes};
+}
+inline KernelFilter<BytesScanParams, kBytesScanBlockStarts>
 OffsetBytesFilter(const unsigned char* bytes, const std::size_t* offsets, int count) {
-    return {MakeBytesScanParams(bytes, offsets, count), ChosenScanKernel().bytes};
+    return OffsetBytesFilter(MakeBytesScanParams(bytes, offsets, count));
 }
 
 // Positions s where the byte at s or at s + 1 is one of a few, or, when endFits, where the byte

@@ -21,7 +21,18 @@ class TextView {
 
     // Adds a piece at the end; empty pieces are dropped. Returns false (adding nothing) when all
     // pieces are taken.
-    bool Append(std::string_view piece);
+    bool Append(std::string_view piece) {
+        if (piece.empty())
+            return true;
+        if (count_ == kMaxPieces)
+            return false;
+        Piece& p = pieces_[count_++];
+        p.data = reinterpret_cast<const unsigned char*>(piece.data());
+        p.size = piece.size();
+        p.start = size_;
+        size_ += piece.size();
+        return true;
+    }
 
     std::size_t Size() const { return size_; }
     std::size_t PieceCount() const { return count_; }
@@ -33,6 +44,17 @@ class TextView {
         if (i < pieces_[0].size)
             return pieces_[0].data[i];
         return AtLater(i);
+    }
+
+    // Asks the processor for the first `bytes` of every piece at once, so that a search over many
+    // texts waits for their memory once instead of piece by piece and line by line.
+    void Prefetch(std::size_t bytes) const {
+        for (std::size_t k = 0; k < count_; ++k) {
+            const Piece& p = pieces_[k];
+            const std::size_t end = p.size < bytes ? p.size : bytes;
+            for (std::size_t at = 0; at < end; at += 64)
+                __builtin_prefetch(p.data + at);
+        }
     }
 
   private:
