@@ -52,6 +52,7 @@ TEST_F(EndToEnd, FormattingComesBackFromRecall) {
     EXPECT_NE(rtf.find("\\b"), std::string::npos) << rtf;
     EXPECT_NE(rtf.find("\\red255\\green0\\blue0"), std::string::npos) << rtf;
     EXPECT_EQ(ListCount(program_.Control(IDC_HISTORY)), 2);
+    CopyAndWait("copied after the recall", 3); // the recall's own write did not stop capture
 }
 
 TEST_F(EndToEnd, WithoutFormattingTheClipboardKeepsPlainTextOnly) {
