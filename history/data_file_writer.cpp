@@ -96,35 +96,22 @@ bool CDataFileWriter::AppendWideString(std::string_view text) {
     bytes_ += char(kLongPrefix);
     AppendU16(bytes_, kWideTextMarker);
     AppendPrefix(wide_.size());
-    const std::size_t start = bytes_.size();
-    bytes_.resize(start + 2 * wide_.size());
-    char* out = &bytes_[start];
-    for (char16_t unit : wide_) {
-        *out++ = char(unit & 0xFF);
-        *out++ = char(unit >> 8);
-    }
+    for (char16_t unit : wide_)
+        AppendU16(bytes_, std::uint16_t(unit));
     return true;
 }
 
 void CDataFileWriter::AppendPrefix(std::size_t length) {
-    char prefix[7];
-    std::size_t size = 1;
     if (length <= kMaxByteLength) {
-        prefix[0] = char(length);
+        bytes_ += char(length);
+    } else if (length <= kMaxWordLength) {
+        bytes_ += char(kLongPrefix);
+        AppendU16(bytes_, std::uint16_t(length));
     } else {
-        prefix[0] = char(kLongPrefix);
-        const bool word = length <= kMaxWordLength;
-        const std::uint16_t first = word ? std::uint16_t(length) : k32BitLengthFollows;
-        prefix[1] = char(first & 0xFF);
-        prefix[2] = char(first >> 8);
-        size = 3;
-        if (!word) {
-            for (int i = 0; i < 4; ++i)
-                prefix[3 + i] = char((length >> (8 * i)) & 0xFF);
-            size = 7;
-        }
+        bytes_ += char(kLongPrefix);
+        AppendU16(bytes_, k32BitLengthFollows);
+        AppendU32(bytes_, std::uint32_t(length));
     }
-    bytes_.append(prefix, size);
 }
 
 } // namespace qv
