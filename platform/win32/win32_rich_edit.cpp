@@ -198,7 +198,7 @@ RichEditView::RichEditView(HWND window, bool renewable)
     : ControlView(window), origin_(OriginOf(window)), renewable_(renewable) {}
 
 void RichEditView::DropLongText() {
-    if (!renewable_ || !HoldsLongText(Window()))
+    if (!renewable_ || !HoldsLongText(Window(), GetTextLength()))
         return;
     if (const HWND made = RenewRichEdit(Window(), origin_))
         Rebind(made);

@@ -8,7 +8,7 @@ namespace {
 
 // Emptying grows with the square of the paragraphs: a few hundred take a few milliseconds.
 constexpr LRESULT kLongLines = 256;
-constexpr LRESULT kLongCharacters = 65536;
+constexpr long kLongCharacters = 65536;
 
 void CopySettings(HWND from, HWND to) {
     SendMessageA(to, WM_SETFONT, static_cast<WPARAM>(SendMessageA(from, WM_GETFONT, 0, 0)), FALSE);
@@ -29,9 +29,9 @@ RichEditOrigin OriginOf(HWND control) {
             static_cast<DWORD>(GetWindowLongA(control, GWL_EXSTYLE))};
 }
 
-bool HoldsLongText(HWND control) {
-    return SendMessageA(control, EM_GETLINECOUNT, 0, 0) > kLongLines ||
-           SendMessageA(control, WM_GETTEXTLENGTH, 0, 0) > kLongCharacters;
+bool HoldsLongText(HWND control, long characters) {
+    return characters > kLongCharacters ||
+           SendMessageA(control, EM_GETLINECOUNT, 0, 0) > kLongLines;
 }
 
 HWND RenewRichEdit(HWND old, const RichEditOrigin& origin) {

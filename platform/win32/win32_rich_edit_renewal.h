@@ -14,8 +14,9 @@ struct RichEditOrigin {
 
 RichEditOrigin OriginOf(HWND control);
 
-// Whether emptying the control would take long enough to be worth a new one.
-bool HoldsLongText(HWND control);
+// Whether emptying the control, which holds the given number of characters, would take long
+// enough to be worth a new one.
+bool HoldsLongText(HWND control, long characters);
 
 // Makes a new, empty control in old's place (position, tab order, identifier, font, settings,
 // default character format, focus) and destroys old; null, with old untouched, when no new
