@@ -92,29 +92,60 @@ template <class Lanes> class BytesKernel {
         }
     }
 
-    std::size_t Run(const unsigned char* data, std::size_t size, std::size_t pos,
+    std::size_t Run(const unsigned char* data, std::size_t size, std::size_t pos, bool last,
                     std::uint64_t& bits) const {
         if (p_.count == 1)
-            return Scan<1>(data, size, pos, bits);
+            return Scan<1>(data, size, pos, last, bits);
         if (p_.count == 2)
-            return Scan<2>(data, size, pos, bits);
-        return Scan<3>(data, size, pos, bits);
+            return Scan<2>(data, size, pos, last, bits);
+        return Scan<3>(data, size, pos, last, bits);
     }
 
   private:
     static constexpr std::size_t kStarts = kBytesScanBlockStarts;
 
     template <int kCount>
-    std::size_t Scan(const unsigned char* data, std::size_t size, std::size_t pos,
+    std::size_t Scan(const unsigned char* data, std::size_t size, std::size_t pos, bool last,
                      std::uint64_t& bits) const {
-        return ScanPiece<kStarts, kStarts + BytesScanParams::kMaxOffset>(
-            data, size, pos, bits,
-            [this](const unsigned char* d, std::size_t known) { return Block<kCount>(d, known); });
+        const std::size_t span = kStarts + reach_; // the bytes one block reads
+        if (size < span)
+            return ScanPiece<kStarts, kStarts + BytesScanParams::kMaxOffset>(
+                data, size, pos, bits, [this, last](const unsigned char* d, std::size_t known) {
+                    return Block<kCount>(d, known, !last);
+                });
+        for (; pos + span <= size; pos += kStarts) {
+            bits = Block<kCount>(data + pos, span, false);
+            if (bits != 0)
+                return pos;
+        }
+        if (pos >= size) {
+            bits = 0;
+            return size;
+        }
+        // The piece's last starts whose bytes all lie in it get one more block, placed to end
+        // with the piece instead of reading a copy of its end: every piece ends, so this is
+        // paid once per piece.
+        const std::size_t end = size - reach_;
+        if (pos < end) {
+            const std::size_t base = end - kStarts;
+            bits = Block<kCount>(data + base, span, false) & ~std::uint64_t{0} << (pos - base);
+            if (bits != 0)
+                return base;
+            pos = end;
+        }
+        // The starts after them read beyond the piece: candidates while the text may go on,
+        // else only where a zero byte ends the text.
+        bits = 0;
+        for (std::size_t k = 0; pos + k < size; ++k)
+            if (!last || data[pos + k] == 0)
+                bits |= std::uint64_t{1} << k;
+        return bits != 0 ? pos : size;
     }
 
     // Most blocks hold no candidate, so the lanes are tested all at once before any are turned
-    // into bits.
-    template <int kCount> std::uint64_t Block(const unsigned char* d, std::size_t known) const {
+    // into bits. mayGoOn: the text may go on after the known bytes.
+    template <int kCount>
+    std::uint64_t Block(const unsigned char* d, std::size_t known, bool mayGoOn) const {
         constexpr std::size_t kVectors = kStarts / Lanes::kLanes;
         typename Lanes::Vec hit[kVectors];
         for (std::size_t v = 0; v < kVectors; ++v) {
@@ -131,7 +162,9 @@ template <class Lanes> class BytesKernel {
         if (Lanes::Any(any))
             for (std::size_t v = 0; v < kVectors; ++v)
                 hits |= std::uint64_t{Lanes::Bits(hit[v])} << (v * Lanes::kLanes);
-        return (hits | UnsureStarts(known, reach_, kStarts)) & KnownStarts(known, kStarts);
+        if (mayGoOn)
+            hits |= UnsureStarts(known, reach_, kStarts);
+        return hits & KnownStarts(known, kStarts);
     }
 
     const BytesScanParams p_;
@@ -297,22 +330,24 @@ template <class Lanes> class TypoKernel {
     typename Lanes::Splatted chars_[TypoScanParams::kMaxDepth];
 };
 
+// The typo and near-set filters keep a piece's last starts as candidates even when nothing
+// follows it: the matchers' tests settle those few.
 template <class Lanes>
 std::size_t TypoScan(const TypoScanParams& params, const unsigned char* data, std::size_t size,
-                     std::size_t pos, std::uint64_t& bits) {
+                     std::size_t pos, bool, std::uint64_t& bits) {
     return TypoKernel<Lanes>(params).Run(data, size, pos, bits);
 }
 
 template <class Lanes>
 std::size_t NearSetScan(const NearSetScanParams& params, const unsigned char* data,
-                        std::size_t size, std::size_t pos, std::uint64_t& bits) {
+                        std::size_t size, std::size_t pos, bool, std::uint64_t& bits) {
     return NearSetKernel<Lanes>(params).Run(data, size, pos, bits);
 }
 
 template <class Lanes>
 std::size_t BytesScan(const BytesScanParams& params, const unsigned char* data, std::size_t size,
-                      std::size_t pos, std::uint64_t& bits) {
-    return BytesKernel<Lanes>(params).Run(data, size, pos, bits);
+                      std::size_t pos, bool last, std::uint64_t& bits) {
+    return BytesKernel<Lanes>(params).Run(data, size, pos, last, bits);
 }
 
 } // namespace

@@ -3,10 +3,11 @@
 // among them is made once, at run time.
 //
 // A scan goes through the blocks of data[pos, size) in order and stops at the first with a bit
-// set: a start that may begin a match, or a zero byte. It returns that block's first position,
-// with bits (bit k for position block + k); or size, with bits 0, once the piece is done. Beyond
-// size the text may go on (in a later piece), so nothing there rules a start out. Bytes are
-// compared loosened (see Loose in text_scan.h).
+// set: a start from pos on that may begin a match, or a zero byte. It returns that block's first
+// position (which may lie before pos), with bits (bit k for position block + k); or size, with
+// bits 0, once the piece is done. Unless last says the text ends with the piece, it may go on
+// (in a later piece), so nothing beyond size rules a start out. Bytes are compared loosened (see
+// Loose in text_scan.h).
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -63,12 +64,14 @@ constexpr std::size_t kBytesScanBlockStarts = 64;
 constexpr std::size_t kNearSetScanBlockStarts = 64;
 
 using TypoScanFunction = std::size_t (*)(const TypoScanParams& params, const unsigned char* data,
-                                         std::size_t size, std::size_t pos, std::uint64_t& bits);
+                                         std::size_t size, std::size_t pos, bool last,
+                                         std::uint64_t& bits);
 using BytesScanFunction = std::size_t (*)(const BytesScanParams& params, const unsigned char* data,
-                                          std::size_t size, std::size_t pos, std::uint64_t& bits);
+                                          std::size_t size, std::size_t pos, bool last,
+                                          std::uint64_t& bits);
 using NearSetScanFunction = std::size_t (*)(const NearSetScanParams& params,
                                             const unsigned char* data, std::size_t size,
-                                            std::size_t pos, std::uint64_t& bits);
+                                            std::size_t pos, bool last, std::uint64_t& bits);
 
 struct ScanKernel {
     const char* name;

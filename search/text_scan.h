@@ -17,13 +17,13 @@ inline unsigned char Loose(unsigned char c) {
     return static_cast<unsigned char>(c | 0x20);
 }
 
-// A filter offers kBlockStarts and ScanBlocks(data, size, pos, bits), which scans one piece as
-// described in scan_kernels.h.
+// A filter offers kBlockStarts and ScanBlocks(data, size, pos, last, bits), which scans one piece
+// as described in scan_kernels.h.
 
 // Accepts every position.
 struct AnyStart {
     static constexpr std::size_t kBlockStarts = 64;
-    std::size_t ScanBlocks(const unsigned char*, std::size_t size, std::size_t pos,
+    std::size_t ScanBlocks(const unsigned char*, std::size_t size, std::size_t pos, bool,
                            std::uint64_t& bits) const {
         if (pos >= size) {
             bits = 0;
@@ -39,14 +39,15 @@ struct AnyStart {
 template <class Params, std::size_t kStarts> class KernelFilter {
   public:
     using Function = std::size_t (*)(const Params& params, const unsigned char* data,
-                                     std::size_t size, std::size_t pos, std::uint64_t& bits);
+                                     std::size_t size, std::size_t pos, bool last,
+                                     std::uint64_t& bits);
     static constexpr std::size_t kBlockStarts = kStarts;
 
     KernelFilter(const Params& params, Function scan) : params_(params), scan_(scan) {}
 
-    std::size_t ScanBlocks(const unsigned char* data, std::size_t size, std::size_t pos,
+    std::size_t ScanBlocks(const unsigned char* data, std::size_t size, std::size_t pos, bool last,
                            std::uint64_t& bits) const {
-        return scan_(params_, data, size, pos, bits);
+        return scan_(params_, data, size, pos, last, bits);
     }
 
   private:
@@ -106,7 +107,8 @@ template <class Filter> class StartScanner {
                 return Stop(text_.Size());
             const TextView::Piece& piece = text_.PieceAt(piece_);
             std::uint64_t bits = 0;
-            const std::size_t at = filter_.ScanBlocks(piece.data, piece.size, pos_, bits);
+            const bool last = piece_ + 1 == text_.PieceCount();
+            const std::size_t at = filter_.ScanBlocks(piece.data, piece.size, pos_, last, bits);
             if (bits != 0) {
                 bits_ = bits;
                 block_ = piece.data + at;

@@ -11,18 +11,19 @@
 namespace qv::match {
 namespace {
 
-// Candidates and zero bytes of one piece, as positions in it.
+// Candidates and zero bytes of one piece, as positions in it; last: the text ends with it.
 template <class Params>
 std::vector<std::size_t> Candidates(std::size_t (*scan)(const Params&, const unsigned char*,
-                                                        std::size_t, std::size_t, std::uint64_t&),
+                                                        std::size_t, std::size_t, bool,
+                                                        std::uint64_t&),
                                     const Params& params, const std::string& piece,
-                                    std::size_t blockStarts) {
+                                    std::size_t blockStarts, bool last = false) {
     const auto* data = reinterpret_cast<const unsigned char*>(piece.data());
     std::vector<std::size_t> found;
     std::size_t pos = 0;
     while (pos < piece.size()) {
         std::uint64_t bits = 0;
-        const std::size_t at = scan(params, data, piece.size(), pos, bits);
+        const std::size_t at = scan(params, data, piece.size(), pos, last, bits);
         if (bits == 0) {
             EXPECT_EQ(at, piece.size());
             break;
@@ -30,6 +31,7 @@ std::vector<std::size_t> Candidates(std::size_t (*scan)(const Params&, const uns
         for (std::size_t k = 0; k < 64; ++k)
             if (bits >> k & 1) {
                 EXPECT_LT(at + k, piece.size()) << "a candidate beyond the piece";
+                EXPECT_GE(at + k, pos) << "a candidate before the scan's first position";
                 found.push_back(at + k);
             }
         pos = at + blockStarts;
@@ -78,10 +80,11 @@ std::vector<std::size_t> Starts(const std::string& piece, const Accepts& accepts
 template <class Function, class Params>
 ::testing::AssertionResult EveryKernelNames(Function ScanKernel::*scan, const Params& params,
                                             const std::string& piece, std::size_t blockStarts,
-                                            const std::vector<std::size_t>& expected) {
+                                            const std::vector<std::size_t>& expected,
+                                            bool last = false) {
     const ScanKernels kernels = AvailableScanKernels();
     for (std::size_t k = 0; k < kernels.count; ++k)
-        if (Candidates(kernels.list[k].*scan, params, piece, blockStarts) != expected)
+        if (Candidates(kernels.list[k].*scan, params, piece, blockStarts, last) != expected)
             return ::testing::AssertionFailure()
                    << kernels.list[k].name << " differs on piece '" << piece << "'";
     return ::testing::AssertionSuccess();
@@ -95,7 +98,7 @@ TEST(ScanKernels, PortableKernelIsAlwaysThere) {
 }
 
 // Every kernel names exactly the starts whose bytes are all there, the starts with a byte beyond
-// the piece (where the text may go on), and the zero bytes.
+// the piece unless the text ends with it, and the zero bytes.
 TEST(ScanKernels, BytesScanNamesTheStartsWithTheBytes) {
     Random random(4711);
     for (int n = 0; n < 20000; ++n) {
@@ -107,18 +110,21 @@ TEST(ScanKernels, BytesScanNamesTheStartsWithTheBytes) {
             params.offsets[k] =
                 static_cast<std::size_t>(random.Uniform(0, int(BytesScanParams::kMaxOffset)));
         }
-        const auto hasBytes = [&](std::size_t s) {
-            bool all = true;
-            bool beyond = false;
-            for (int k = 0; k < params.count; ++k) {
-                const std::size_t at = s + params.offsets[k];
-                beyond = beyond || at >= piece.size();
-                all = all && at < piece.size() && Loosened(piece[at]) == params.bytes[k];
-            }
-            return all || beyond;
-        };
-        ASSERT_TRUE(EveryKernelNames(&ScanKernel::bytes, params, piece, kBytesScanBlockStarts,
-                                     Starts(piece, hasBytes)));
+        for (const bool last : {false, true}) {
+            const auto hasBytes = [&](std::size_t s) {
+                bool all = true;
+                bool beyond = false;
+                for (int k = 0; k < params.count; ++k) {
+                    const std::size_t at = s + params.offsets[k];
+                    beyond = beyond || at >= piece.size();
+                    all = all && at < piece.size() && Loosened(piece[at]) == params.bytes[k];
+                }
+                return all || (beyond && !last);
+            };
+            ASSERT_TRUE(EveryKernelNames(&ScanKernel::bytes, params, piece, kBytesScanBlockStarts,
+                                         Starts(piece, hasBytes), last))
+                << (last ? "last piece" : "piece followed by more");
+        }
     }
 }
 
