@@ -258,7 +258,8 @@ template <class Lanes> class TypoKernel {
     std::size_t Scan(const unsigned char* data, std::size_t size, std::size_t pos,
                      std::uint64_t& bits) const {
         return ScanPiece<kTypoScanBlockStarts, kBlockBytes>(
-            data, size, pos, bits, [this](const unsigned char* d, std::size_t known) {
+            data, size, pos,
+            bits, [this](const unsigned char* d, std::size_t known) __attribute__((always_inline)) {
                 return Block<kWidth, kLowSeparation>(d, known);
             });
     }
