@@ -168,15 +168,15 @@ template <class Out> bool CDataFileStore::EncodeInto(Out& out) const {
     CDataFileWriter writer(out, codePage_);
     writer.ReserveForEntries(size);
     bool ok = true;
+    auto writeAs = [&writer, &ok](CDataFileWriter::ListText listTextIs) {
+        return [&writer, &ok, listTextIs](const std::string& rtf, const std::string& text,
+                                          const std::string& overflow) {
+            ok = writer.AddEntry(rtf, text, overflow, listTextIs) && ok;
+        };
+    };
     // A shown line's text comes through one buffer that the next line refills.
-    auto writeShown = [&writer, &ok](const std::string& rtf, const std::string& text,
-                                     const std::string& overflow) {
-        ok = writer.AddEntry(rtf, text, overflow, CDataFileWriter::ListText::Reused) && ok;
-    };
-    auto writeParked = [&writer, &ok](const std::string& rtf, const std::string& text,
-                                      const std::string& overflow) {
-        ok = writer.AddEntry(rtf, text, overflow) && ok;
-    };
+    auto writeShown = writeAs(CDataFileWriter::ListText::Reused);
+    auto writeParked = writeAs(CDataFileWriter::ListText::Kept);
     // The Main List comes first in the file, wherever it lives now.
     for (int list = 0; list < kDataFileListCount; ++list) {
         writer.BeginList();
