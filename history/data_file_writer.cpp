@@ -1,6 +1,7 @@
 #include "history/data_file_writer.h"
 #include "history/ascii_text.h"
 #include "history/data_file_format.h"
+#include "history/data_file_pieces.h"
 #include "platform/services.h"
 #include <limits>
 
@@ -41,6 +42,12 @@ CDataFileWriter::CDataFileWriter(std::string& buffer, const platform::ICodePage&
     AppendU32(bytes_, std::uint32_t(kDataFileVersion));
 }
 
+CDataFileWriter::CDataFileWriter(CDataFilePieces& pieces, const platform::ICodePage& codePage)
+    : bytes_(pieces.OwnBytes()), codePage_(codePage), pieces_(&pieces) {
+    pieces.Clear();
+    AppendU32(bytes_, std::uint32_t(kDataFileVersion));
+}
+
 std::size_t CDataFileWriter::EntrySize(std::string_view rtf, std::string_view listText,
                                        std::string_view overflow) {
     return PrefixSize(rtf.size()) + rtf.size() + PrefixSize(listText.size()) + listText.size() +
@@ -58,13 +65,13 @@ void CDataFileWriter::BeginList() {
 }
 
 bool CDataFileWriter::AddEntry(std::string_view rtf, std::string_view listText,
-                               std::string_view overflow) {
+                               std::string_view overflow, ListText listTextIs) {
     if (countOffset_ == kNoList || count_ == std::numeric_limits<std::int32_t>::max() ||
         !Fits(rtf) || !Fits(listText) || !Fits(overflow))
         return false;
-    AppendString(rtf);
-    AppendString(listText);
-    AppendString(overflow);
+    AppendString(rtf, true);
+    AppendString(listText, listTextIs == ListText::Kept);
+    AppendString(overflow, true);
     ++count_;
     return true;
 }
@@ -76,16 +83,26 @@ void CDataFileWriter::EndList() {
     countOffset_ = kNoList;
 }
 
-void CDataFileWriter::AppendString(std::string_view text) {
+void CDataFileWriter::AppendString(std::string_view text, bool mayReference) {
+    if (pieces_ && mayReference && text.size() >= kReferencedFrom) {
+        // Checked where it lies; the file is then written from there.
+        if (!IsAscii(text) && AppendWideString(text))
+            return;
+        AppendPrefix(text.size());
+        pieces_->Reference(text);
+        return;
+    }
     const std::size_t start = bytes_.size();
-    AppendPrefix(text.size());
-    bytes_.append(text.data(), text.size());
+    AppendEightBit(text);
     // Checked in the copy, which is still in the cache, so that the source is read only once.
     if (IsAscii(std::string_view(bytes_).substr(bytes_.size() - text.size())))
         return;
     bytes_.resize(start);
-    if (AppendWideString(text))
-        return;
+    if (!AppendWideString(text))
+        AppendEightBit(text);
+}
+
+void CDataFileWriter::AppendEightBit(std::string_view text) {
     AppendPrefix(text.size());
     bytes_.append(text.data(), text.size());
 }

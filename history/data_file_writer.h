@@ -1,4 +1,5 @@
-// Builds the bytes of a data file in memory, ready for SaveFileSafely.
+// Builds the bytes of a data file in memory, ready for SaveFileSafely: in one string, or as pieces
+// that leave large strings where they lie.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +12,8 @@ namespace platform {
 class ICodePage;
 }
 
+class CDataFilePieces;
+
 // Usage: BeginList, AddEntry for each line, EndList; once for the Main List, then for the Retain
 // List. Growing the buffer may throw std::bad_alloc, which the save operation catches at its top.
 // A string with any byte from 0x80 up is written in the wide-text form (UTF-16LE, converted
@@ -21,6 +24,10 @@ class CDataFileWriter {
     // Empties buffer and starts it with the version field. The buffer keeps its capacity, so a
     // caller that keeps it from one save to the next writes into memory that is already mapped.
     CDataFileWriter(std::string& buffer, const platform::ICodePage& codePage);
+    // Empties pieces and writes into them: ASCII strings of kReferencedFrom bytes or more are
+    // referenced where they lie, so each must stay alive and unchanged until the pieces are
+    // written. The file's bytes are the same as in one string.
+    CDataFileWriter(CDataFilePieces& pieces, const platform::ICodePage& codePage);
     CDataFileWriter(const CDataFileWriter&) = delete;
     CDataFileWriter& operator=(const CDataFileWriter&) = delete;
 
@@ -31,24 +38,33 @@ class CDataFileWriter {
     // Makes room for entries of this many bytes plus the count fields of both lists.
     void ReserveForEntries(std::size_t entryBytes);
 
+    // Smaller strings are copied: for them the copy costs less than a piece of its own.
+    static constexpr std::size_t kReferencedFrom = 1024;
+
     // Starts a list; its count is filled in by EndList from the entries added in between.
     void BeginList();
     // False, with nothing written, outside BeginList/EndList, when a string is too long for a
     // 32-bit length, or when the list already holds the most entries a count can announce.
-    bool AddEntry(std::string_view rtf, std::string_view listText, std::string_view overflow);
+    // ListText::Reused: the list text lies in a buffer the caller fills again for the next entry,
+    // so it is always copied.
+    enum class ListText { Kept, Reused };
+    bool AddEntry(std::string_view rtf, std::string_view listText, std::string_view overflow,
+                  ListText listTextIs = ListText::Kept);
     void EndList();
 
   private:
     static constexpr std::size_t kNoList = std::string::npos;
 
-    void AppendString(std::string_view text);
+    void AppendString(std::string_view text, bool mayReference);
+    void AppendEightBit(std::string_view text);
     void AppendPrefix(std::size_t length);
     // False, with nothing written, when the text is not valid in the code page.
     bool AppendWideString(std::string_view text);
 
     std::string& bytes_;
     const platform::ICodePage& codePage_;
-    std::u16string wide_; // kept between strings for its capacity
+    CDataFilePieces* pieces_ = nullptr; // null: every string is copied into bytes_
+    std::u16string wide_;               // kept between strings for its capacity
     std::size_t countOffset_ = kNoList;
     std::int32_t count_ = 0;
 };

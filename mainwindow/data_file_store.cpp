@@ -1,6 +1,7 @@
 #include "mainwindow/data_file_store.h"
 #include "history/data_file_backup.h"
 #include "history/data_file_format.h"
+#include "history/data_file_pieces.h"
 #include "history/data_file_reader.h"
 #include "history/data_file_save.h"
 #include "history/data_file_writer.h"
@@ -152,6 +153,10 @@ CDataFileStore::State CDataFileStore::Load() {
 }
 
 bool CDataFileStore::Encode(std::string& buffer) const {
+    return EncodeInto(buffer);
+}
+
+template <class Out> bool CDataFileStore::EncodeInto(Out& out) const {
     std::size_t size = 0;
     auto measure = [&size](const std::string& rtf, const std::string& text,
                            const std::string& overflow) {
@@ -160,20 +165,25 @@ bool CDataFileStore::Encode(std::string& buffer) const {
     if (!ForEachShownEntry(lists_, measure))
         return false;
     ForEachParkedEntry(lists_, measure);
-    CDataFileWriter writer(buffer, codePage_);
+    CDataFileWriter writer(out, codePage_);
     writer.ReserveForEntries(size);
     bool ok = true;
-    auto write = [&writer, &ok](const std::string& rtf, const std::string& text,
-                                const std::string& overflow) {
-        ok = writer.AddEntry(rtf, text, overflow) && ok;
+    auto writeAs = [&writer, &ok](CDataFileWriter::ListText listTextIs) {
+        return [&writer, &ok, listTextIs](const std::string& rtf, const std::string& text,
+                                          const std::string& overflow) {
+            ok = writer.AddEntry(rtf, text, overflow, listTextIs) && ok;
+        };
     };
+    // A shown line's text comes through one buffer that the next line refills.
+    auto writeShown = writeAs(CDataFileWriter::ListText::Reused);
+    auto writeParked = writeAs(CDataFileWriter::ListText::Kept);
     // The Main List comes first in the file, wherever it lives now.
     for (int list = 0; list < kDataFileListCount; ++list) {
         writer.BeginList();
         if ((list == kMainListIndex) == lists_.MainListShown())
-            ok = ForEachShownEntry(lists_, write) && ok;
+            ok = ForEachShownEntry(lists_, writeShown) && ok;
         else
-            ForEachParkedEntry(lists_, write);
+            ForEachParkedEntry(lists_, writeParked);
         writer.EndList();
     }
     return ok;
@@ -185,7 +195,8 @@ bool CDataFileStore::Save() {
     BackUpDataFile(files_, clock_, path_);
     bool saved = false;
     try {
-        saved = Encode(saveBuffer_) && SaveFileSafely(files_, path_, saveBuffer_);
+        // The pieces point into the lists, which stay as they are until the file is written.
+        saved = EncodeInto(savePieces_) && SaveFileSafely(files_, path_, savePieces_.Pieces());
     } catch (const std::bad_alloc&) {
         saved = false;
     }

@@ -1,6 +1,7 @@
 // The data file that keeps both History lists between runs: read at start-up, written after
 // every Change Limit changes, at exit and at log-off.
 #pragma once
+#include "history/data_file_pieces.h"
 #include "mainwindow/history_lists.h"
 #include "mainwindow/navigation.h"
 #include "mainwindow/user_messages.h"
@@ -56,6 +57,8 @@ class CDataFileStore {
 
   private:
     class LoadSink;
+    // Encode into a string or into pieces that point into the lists.
+    template <class Out> bool EncodeInto(Out& out) const;
     // The message of format with the path in place of its "%s".
     void ShowPathMessage(int formatId);
 
@@ -70,7 +73,7 @@ class CDataFileStore {
     Outcome outcome_ = Outcome::Missing;
     std::function<void()> onReadFailure_;
     // Kept between saves: a large save then writes into memory that is already mapped.
-    std::string saveBuffer_;
+    CDataFilePieces savePieces_;
 };
 
 } // namespace qv

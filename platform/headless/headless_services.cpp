@@ -1,4 +1,5 @@
 #include "headless_services.h"
+#include "headless_gather_write.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -139,17 +140,17 @@ bool HeadlessFileSystem::ViewFile(const std::string& path,
 }
 
 bool HeadlessFileSystem::WriteFile(const std::string& path, const std::string& contents) {
+    return WriteFileGather(path, {contents});
+}
+
+bool HeadlessFileSystem::WriteFileGather(const std::string& path,
+                                         const std::vector<std::string_view>& pieces) {
     ++writeCount;
     if (onWrite)
         onWrite();
     const bool failThis = diskFull || (failNthWrite > 0 && --failNthWrite == 0);
-    std::FILE* f = std::fopen(HostPath(path).c_str(), "wb");
-    if (!f)
-        return false;
-    const std::size_t n = failThis ? std::min(failAfterBytes, contents.size()) : contents.size();
-    const bool ok = std::fwrite(contents.data(), 1, n, f) == n && std::fflush(f) == 0;
-    std::fclose(f);
-    return ok && !failThis;
+    const std::size_t limit = failThis ? failAfterBytes : std::string::npos;
+    return WriteGathered(HostPath(path), pieces, limit) && !failThis;
 }
 
 bool HeadlessFileSystem::ReplaceFile(const std::string& from, const std::string& to) {

@@ -55,6 +55,8 @@ class HeadlessFileSystem : public IFileSystem {
     bool ViewFile(const std::string& path,
                   const std::function<void(std::string_view)>& use) override;
     bool WriteFile(const std::string& path, const std::string& contents) override;
+    bool WriteFileGather(const std::string& path,
+                         const std::vector<std::string_view>& pieces) override;
     bool ReplaceFile(const std::string& from, const std::string& to) override;
     bool DeleteFile(const std::string& path) override;
     bool GetLastWriteTime(const std::string& path, FileTime& time) override;
@@ -62,14 +64,15 @@ class HeadlessFileSystem : public IFileSystem {
     std::string HostPath(const std::string& path) const;
     bool SetLastWriteTime(const std::string& path, FileTime time);
 
-    // Fault injection: the n-th following WriteFile (1 = the next) writes only failAfterBytes
-    // bytes and fails; diskFull makes every write fail after its first failAfterBytes bytes.
+    // Fault injection: the n-th following write (1 = the next; WriteFile and WriteFileGather
+    // alike) writes only failAfterBytes bytes and fails; diskFull makes every write fail after
+    // its first failAfterBytes bytes.
     int failNthWrite = 0;
     std::size_t failAfterBytes = 0;
     bool diskFull = false;
     std::vector<std::string> createdFolders;
     int writeCount = 0;
-    // Runs at each WriteFile before it writes, e.g. to let time pass during a save.
+    // Runs at each write before it writes, e.g. to let time pass during a save.
     std::function<void()> onWrite;
 
   private:

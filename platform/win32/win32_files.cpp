@@ -2,6 +2,9 @@
 #include "win32_handles.h"
 #include "win32_text.h"
 #include <algorithm>
+#include <cstring>
+#include <memory>
+#include <new>
 
 namespace qv::platform::win32 {
 
@@ -11,6 +14,8 @@ namespace {
 
 // One ReadFile or WriteFile call moves at most this much; larger contents take several.
 constexpr std::size_t kMaxTransfer = 1u << 30;
+// Room for gathering small pieces of a file into one write.
+constexpr std::size_t kStagingSize = 1u << 20;
 
 HANDLE OpenForReading(const std::string& path) {
     return CreateFileW(ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -42,6 +47,55 @@ bool ReadOpened(HANDLE file, std::size_t size, std::string& contents) {
     data.resize(done);
     contents.swap(data);
     return true;
+}
+
+// Writes all of the bytes at the file's current position.
+bool WriteAll(HANDLE file, const char* data, std::size_t size) {
+    while (size > 0) {
+        const DWORD want = static_cast<DWORD>(std::min(size, kMaxTransfer));
+        DWORD written = 0;
+        if (!::WriteFile(file, data, want, &written, nullptr) || written != want)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+// Writes the pieces one after the other. Small pieces are gathered in a staging buffer, so that
+// a file of many short strings takes few calls; a piece that fills the buffer is written from
+// where it lies.
+bool WritePieces(HANDLE file, const std::vector<std::string_view>& pieces) {
+    std::size_t total = 0;
+    for (std::string_view piece : pieces)
+        total += piece.size();
+    // A smaller file needs no more room than itself; a single piece needs none.
+    const std::size_t capacity = std::min(total, kStagingSize);
+    std::unique_ptr<char[]> staging;
+    std::size_t staged = 0;
+    for (std::string_view piece : pieces) {
+        if (piece.empty())
+            continue;
+        const bool direct = piece.size() >= capacity;
+        if (direct || staged + piece.size() > capacity) {
+            if (!WriteAll(file, staging.get(), staged))
+                return false;
+            staged = 0;
+        }
+        if (direct) {
+            if (!WriteAll(file, piece.data(), piece.size()))
+                return false;
+            continue;
+        }
+        if (!staging) {
+            staging.reset(new (std::nothrow) char[capacity]);
+            if (!staging)
+                return false;
+        }
+        std::memcpy(staging.get() + staged, piece.data(), piece.size());
+        staged += piece.size();
+    }
+    return WriteAll(file, staging.get(), staged);
 }
 
 bool OnFixedDrive(const std::string& path) {
@@ -107,20 +161,14 @@ bool Win32Files::ViewFile(const std::string& path,
 }
 
 bool Win32Files::WriteFile(const std::string& path, const std::string& contents) {
+    return WriteFileGather(path, {contents});
+}
+
+bool Win32Files::WriteFileGather(const std::string& path,
+                                 const std::vector<std::string_view>& pieces) {
     UniqueFile file(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return false;
-    std::size_t done = 0;
-    while (done < contents.size()) {
-        const DWORD want = static_cast<DWORD>(std::min(contents.size() - done, kMaxTransfer));
-        DWORD written = 0;
-        if (!::WriteFile(file.get(), contents.data() + done, want, &written, nullptr) ||
-            written != want)
-            return false;
-        done += written;
-    }
-    if (!FlushFileBuffers(file.get()))
+    if (!file || !WritePieces(file.get(), pieces) || !FlushFileBuffers(file.get()))
         return false;
     // Closing can still report a failed write; it counts.
     return CloseHandle(file.release()) != FALSE;

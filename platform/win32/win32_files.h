@@ -15,6 +15,10 @@ class Win32Files : public IFileSystem {
     bool ViewFile(const std::string& path,
                   const std::function<void(std::string_view)>& use) override;
     bool WriteFile(const std::string& path, const std::string& contents) override;
+    // Small pieces are coalesced through a staging buffer of about 1 MB; larger ones are written
+    // directly.
+    bool WriteFileGather(const std::string& path,
+                         const std::vector<std::string_view>& pieces) override;
     bool ReplaceFile(const std::string& from, const std::string& to) override;
     bool DeleteFile(const std::string& path) override;
     bool GetLastWriteTime(const std::string& path, FileTime& time) override;

@@ -2,6 +2,9 @@
 // the file times the program compares.
 #include "win32_fixture.h"
 #include <gtest/gtest.h>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace qv::win32test {
 namespace {
@@ -68,6 +71,39 @@ TEST_F(Files, WriteAndReadBackEveryByte) {
     EXPECT_EQ(Read("data.dat"), "short");
 }
 
+// A file written from pieces: small ones gathered, large ones written where they lie.
+TEST_F(Files, WriteFromPiecesGivesEveryByteInOrder) {
+    std::string binary("with\0zero\r\nand line ends", 24);
+    for (int c = 0x80; c <= 0xFF; ++c)
+        binary += static_cast<char>(c);
+    const std::string large(3 << 20, 'q'); // beyond the staging room
+    std::string nearlyFull((1 << 20) - 1, 'n');
+    nearlyFull[0] = 'N';
+    std::vector<std::string_view> many;
+    for (std::size_t i = 0; i < 5000; ++i)
+        many.push_back(std::string_view(binary).substr(i % binary.size(), 1 + i % 3));
+    const struct {
+        const char* name;
+        std::vector<std::string_view> pieces;
+    } cases[] = {
+        {"no pieces", {}},
+        {"only empty pieces", {"", ""}},
+        {"one piece", {binary}},
+        {"small, large, small", {binary, large, "", binary}},
+        {"small pieces filling the staging room", {nearlyFull, "ab", nearlyFull, binary}},
+        {"many small pieces", many},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string expected;
+        for (std::string_view piece : c.pieces)
+            expected.append(piece.data(), piece.size());
+        ASSERT_TRUE(files_.WriteFile(Path("data.dat"), "longer contents than some cases"));
+        ASSERT_TRUE(files_.WriteFileGather(Path("data.dat"), c.pieces));
+        EXPECT_TRUE(Read("data.dat") == expected); // not printed: megabytes
+    }
+}
+
 TEST_F(Files, FailuresAreReportedAndChangeNothing) {
     std::string contents = "unchanged";
     EXPECT_FALSE(files_.ReadFile(Path("missing.dat"), contents));
@@ -78,6 +114,8 @@ TEST_F(Files, FailuresAreReportedAndChangeNothing) {
     EXPECT_FALSE(used);
     EXPECT_FALSE(files_.WriteFile(Path("no folder\\data.dat"), "x"));
     EXPECT_FALSE(files_.WriteFile(folder_, "a folder is no file"));
+    EXPECT_FALSE(files_.WriteFileGather(Path("no folder\\data.dat"), {"x", "y"}));
+    EXPECT_FALSE(files_.WriteFileGather(folder_, {"a folder ", "is no file"}));
     EXPECT_FALSE(files_.DeleteFile(Path("missing.dat")));
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qv::platform {
 
@@ -43,6 +44,10 @@ class IFileSystem {
                           const std::function<void(std::string_view)>& use) = 0;
     // Writes the whole of contents to path, flushed to disk; false on any failure.
     virtual bool WriteFile(const std::string& path, const std::string& contents) = 0;
+    // The same for contents given as pieces written one after the other; the pieces are only
+    // read during the call.
+    virtual bool WriteFileGather(const std::string& path,
+                                 const std::vector<std::string_view>& pieces) = 0;
     // Replaces to with from in one step (the platform's atomic rename).
     virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;
     virtual bool DeleteFile(const std::string& path) = 0;

@@ -2,9 +2,12 @@
 #include "history/data_file_backup.h"
 #include "history/data_file_save.h"
 #include "support/text_fixtures.h"
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace qv {
 namespace {
@@ -65,8 +68,51 @@ TEST_F(SafeSave, ReplacesTheFileAndLeavesNoTemporaryFile) {
     EXPECT_FALSE(Exists(kTemp));
 }
 
+// A file given as pieces: empty ones, single bytes and more of them than one system call takes.
+std::vector<std::string_view> ManyPieces(const std::string& text) {
+    std::vector<std::string_view> pieces;
+    std::size_t at = 0;
+    for (std::size_t n = 0; at < text.size(); ++n) {
+        const std::size_t length = std::min(n % 7, text.size() - at);
+        pieces.push_back(std::string_view(text).substr(at, length));
+        at += length;
+    }
+    return pieces;
+}
+
+TEST_F(SafeSave, PiecesBecomeOneFileInOrder) {
+    const std::string text = test::HighBytesText() + test::MakeText(20000, 5);
+    const std::string big = test::MakeText(300000, 6);
+    const struct {
+        const char* name;
+        std::vector<std::string_view> pieces;
+        std::string file;
+    } cases[] = {
+        {"no pieces", {}, ""},
+        {"only empty pieces", {"", ""}, ""},
+        {"many small pieces", ManyPieces(text), text},
+        {"large and small pieces", {"ab", big, "", "c", big}, "ab" + big + "c" + big},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(fs.WriteFile(kPath, "old contents"));
+        EXPECT_TRUE(SaveFileSafely(fs, kPath, c.pieces));
+        EXPECT_EQ(Contents(kPath), c.file);
+        EXPECT_FALSE(Exists(kTemp));
+    }
+}
+
 TEST_F(SafeSave, FailedWriteKeepsTheOldFileByteForByte) {
     const std::string old = test::HighBytesText() + test::MakeText(5000);
+    const std::string next = test::MakeText(20000, 9);
+    const struct {
+        const char* name;
+        std::function<bool(HeadlessFileSystem&)> save;
+    } forms[] = {
+        {"one string", [&](HeadlessFileSystem& f) { return SaveFileSafely(f, kPath, next); }},
+        {"pieces",
+         [&](HeadlessFileSystem& f) { return SaveFileSafely(f, kPath, ManyPieces(next)); }},
+    };
     const struct {
         const char* name;
         std::function<void(HeadlessFileSystem&)> fault;
@@ -92,22 +138,24 @@ TEST_F(SafeSave, FailedWriteKeepsTheOldFileByteForByte) {
          },
          false},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        fs.DeleteFile(kPath);
-        if (c.oldFileExists) {
-            ASSERT_TRUE(fs.WriteFile(kPath, old));
+    for (const auto& form : forms) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << form.name << ", " << c.name);
+            fs.DeleteFile(kPath);
+            if (c.oldFileExists) {
+                ASSERT_TRUE(fs.WriteFile(kPath, old));
+            }
+            c.fault(fs);
+            EXPECT_FALSE(form.save(fs));
+            fs.diskFull = false;
+            fs.failNthWrite = 0;
+            fs.failAfterBytes = 0;
+            if (c.oldFileExists)
+                EXPECT_EQ(Contents(kPath), old);
+            else
+                EXPECT_FALSE(Exists(kPath));
+            EXPECT_FALSE(Exists(kTemp));
         }
-        c.fault(fs);
-        EXPECT_FALSE(SaveFileSafely(fs, kPath, test::MakeText(20000, 9)));
-        fs.diskFull = false;
-        fs.failNthWrite = 0;
-        fs.failAfterBytes = 0;
-        if (c.oldFileExists)
-            EXPECT_EQ(Contents(kPath), old);
-        else
-            EXPECT_FALSE(Exists(kPath));
-        EXPECT_FALSE(Exists(kTemp));
     }
 }
 

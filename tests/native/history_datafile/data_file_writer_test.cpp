@@ -1,6 +1,8 @@
 #include "byte_fixtures.h"
 #include "headless/headless_services.h"
+#include "history/data_file_pieces.h"
 #include "history/data_file_writer.h"
+#include "support/text_fixtures.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -104,26 +106,124 @@ TEST(DataFileWriter, TextBeyondAsciiTakesTheWideForm) {
     }
 }
 
-// Text is looked at several bytes at a time: one high byte anywhere, in the wide steps or in the
-// tail, must still be seen.
+// The wide form of text in Windows-1252 whose only byte beyond ASCII is the 0xE9 at `at`.
+std::string WideWithOneE9(std::size_t length, std::size_t at) {
+    std::string wide = Bytes({0xFF, 0xFE, 0xFF});
+    wide += length <= 254 ? Bytes({unsigned(length)})
+                          : Bytes({0xFF, unsigned(length & 0xFF), unsigned(length >> 8)});
+    for (std::size_t i = 0; i < length; ++i)
+        wide += i == at ? Bytes({0xE9, 0}) : Bytes({'x', 0});
+    return wide;
+}
+
+// Text is looked at many bytes at a time: one high byte anywhere, in the wide steps or in the
+// tail, must still be seen, both in a copied string and in one the file takes from where it lies.
 TEST(DataFileWriter, OneHighByteAnywhereTakesTheWideForm) {
     platform::headless::HeadlessCodePage page;
     page.program = platform::headless::HeadlessCodePage::Program::Windows1252;
-    for (std::size_t length = 1; length <= 72; ++length) {
-        for (std::size_t at = 0; at < length; ++at) {
-            SCOPED_TRACE(testing::Message() << "length " << length << ", high byte at " << at);
-            std::string text(length, 'x');
-            text[at] = '\xE9';
-            std::string file;
-            CDataFileWriter writer(file, page);
-            writer.BeginList();
-            ASSERT_TRUE(writer.AddEntry("", text, ""));
-            std::string expected = Bytes({0xFF, 0xFE, 0xFF, unsigned(length)});
-            for (std::size_t i = 0; i < length; ++i)
-                expected += i == at ? Bytes({0xE9, 0}) : Bytes({'x', 0});
-            ASSERT_EQ(file.substr(9, expected.size()), expected);
+    const auto check = [&](std::size_t length, std::size_t at) {
+        SCOPED_TRACE(testing::Message() << "length " << length << ", high byte at " << at);
+        std::string text(length, 'x');
+        text[at] = '\xE9';
+        CDataFilePieces pieces;
+        CDataFileWriter writer(pieces, page);
+        writer.BeginList();
+        ASSERT_TRUE(writer.AddEntry("", text, ""));
+        const std::string expected = WideWithOneE9(length, at);
+        ASSERT_EQ(pieces.Joined().substr(9, expected.size()), expected);
+    };
+    for (std::size_t length = 1; length <= 136; ++length)
+        for (std::size_t at = 0; at < length; ++at)
+            check(length, at);
+    const std::size_t large = CDataFileWriter::kReferencedFrom + 70;
+    for (std::size_t at : {std::size_t(0), std::size_t(63), std::size_t(64), std::size_t(1000),
+                           large - 7, large - 1})
+        check(large, at);
+}
+
+// Writing large strings from where they lie gives the same file as copying them, whatever the
+// mix, as long as they are kept until the pieces are written.
+TEST(DataFileWriter, PiecesMakeTheSameFileAsOneString) {
+    using Program = platform::headless::HeadlessCodePage::Program;
+    const std::size_t at = CDataFileWriter::kReferencedFrom;
+    const std::string big = test::MakeText(70000, 4);
+    const struct {
+        const char* name;
+        Program program;
+        std::vector<TestEntry> mainList, retainList;
+    } cases[] = {
+        {"empty lists", Program::Utf8, {}, {}},
+        {"sizes around the threshold",
+         Program::Utf8,
+         {{std::string(at - 1, 'a'), std::string(at, 'b'), std::string(at + 1, 'c')},
+          {"", "short", ""}},
+         {{big, "r", big}}},
+        {"large strings next to each other", Program::Utf8, {{big, big, big}, {big, big, big}}, {}},
+        {"large text beyond ASCII is converted",
+         Program::Utf8,
+         {{"", "\xC3\xA9" + std::string(at, 'e'), std::string(at, 'x') + test::UnicodeText()}},
+         {}},
+        {"large text the code page cannot read is kept 8-bit",
+         Program::Utf8,
+         {{"", std::string(at, 'x') + "\xFF", big + "\xFE"}},
+         {}},
+        {"Windows-1252", Program::Windows1252, {{"", test::HighBytesText() + big, big}}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform::headless::HeadlessCodePage page;
+        page.program = c.program;
+        std::string whole;
+        // No room made ahead: the own bytes move while pieces refer to places in them. Filled
+        // twice, as a kept buffer is, to see that a second save starts over.
+        CDataFilePieces pieces;
+        for (int save = 0; save < 2; ++save) {
+            CDataFileWriter one(whole, page);
+            CDataFileWriter gathered(pieces, page);
+            for (const auto* list : {&c.mainList, &c.retainList}) {
+                one.BeginList();
+                gathered.BeginList();
+                for (const TestEntry& e : *list) {
+                    ASSERT_TRUE(one.AddEntry(e.rtf, e.listText, e.overflow));
+                    ASSERT_TRUE(gathered.AddEntry(e.rtf, e.listText, e.overflow));
+                }
+                one.EndList();
+                gathered.EndList();
+            }
         }
+        EXPECT_EQ(pieces.Joined(), whole);
+        for (std::string_view piece : pieces.Pieces())
+            EXPECT_FALSE(piece.empty());
     }
+}
+
+TEST(DataFileWriter, OnlyLargeAsciiStringsAreWrittenFromWhereTheyLie) {
+    const std::size_t at = CDataFileWriter::kReferencedFrom;
+    const std::string justBelow(at - 1, 'b'), exactly(at, 'e'), wide = "\xC3\xA9" + exactly;
+    std::string listText(at, 'l');
+    CDataFilePieces pieces;
+    CDataFileWriter writer(pieces, codePage);
+    writer.BeginList();
+    ASSERT_TRUE(writer.AddEntry(justBelow, listText, exactly));
+    ASSERT_TRUE(writer.AddEntry(wide, listText, "", CDataFileWriter::ListText::Reused));
+    writer.EndList();
+    const auto referenced = [&](const std::string& text) {
+        for (std::string_view piece : pieces.Pieces())
+            if (piece.data() == text.data())
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(referenced(exactly));
+    EXPECT_TRUE(referenced(listText)); // the first entry's list text is kept
+    EXPECT_FALSE(referenced(justBelow));
+    EXPECT_FALSE(referenced(wide));
+    EXPECT_EQ(pieces.Pieces().size(), 5u); // own, list text, own, overflow, own
+
+    // A reused list text was copied as it stood when added.
+    const std::string before = pieces.Joined();
+    listText.assign(at, 'L');
+    const std::string after = pieces.Joined();
+    EXPECT_EQ(after.substr(after.size() - at - 8), before.substr(before.size() - at - 8));
 }
 
 } // namespace

@@ -111,6 +111,26 @@ TEST_F(DataFileStoreTest, LoadShowsTheMainListAndKeepsTheRetainListAside) {
     EXPECT_EQ(encoded, bytes);
 }
 
+// A save writes long texts from where they lie; each line must still get its own.
+TEST_F(DataFileStoreTest, SaveWritesEveryLongTextOfItsOwnLine) {
+    const auto text = [](char c) { return std::string(CDataFileWriter::kReferencedFrom + 5, c); };
+    std::string bytes;
+    CDataFileWriter writer(bytes, platform::headless::HeadlessCodePage{});
+    writer.BeginList();
+    writer.AddEntry(text('r'), text('1'), text('o'));
+    writer.AddEntry("", text('2'), "");
+    writer.AddEntry(text('R'), "three", text('O'));
+    writer.EndList();
+    writer.BeginList();
+    writer.AddEntry(text('s'), text('4'), "");
+    writer.EndList();
+    platform.files.WriteFile(dataFile, bytes);
+    auto store = MakeStore(dataFile);
+    ASSERT_EQ(store->Load(), CDataFileStore::State::Read);
+    ASSERT_TRUE(store->Save());
+    EXPECT_EQ(FileBytes(dataFile), bytes);
+}
+
 TEST_F(DataFileStoreTest, ListThatRefusesTheEntriesStopsTheReadWithOneMessage) {
     platform.files.WriteFile(dataFile, FileWith(1, "no room"));
     List().maxLines = 0;
