@@ -285,23 +285,41 @@ template <class Lanes> class TypoKernel {
                 m |= std::uint64_t{Lanes::Bits(Lanes::Eq(v[k], chars_[b]))} << (k * Lanes::kLanes);
             return m;
         };
-        // The quick condition needs only the first kWidth masks, and most blocks fail it, so the
-        // chain's further masks are built only for blocks that pass.
-        std::uint64_t masks[TypoScanParams::kMaxDepth + 1];
-        for (int b = 0; b < kWidth; ++b)
-            masks[b] = mask(b);
-        std::uint64_t hits = Quick<kWidth>(masks, 0) & valid;
-        if (hits == 0 || p_.depth == 0)
-            return hits | (zeros & valid);
-        for (int b = kWidth; b <= TypoScanParams::kMaxDepth; ++b)
-            masks[b] = b < masks_ ? mask(b) : ~std::uint64_t{0};
         // The same condition two characters on, where every alignment from s stands at one of
         // the places s + 1 to s + 4 (the third character's step may also begin one character
         // earlier, as a transposition or missing character, but then it rests on that
         // character's equality at one of those places all the same).
-        if (p_.depth >= kWidth + 2) {
-            const std::uint64_t later = Quick<kWidth>(masks, 2);
-            hits &= later >> 1 | later >> 2 | later >> 3 | later >> 4;
+        std::uint64_t masks[TypoScanParams::kMaxDepth + 1];
+        const auto later = [&] {
+            const std::uint64_t at = Quick<kWidth>(masks, 2);
+            return at >> 1 | at >> 2 | at >> 3 | at >> 4;
+        };
+        // Most blocks fail the condition tested first, so the further masks are built only for
+        // blocks that pass it.
+        std::uint64_t hits = valid;
+        if (p_.laterFirst) {
+            for (int b = 2; b < kWidth + 2; ++b)
+                masks[b] = mask(b);
+            hits &= later();
+            if (hits == 0)
+                return zeros & valid;
+            masks[0] = mask(0);
+            masks[1] = mask(1);
+            hits &= Quick<kWidth>(masks, 0);
+            if (hits == 0)
+                return zeros & valid;
+            for (int b = kWidth + 2; b <= TypoScanParams::kMaxDepth; ++b)
+                masks[b] = b < masks_ ? mask(b) : ~std::uint64_t{0};
+        } else {
+            for (int b = 0; b < kWidth; ++b)
+                masks[b] = mask(b);
+            hits &= Quick<kWidth>(masks, 0);
+            if (hits == 0 || p_.depth == 0)
+                return hits | (zeros & valid);
+            for (int b = kWidth; b <= TypoScanParams::kMaxDepth; ++b)
+                masks[b] = b < masks_ ? mask(b) : ~std::uint64_t{0};
+            if (p_.depth >= kWidth + 2)
+                hits &= later();
         }
         if (hits != 0)
             hits = Chain<kLowSeparation>(masks, hits);

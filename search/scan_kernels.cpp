@@ -24,6 +24,22 @@ struct KernelTable {
     void Add(const ScanKernel& kernel) { list[count++] = kernel; }
 };
 
+// Whether the pattern begins with one of the commonest three-letter runs of English. Those
+// stand in most blocks of everyday text, so that the first condition rarely rejects a block
+// there, while the condition two characters on still does.
+bool BeginsCommonly(const unsigned char* pattern) {
+    static const char kCommon[][4] = {"the", "and", "ing", "her", "ere", "ent", "tha",
+                                      "was", "for", "hat", "his", "ter", "all", "ver"};
+    for (const char* run : kCommon) {
+        int k = 0;
+        while (k < 3 && Same(pattern[k], static_cast<unsigned char>(run[k])))
+            ++k;
+        if (k == 3)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 TypoScanParams MakeTypoScanParams(const unsigned char* pattern, int width, bool lowSeparation) {
@@ -43,6 +59,7 @@ TypoScanParams MakeTypoScanParams(const unsigned char* pattern, int width, bool 
         params.depth = depth;
     for (int k = 0; k < kMaxDepth && (k < width || k < params.depth); ++k)
         params.chars[k] = Loose(pattern[k]);
+    params.laterFirst = params.depth >= width + 2 && BeginsCommonly(pattern);
     return params;
 }
 

@@ -23,6 +23,9 @@ struct TypoScanParams {
     int width = 5;              // the quick condition: 4 (pair) or 5 (triple)
     bool lowSeparation = false; // a separation of 1
     int depth = 0;              // characters followed step by step; 0: none
+    // The condition two characters on is tested before the first one (only with a depth of at
+    // least width + 2).
+    bool laterFirst = false;
     // The pattern's first max(width, depth) characters.
     unsigned char chars[kMaxDepth] = {};
 };
