@@ -294,6 +294,13 @@ template <class Lanes> class TypoKernel {
             const std::uint64_t at = Quick<kWidth>(masks, 2);
             return at >> 1 | at >> 2 | at >> 3 | at >> 4;
         };
+        // Masks for the pattern characters from `from` on: all ones from the chain's depth on, so
+        // that whatever gets that deep goes on.
+        const auto masksFrom = [&](int from) {
+            for (int b = from; b <= TypoScanParams::kMaxDepth; ++b)
+                masks[b] =
+                    b < masks_ && b < TypoScanParams::kMaxDepth ? mask(b) : ~std::uint64_t{0};
+        };
         // Most blocks fail the condition tested first, so the further masks are built only for
         // blocks that pass it.
         std::uint64_t hits = valid;
@@ -308,16 +315,14 @@ template <class Lanes> class TypoKernel {
             hits &= Quick<kWidth>(masks, 0);
             if (hits == 0)
                 return zeros & valid;
-            for (int b = kWidth + 2; b <= TypoScanParams::kMaxDepth; ++b)
-                masks[b] = b < masks_ ? mask(b) : ~std::uint64_t{0};
+            masksFrom(kWidth + 2);
         } else {
             for (int b = 0; b < kWidth; ++b)
                 masks[b] = mask(b);
             hits &= Quick<kWidth>(masks, 0);
             if (hits == 0 || p_.depth == 0)
                 return hits | (zeros & valid);
-            for (int b = kWidth; b <= TypoScanParams::kMaxDepth; ++b)
-                masks[b] = b < masks_ ? mask(b) : ~std::uint64_t{0};
+            masksFrom(kWidth);
             if (p_.depth >= kWidth + 2)
                 hits &= later();
         }
