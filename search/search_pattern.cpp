@@ -14,14 +14,10 @@ std::unique_ptr<CTextMatcher> MakeMatcher(bool allowTypos, int separation) {
 SearchPattern::SearchPattern(std::string pattern, bool allowTypos, int separation)
     : pattern_(std::move(pattern)), matcher_(MakeMatcher(allowTypos, separation)) {}
 
-// Most items are shorter than this; longer ones the processor goes on fetching by itself.
-constexpr std::size_t kPrefetchBytes = 1024;
-
 bool ItemMatches(const SearchPattern& pattern, const std::string& listText,
                  const std::string& overflowText) {
-    const TextView text = ItemTextView(listText, overflowText);
-    text.Prefetch(kPrefetchBytes);
-    return pattern.Matcher().MatchView(text, pattern.Text().c_str());
+    return pattern.Matcher().MatchView(ItemTextView(listText, overflowText),
+                                       pattern.Text().c_str());
 }
 
 } // namespace qv

@@ -46,17 +46,6 @@ class TextView {
         return AtLater(i);
     }
 
-    // Asks the processor for the first `bytes` of every piece at once, so that a search over many
-    // texts waits for their memory once instead of piece by piece and line by line.
-    void Prefetch(std::size_t bytes) const {
-        for (std::size_t k = 0; k < count_; ++k) {
-            const Piece& p = pieces_[k];
-            const std::size_t end = p.size < bytes ? p.size : bytes;
-            for (std::size_t at = 0; at < end; at += 64)
-                __builtin_prefetch(p.data + at);
-        }
-    }
-
   private:
     unsigned char AtLater(std::size_t i) const;
 
