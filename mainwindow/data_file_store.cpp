@@ -153,10 +153,7 @@ CDataFileStore::State CDataFileStore::Load() {
 }
 
 bool CDataFileStore::Encode(std::string& buffer) const {
-    return EncodeInto(buffer);
-}
-
-template <class Out> bool CDataFileStore::EncodeInto(Out& out) const {
+    // One string for the whole file: room for all of it first.
     std::size_t size = 0;
     auto measure = [&size](const std::string& rtf, const std::string& text,
                            const std::string& overflow) {
@@ -165,8 +162,12 @@ template <class Out> bool CDataFileStore::EncodeInto(Out& out) const {
     if (!ForEachShownEntry(lists_, measure))
         return false;
     ForEachParkedEntry(lists_, measure);
-    CDataFileWriter writer(out, codePage_);
+    CDataFileWriter writer(buffer, codePage_);
     writer.ReserveForEntries(size);
+    return WriteLists(writer);
+}
+
+bool CDataFileStore::WriteLists(CDataFileWriter& writer) const {
     bool ok = true;
     auto writeAs = [&writer, &ok](CDataFileWriter::ListText listTextIs) {
         return [&writer, &ok, listTextIs](const std::string& rtf, const std::string& text,
@@ -196,7 +197,10 @@ bool CDataFileStore::Save() {
     bool saved = false;
     try {
         // The pieces point into the lists, which stay as they are until the file is written.
-        saved = EncodeInto(savePieces_) && SaveFileSafely(files_, path_, savePieces_.Pieces());
+        // Most of the file stays where it lies, so the writer's own bytes are not sized for the
+        // whole file beforehand, and the lines are read once.
+        CDataFileWriter writer(savePieces_, codePage_);
+        saved = WriteLists(writer) && SaveFileSafely(files_, path_, savePieces_.Pieces());
     } catch (const std::bad_alloc&) {
         saved = false;
     }

@@ -11,6 +11,8 @@
 
 namespace qv {
 
+class CDataFileWriter;
+
 // The data file of a data folder (ending in a backslash).
 std::string DataFilePath(const std::string& dataFolder, const std::string& programName);
 
@@ -57,8 +59,8 @@ class CDataFileStore {
 
   private:
     class LoadSink;
-    // Encode into a string or into pieces that point into the lists.
-    template <class Out> bool EncodeInto(Out& out) const;
+    // Both lists, Main List first, through writer; false as for Encode.
+    bool WriteLists(CDataFileWriter& writer) const;
     // The message of format with the path in place of its "%s".
     void ShowPathMessage(int formatId);
 
