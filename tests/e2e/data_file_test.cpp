@@ -114,6 +114,30 @@ TEST_P(DeclinedNewerFile, IsNeverWritten) {
 INSTANTIATE_TEST_SUITE_P(EndToEnd, DeclinedNewerFile, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "LogOff" : "Quit"; });
 
+// The same triggers on a file of this version: the waiting text is taken and written at once,
+// so the declined file above stays untouched because it was declined, not because nothing ran.
+TEST_F(EndToEnd, TextWaitingAtStartUpIsTakenAndSavedAtOnce) {
+    program_.Kill();
+    ResetUserData();
+    ASSERT_TRUE(CreateDirectoryA(DataFolder().c_str(), nullptr) || FileExists(DataFolder()));
+    ASSERT_TRUE(WriteWholeFile(DataFilePath(), MakeDataFile(1, 2)));
+    ASSERT_TRUE(SetRegistryDword("Saving", "Change Limit", 0));
+    ASSERT_TRUE(program_.Other().CopyText("waiting on the clipboard", std::string(), false));
+    std::string error;
+    ASSERT_TRUE(program_.Launch(error)) << error;
+    const HWND history = program_.Control(IDC_HISTORY);
+    ASSERT_TRUE(program_.WaitUntil([&] { return ListCount(history) == 3; }, 5000))
+        << program_.Describe("the waiting text was not taken");
+    std::string data;
+    EXPECT_TRUE(program_.WaitUntil(
+        [&] {
+            return ReadWholeFile(DataFilePath(), data) &&
+                   data.find("waiting on the clipboard") != std::string::npos;
+        },
+        5000))
+        << "the data file was not written";
+}
+
 TEST_F(EndToEnd, LogOffWritesTheDataFile) {
     CopyAndWait("saved at log-off", 1);
     LRESULT answer = 0;
