@@ -28,11 +28,4 @@ const std::vector<std::string_view>& CDataFilePieces::Pieces() {
     return pieces_;
 }
 
-std::string CDataFilePieces::Joined() {
-    std::string whole;
-    for (std::string_view piece : Pieces())
-        whole.append(piece.data(), piece.size());
-    return whole;
-}
-
 } // namespace qv

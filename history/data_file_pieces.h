@@ -21,8 +21,6 @@ class CDataFilePieces {
     void Reference(std::string_view text);
     // All pieces in file order, none empty. Valid until the next change.
     const std::vector<std::string_view>& Pieces();
-    // The whole file in one string (for checks; a save writes the pieces).
-    std::string Joined();
 
   private:
     struct Referenced {
