@@ -21,6 +21,14 @@ std::string MakeDataFile(int version, int items) {
     return bytes;
 }
 
+// Stops the program and leaves only the given data file of the user data behind.
+void SeedDataFile(Program& program, const std::string& bytes) {
+    program.Kill();
+    ResetUserData();
+    ASSERT_TRUE(CreateDirectoryA(DataFolder().c_str(), nullptr) || FileExists(DataFolder()));
+    ASSERT_TRUE(WriteWholeFile(DataFilePath(), bytes));
+}
+
 TEST_F(EndToEnd, ItemsOfThePreviousRunAreBackAfterARestart) {
     CopyAndWait("kept across runs", 1);
     CopyAndWait("also kept", 2);
@@ -37,10 +45,7 @@ TEST_F(EndToEnd, ItemsOfThePreviousRunAreBackAfterARestart) {
 }
 
 TEST_F(EndToEnd, LoadedItemsAreCountedWithSeparators) {
-    program_.Kill();
-    ResetUserData();
-    ASSERT_TRUE(CreateDirectoryA(DataFolder().c_str(), nullptr) || FileExists(DataFolder()));
-    ASSERT_TRUE(WriteWholeFile(DataFilePath(), MakeDataFile(1, 1234)));
+    ASSERT_NO_FATAL_FAILURE(SeedDataFile(program_, MakeDataFile(1, 1234)));
     ASSERT_TRUE(SetRegistryDword("Misc", "Use Limit", 0));
     std::string error;
     ASSERT_TRUE(program_.Launch(error)) << error;
@@ -56,11 +61,8 @@ class NewerFile : public EndToEnd {
   protected:
     void DeclineWithYes(const std::function<void()>& prepare,
                         const std::function<void(const MessageBoxInfo&)>& whileAsked) {
-        program_.Kill();
-        ResetUserData();
-        CreateDirectoryA(DataFolder().c_str(), nullptr);
         const std::string newer = MakeDataFile(2, 3);
-        ASSERT_TRUE(WriteWholeFile(DataFilePath(), newer));
+        ASSERT_NO_FATAL_FAILURE(SeedDataFile(program_, newer));
         prepare();
         std::string error;
         ASSERT_TRUE(program_.Launch(error, 20000, false)) << error;
@@ -117,10 +119,7 @@ INSTANTIATE_TEST_SUITE_P(EndToEnd, DeclinedNewerFile, ::testing::Bool(),
 // The same triggers on a file of this version: the waiting text is taken and written at once,
 // so the declined file above stays untouched because it was declined, not because nothing ran.
 TEST_F(EndToEnd, TextWaitingAtStartUpIsTakenAndSavedAtOnce) {
-    program_.Kill();
-    ResetUserData();
-    ASSERT_TRUE(CreateDirectoryA(DataFolder().c_str(), nullptr) || FileExists(DataFolder()));
-    ASSERT_TRUE(WriteWholeFile(DataFilePath(), MakeDataFile(1, 2)));
+    ASSERT_NO_FATAL_FAILURE(SeedDataFile(program_, MakeDataFile(1, 2)));
     ASSERT_TRUE(SetRegistryDword("Saving", "Change Limit", 0));
     ASSERT_TRUE(program_.Other().CopyText("waiting on the clipboard", std::string(), false));
     std::string error;
