@@ -38,35 +38,62 @@ void CClipboardCapture::ShowEmptyClipboardState(int titleSuffixId) {
 
 void CClipboardCapture::Update() {
     window_.Label(IDC_CLIP_TIME).SetText(std::string());
+    if (!PasteClipboard()) {
+        navigation_.Refresh();
+        return;
+    }
     auto& pane = window_.RichEdit(IDC_CONTENTS);
-    if (clipboard_.CountFormats() == 0) {
-        ShowEmptyClipboardState(IDS_TITLE_EMPTY);
-    } else if (clipboard_.IsFormatAvailable(platform::ClipFormat::Private)) {
-        // Its writer asked that it be kept nowhere: it never reaches the pane or an item.
-        ShowEmptyClipboardState(IDS_TITLE_PRIVATE);
-    } else if (clipboard_.IsFormatAvailable(platform::ClipFormat::Text)) {
+    AddItem(pane);
+    UpdateTitle(pane);
+    status_.ShowItemCount();
+    if (!includeFormatting_) {
+        const std::string text = pane.GetPlainText();
+        pane.SetText(text);
+        const CClipboardWatcher::OwnWrite write(watcher_);
+        window_.CopyPlainText(text, 0, 0);
+    }
+    window_.Button(IDC_RECALL).Enable(true);
+    navigation_.Refresh();
+}
+
+bool CClipboardCapture::PasteClipboard() {
+    // A change between the format checks and the paste could bring a private clip in after the
+    // checks: the read counts only when the sequence number held across it.
+    constexpr int kAttempts = 3;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const std::uint32_t sequence = clipboard_.SequenceNumber();
+        // Whatever the contents turn out to be, their notice must not bring them again.
+        watcher_.MarkTaken(sequence);
+        const int titleId = EmptyStateTitle();
+        if (titleId != 0) {
+            ShowEmptyClipboardState(titleId);
+            return false;
+        }
+        auto& pane = window_.RichEdit(IDC_CONTENTS);
         pane.SetDefaultCharFormat(defaultCharFormat_);
         pane.SetText(std::string());
         pane.Paste();
-        watcher_.StampOwnWrite();
-        AddItem(pane);
-        UpdateTitle(pane);
-        status_.ShowItemCount();
-        if (!includeFormatting_) {
-            const std::string text = pane.GetPlainText();
-            pane.SetText(text);
-            const CClipboardWatcher::OwnWrite write(watcher_);
-            window_.CopyPlainText(text, 0, 0);
-        }
-        window_.Button(IDC_RECALL).Enable(true);
-    } else if (clipboard_.IsFormatAvailable(platform::ClipFormat::Bitmap)) {
-        ShowEmptyClipboardState(IDS_TITLE_IMAGE);
-    } else if (clipboard_.IsFormatAvailable(platform::ClipFormat::FileList)) {
-        ShowEmptyClipboardState(IDS_TITLE_FILES);
-    } else {
-        ShowEmptyClipboardState(IDS_TITLE_OTHER_FORMAT);
+        if (clipboard_.SequenceNumber() == sequence)
+            return true;
     }
-    navigation_.Refresh();
+    // The clipboard kept changing under the read; its own notices bring the latest contents.
+    ShowEmptyClipboardState(IDS_TITLE_PRIVATE);
+    return false;
+}
+
+int CClipboardCapture::EmptyStateTitle() {
+    if (clipboard_.CountFormats() == 0)
+        return IDS_TITLE_EMPTY;
+    // Its writer asked that it be kept nowhere: it never reaches the pane or an item.
+    if (clipboard_.IsFormatAvailable(platform::ClipFormat::Private))
+        return IDS_TITLE_PRIVATE;
+    if (clipboard_.IsFormatAvailable(platform::ClipFormat::Text))
+        return 0;
+    if (clipboard_.IsFormatAvailable(platform::ClipFormat::Bitmap))
+        return IDS_TITLE_IMAGE;
+    if (clipboard_.IsFormatAvailable(platform::ClipFormat::FileList))
+        return IDS_TITLE_FILES;
+    return IDS_TITLE_OTHER_FORMAT;
 }
 
 bool CClipboardCapture::AddItem(IRichEdit& control) {
@@ -128,6 +155,8 @@ void CClipboardCapture::CopyPane(bool addAsItem) {
     auto& pane = window_.RichEdit(IDC_CONTENTS);
     long start = 0, end = 0;
     pane.GetSel(start, end);
+    bool copied = false;
+    std::uint32_t ownContents = 0;
     {
         const CClipboardWatcher::OwnWrite write(watcher_);
         if (!includeFormatting_) {
@@ -141,9 +170,13 @@ void CClipboardCapture::CopyPane(bool addAsItem) {
             pane.Copy();
             pane.SetSel(0, 0);
         }
+        copied = write.Changed();
+        ownContents = clipboard_.SequenceNumber();
     }
+    // Only the program's own copy becomes an item: when the copy did nothing (an empty pane) the
+    // clipboard still holds what another program put there, perhaps a private clip.
     std::unique_ptr<IRichEdit> hidden;
-    if (addAsItem && clipboard_.IsFormatAvailable(platform::ClipFormat::Text))
+    if (addAsItem && copied && clipboard_.SequenceNumber() == ownContents && EmptyStateTitle() == 0)
         hidden = window_.CreateHiddenRichEdit();
     if (hidden) {
         hidden->Paste();

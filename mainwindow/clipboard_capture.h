@@ -50,6 +50,10 @@ class CClipboardCapture {
     void UpdateTitle(platform::IRichEdit& control);
     void SetTitleSuffix(int suffixId);
     void ShowEmptyClipboardState(int titleSuffixId);
+    // Pastes the clipboard's text into the pane; false after showing what else it holds.
+    bool PasteClipboard();
+    // The title of what the clipboard holds when that is no text to take; 0 for text.
+    int EmptyStateTitle();
     // Streams the item's text into the pane, formatted or plain; false when memory ran out.
     bool ShowItem(int line, const CHistoryItem& item);
 

@@ -2,6 +2,7 @@
 #include "mainwindow/main_dialog.h"
 #include "mainwindow/exit_codes.h"
 #include "mainwindow/main_dialog_parts.h"
+#include "mainwindow/main_window_messages.h"
 #include "resource.h"
 #include <new>
 
@@ -13,8 +14,8 @@ using platform::MsgResult;
 
 CMainDialog::CMainDialog(platform::IPlatform& platform, const std::string& dataFolder)
     : platform_(platform), texts_(ProgramTexts::Load(platform.Strings())),
-      dataFilePath_(DataFilePath(dataFolder, texts_.name)),
-      watcher_(platform.Clipboard(), platform.Clock()), placement_(platform.Settings()) {
+      dataFilePath_(DataFilePath(dataFolder, texts_.name)), watcher_(platform.Clipboard()),
+      placement_(platform.Settings()) {
     settings_.Read(platform_.Settings());
 }
 
@@ -55,8 +56,11 @@ bool CMainDialog::OnInitDialog(platform::IDialogWindow& window) {
 }
 
 bool CMainDialog::JoinClipboardChain() {
-    if (watcher_.Join(window_->Handle()))
+    if (watcher_.Join(window_->Handle())) {
+        watcher_.SetMissedChangeHandler(
+            [this] { platform_.PostToWindow(window_->Handle(), WM_TAKE_MISSED_CHANGE, 0, 0); });
         return true;
+    }
     window_->MessageBox(texts_.name + platform_.Strings().Load(IDS_NO_CLIPBOARD_SUFFIX),
                         platform_.Strings().Load(IDS_CAPTION_CLIPBOARD_CONNECTION), MsgButtons::Ok,
                         MsgIcon::Exclamation);

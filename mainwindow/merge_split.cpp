@@ -17,6 +17,12 @@ void CMergeSplit::Merge() {
     CMergeDialog dialog(platform_);
     if (!dialog.Run(window_.Handle(), separator))
         return;
+    // Nothing should have changed the selection while the dialog was open; if anything did,
+    // the merge is not made from what happens to be selected now.
+    if (list.GetSelCount() < 2) {
+        Warn(IDS_SELECT_TWO_TO_MERGE);
+        return;
+    }
     int line = -1;
     try {
         std::string merged, text;

@@ -45,9 +45,19 @@ bool CMiniWindowDialog::OnInitDialog(platform::IDialogWindow& window) {
     return true;
 }
 
+CMiniWindowDialog::Handling::Handling(CMiniWindowDialog& dialog) : dialog_(dialog) {
+    ++dialog_.handling_;
+}
+
+CMiniWindowDialog::Handling::~Handling() {
+    if (--dialog_.handling_ == 0 && dialog_.closed_)
+        dialog_.platform_.PostToWindow(dialog_.main_, WM_MINIWND_DISPOSE, 0, 0);
+}
+
 void CMiniWindowDialog::OnCommand(int id, int notifyCode) {
-    if (!window_)
+    if (!window_ || closed_)
         return;
+    const Handling handling(*this);
     switch (id) {
     case IDC_HISTORY:
         if (notifyCode == platform::kListSelChange) {
@@ -83,6 +93,9 @@ void CMiniWindowDialog::OnCommand(int id, int notifyCode) {
 
 // Esc comes as Cancel, which closes it as the close box does.
 void CMiniWindowDialog::OnClose() {
+    if (closed_)
+        return;
+    const Handling handling(*this);
     // The main window owns this window and closes it once the message has returned.
     Tell(WM_MINIWND_CLOSED);
 }

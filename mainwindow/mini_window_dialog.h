@@ -23,6 +23,10 @@ class CMiniWindowDialog : public platform::IDialogEvents {
     void RemoveAllRows();
     void SetMarkLabel(bool markSet);
     platform::IListBox& List();
+    // Closed by the main window: once no handler of its own runs any more, it asks the main
+    // window to dispose of it.
+    void MarkClosed() { closed_ = true; }
+    bool IsHandling() const { return handling_ > 0; }
 
     bool OnInitDialog(platform::IDialogWindow& window) override;
     void OnCommand(int id, int notifyCode) override;
@@ -37,10 +41,23 @@ class CMiniWindowDialog : public platform::IDialogEvents {
     void MoveRow(int delta);
     void DeleteSelected();
     void Tell(unsigned message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
+    // Counts a running handler; a handler may run a message box, whose loop can close this window.
+    class Handling {
+      public:
+        explicit Handling(CMiniWindowDialog& dialog);
+        ~Handling();
+        Handling(const Handling&) = delete;
+        Handling& operator=(const Handling&) = delete;
+
+      private:
+        CMiniWindowDialog& dialog_;
+    };
 
     platform::IPlatform& platform_;
     platform::WindowRef main_;
     platform::IDialogWindow* window_ = nullptr;
+    int handling_ = 0;
+    bool closed_ = false;
 };
 
 } // namespace qv

@@ -2,6 +2,7 @@
 #include "mainwindow/mini_window_messages.h"
 #include "resource.h"
 #include "resources/resource_tables.h"
+#include <algorithm>
 #include <new>
 
 namespace qv {
@@ -23,18 +24,19 @@ CMiniWindowKeeper::~CMiniWindowKeeper() {
 }
 
 void CMiniWindowKeeper::Show() {
-    if (open_) {
-        open_->events.SetMarkLabel(lists_.MarkSet());
-        open_->window->Window().Show(platform::kShowRestore);
-        open_->window->Window().Activate();
-    } else if (!Create()) {
+    if (!open_) {
+        Create();
         return;
     }
+    open_->events.SetMarkLabel(lists_.MarkSet());
+    open_->window->Window().Show(platform::kShowRestore);
+    open_->window->Window().Activate();
     SelectCaretRow();
 }
 
-bool CMiniWindowKeeper::Create() {
+bool CMiniWindowKeeper::Create(const platform::Placement* placement) {
     try {
+        closed_.reserve(closed_.size() + 1); // closing it later cannot fail then
         auto made = std::make_unique<Open>(platform_, main_.Handle());
         // Unowned: an owned window would vanish with the main window when that is minimized,
         // which is when the Mini-Window is wanted most.
@@ -52,10 +54,14 @@ bool CMiniWindowKeeper::Create() {
                 made->events.AddRow(lists_.LineText(i));
         }
         made->events.SetExtent(lists_.Box().Extent());
-        window.CenterOnScreen();
         made->events.SetMarkLabel(lists_.MarkSet());
-        window.Show(platform::kShowNormal);
         open_ = std::move(made);
+        SelectCaretRow();
+        // Shown only now, filled and in its place, so that it never flashes elsewhere empty.
+        if (!placement || !window.SetPlacement(*placement)) {
+            window.CenterOnScreen();
+            window.Show(platform::kShowNormal);
+        }
         return true;
     } catch (const std::bad_alloc&) {
         messages_.ShowOutOfMemory();
@@ -81,8 +87,18 @@ void CMiniWindowKeeper::OnClosed() {
         return;
     // Its own handler may still be running: it goes out of sight now and is destroyed later.
     open_->window->Window().Show(kHide);
-    closed_ = std::move(open_);
+    open_->events.MarkClosed();
+    closed_.push_back(std::move(open_)); // room was reserved when it was made
     platform_.PostToWindow(main_.Handle(), WM_MINIWND_DISPOSE, 0, 0);
+}
+
+void CMiniWindowKeeper::DisposeClosed() {
+    // One whose handler still runs (in a message box's loop) asks again when it returns.
+    closed_.erase(std::remove_if(closed_.begin(), closed_.end(),
+                                 [](const std::unique_ptr<Open>& closed) {
+                                     return !closed->events.IsHandling();
+                                 }),
+                  closed_.end());
 }
 
 void CMiniWindowKeeper::LineAppended(const std::string& listText, int extent) {
@@ -113,11 +129,8 @@ void CMiniWindowKeeper::ListReplaced() {
     platform::Placement placement{};
     const bool placed = open_->window->Window().GetPlacement(placement);
     OnClosed();
-    if (!Create())
+    if (!Create(placed ? &placement : nullptr))
         return;
-    SelectCaretRow();
-    if (placed)
-        open_->window->Window().SetPlacement(placement);
     main_.Activate();
 }
 

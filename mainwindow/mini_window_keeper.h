@@ -6,6 +6,7 @@
 #include "mainwindow/user_messages.h"
 #include "platform/platform.h"
 #include <memory>
+#include <vector>
 
 namespace qv {
 
@@ -23,9 +24,9 @@ class CMiniWindowKeeper : public IHistoryFollower {
     // The main window was minimized: an open Mini-Window comes back into view.
     void ShowRestored();
     // It was closed (Esc or its close box): hidden at once, destroyed when the posted
-    // WM_MINIWND_DISPOSE arrives.
+    // WM_MINIWND_DISPOSE arrives and none of its own handlers runs any more.
     void OnClosed();
-    void DisposeClosed() { closed_.reset(); }
+    void DisposeClosed();
 
     void LineAppended(const std::string& listText, int extent) override;
     void LineRemoved(int line) override;
@@ -42,8 +43,9 @@ class CMiniWindowKeeper : public IHistoryFollower {
         Open(platform::IPlatform& platform, platform::WindowRef main) : events(platform, main) {}
     };
 
-    // Makes a new one with a row for each line; false when it could not be made.
-    bool Create();
+    // Makes a new one with a row for each line, shown at the placement when given, else centred;
+    // false when it could not be made.
+    bool Create(const platform::Placement* placement = nullptr);
     // Selects the row of the caret line when it is selected, else the last row.
     void SelectCaretRow();
 
@@ -52,7 +54,9 @@ class CMiniWindowKeeper : public IHistoryFollower {
     CHistoryLists& lists_;
     CUserMessages& messages_;
     std::unique_ptr<Open> open_;
-    std::unique_ptr<Open> closed_;
+    // Closed ones wait here until their handlers have returned: a message box inside one of
+    // them can see it closed, and rebuilt, more than once.
+    std::vector<std::unique_ptr<Open>> closed_;
 };
 
 } // namespace qv

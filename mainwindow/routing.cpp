@@ -3,6 +3,7 @@
 #include "help/tip_dialog.h"
 #include "mainwindow/main_dialog.h"
 #include "mainwindow/main_dialog_parts.h"
+#include "mainwindow/main_window_messages.h"
 #include "mainwindow/mini_window_messages.h"
 #include "resource.h"
 
@@ -146,6 +147,10 @@ void CMainDialog::OnPosted(unsigned message, std::uintptr_t wParam, std::intptr_
         break;
     case WM_MINIWND_DISPOSE:
         parts_->miniWindow.DisposeClosed();
+        break;
+    case WM_TAKE_MISSED_CHANGE:
+        if (watcher_.HasChangeToTake())
+            TakeClipboard();
         break;
     default:
         break;

@@ -51,6 +51,8 @@ bool HeadlessClipboard::Empty() {
         return false;
     formats_.clear();
     changedWhileOpen_ = true;
+    ++sequence_;
+    ownedByProgram_ = true;
     return true;
 }
 
@@ -87,6 +89,7 @@ bool HeadlessClipboard::IsFormatAvailable(ClipFormat format) {
 void HeadlessClipboard::PutFromOtherApp(const std::string& text, const std::string& rtf) {
     formats_.clear();
     SetText(text, rtf);
+    ownedByProgram_ = false;
     Notify();
 }
 
@@ -95,17 +98,22 @@ void HeadlessClipboard::PutTextWithFormat(const std::string& text, const std::st
     formats_.clear();
     SetText(text, std::string());
     formats_[format] = data;
+    ownedByProgram_ = false;
     Notify();
 }
 
 void HeadlessClipboard::PutOtherFormat(const std::string& name) {
     formats_.clear();
     formats_[name] = std::string();
+    ++sequence_;
+    ownedByProgram_ = false;
     Notify();
 }
 
 void HeadlessClipboard::EmptyFromOtherApp() {
     formats_.clear();
+    ++sequence_;
+    ownedByProgram_ = false;
     Notify();
 }
 
@@ -115,6 +123,7 @@ void HeadlessClipboard::SetText(const std::string& text, const std::string& rtf)
     if (!rtf.empty())
         formats_["rtf"] = rtf;
     changedWhileOpen_ = true;
+    ++sequence_;
 }
 
 std::string HeadlessClipboard::Text() const {

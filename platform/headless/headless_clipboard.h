@@ -26,6 +26,8 @@ class HeadlessClipboard : public IClipboard {
     void Close() override;
     int CountFormats() override;
     bool IsFormatAvailable(ClipFormat format) override;
+    std::uint32_t SequenceNumber() override { return sequence_; }
+    bool IsOwnedByProgram() override { return ownedByProgram_; }
 
     // What another application does: replaces the contents and notifies the first viewer.
     void PutFromOtherApp(const std::string& text, const std::string& rtf = std::string());
@@ -50,6 +52,8 @@ class HeadlessClipboard : public IClipboard {
     std::string Text() const;
     std::string Rtf() const;
 
+    // Runs when a control is about to read the contents: another program may write just then.
+    std::function<void()> beforeRead;
     WindowRef firstViewer = 0;
     bool failSetViewer = false;
     int notificationsSent = 0;
@@ -64,6 +68,9 @@ class HeadlessClipboard : public IClipboard {
     bool isOpen_ = false;
     bool heldByOther_ = false;
     bool changedWhileOpen_ = false;
+    // Every change counts, as on Windows; writes through Open are the program's own.
+    std::uint32_t sequence_ = 1;
+    bool ownedByProgram_ = false;
 };
 
 } // namespace qv::platform::headless

@@ -267,6 +267,8 @@ void HeadlessRichEdit::SetText(const std::string& text) {
 }
 
 bool HeadlessRichEdit::Paste() {
+    if (clipboard_.beforeRead)
+        clipboard_.beforeRead();
     if (!clipboard_.HasText())
         return false;
     const std::string rtf = clipboard_.Rtf();

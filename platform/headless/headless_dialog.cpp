@@ -160,8 +160,8 @@ void HeadlessDialog::Click(int id) {
     const ControlTemplate* row = template_.Find(id);
     if (!row)
         throw ControlError("no control " + std::to_string(id) + " to click");
-    if (!Control(id).IsEnabled())
-        return; // a disabled control takes no clicks
+    if (!Control(id).IsEnabled() || !inputEnabled)
+        return; // a disabled control, or one in a window a modal one blocks, takes no clicks
     if (row->kind == ControlKind::CheckBox) {
         Btn(id).SetChecked(!Btn(id).IsChecked());
     } else if (row->kind == ControlKind::Radio) {
@@ -273,6 +273,9 @@ bool HeadlessDialog::CopyPlainText(const std::string& text, long start, long end
         start = 0;
         end = long(text.size());
     }
+    // Like the edit control that copies on Windows: an empty selection copies nothing.
+    if (end <= start)
+        return true;
     if (!platform_.clipboard.Open(handle_))
         return false;
     platform_.clipboard.Empty();
@@ -284,6 +287,7 @@ bool HeadlessDialog::CopyPlainText(const std::string& text, long start, long end
 
 MsgResult HeadlessDialog::MessageBox(const std::string& text, const std::string& caption,
                                      MsgButtons buttons, MsgIcon icon) {
+    const HeadlessPlatform::OthersBlocked others(platform_, handle_);
     return platform_.messages.Show(text, caption, buttons, icon);
 }
 
@@ -304,6 +308,8 @@ bool HeadlessDialog::GetPlacement(Placement& out) const {
 }
 
 bool HeadlessDialog::SetPlacement(const Placement& p) {
+    if (lastShowCmd == 0 && p.showCmd != 0 && platform_.onFirstShow)
+        platform_.onFirstShow(*this);
     placement = p;
     minimized = p.showCmd == kShowMinimize || p.showCmd == kShowMinimized;
     lastShowCmd = p.showCmd;
@@ -311,6 +317,8 @@ bool HeadlessDialog::SetPlacement(const Placement& p) {
 }
 
 void HeadlessDialog::Show(int showCmd) {
+    if (lastShowCmd == 0 && showCmd != 0 && platform_.onFirstShow)
+        platform_.onFirstShow(*this);
     lastShowCmd = showCmd;
     minimized = showCmd == kShowMinimize || showCmd == kShowMinimized;
 }

@@ -142,6 +142,8 @@ class HeadlessDialog : public IDialogWindow {
     bool centred = false;
     bool minimized = false;
     bool topmost = false;
+    // False while a modal window of another window is open.
+    bool inputEnabled = true;
     int activations = 0;
     bool ended = false;
     bool destroyed = false;

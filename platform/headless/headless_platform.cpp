@@ -46,8 +46,28 @@ HeadlessDialog* HeadlessPlatform::FindOpen(int templateId) const {
     return nullptr;
 }
 
+HeadlessPlatform::OthersBlocked::OthersBlocked(HeadlessPlatform& platform, WindowRef owner)
+    : platform_(platform) {
+    if (!owner)
+        return;
+    for (HeadlessDialog* open : platform_.open_) {
+        if (open->Handle() != owner && open->inputEnabled) {
+            open->inputEnabled = false;
+            blocked_.push_back(open);
+        }
+    }
+}
+
+HeadlessPlatform::OthersBlocked::~OthersBlocked() {
+    for (HeadlessDialog* dialog : blocked_)
+        if (std::find(platform_.open_.begin(), platform_.open_.end(), dialog) !=
+            platform_.open_.end())
+            dialog->inputEnabled = true;
+}
+
 int HeadlessPlatform::RunModal(const DialogTemplate& dialog, IDialogEvents& events,
                                WindowRef owner) {
+    const OthersBlocked others(*this, owner);
     auto made = OpenDialog(dialog, events, owner);
     if (!quitRequested && !made->ended) {
         auto& queue = scripts_[dialog.id];
@@ -70,7 +90,6 @@ std::unique_ptr<IModelessWindow> HeadlessPlatform::OpenModeless(const DialogTemp
                                                                 IDialogEvents& events,
                                                                 WindowRef owner) {
     auto made = OpenDialog(dialog, events, owner);
-    made->Show(kShowNormal);
     return std::make_unique<HeadlessModeless>(*this, std::move(made));
 }
 
@@ -86,6 +105,7 @@ SheetResult HeadlessPlatform::RunPropertySheet(const SheetContents& contents) {
         contents.startPage >= 0 && std::size_t(contents.startPage) < contents.pages.size()
             ? contents.startPage
             : 0;
+    const OthersBlocked others(*this, contents.owner);
     HeadlessSheet sheet(*this, contents);
     sheet.ShowPage(start);
     if (!sheetScripts_.empty() && !quitRequested) {

@@ -78,6 +78,19 @@ class HeadlessPlatform : public IPlatform {
     // Hands the posted messages to their windows, in order; returns how many arrived.
     int DeliverPosted();
     WindowRef NewWindowRef() { return ++lastWindow_; }
+    // While a modal window with an owner is open, the other open windows take no input, as on
+    // Windows: a guard for the time it is open.
+    class OthersBlocked {
+      public:
+        OthersBlocked(HeadlessPlatform& platform, WindowRef owner);
+        ~OthersBlocked();
+        OthersBlocked(const OthersBlocked&) = delete;
+        OthersBlocked& operator=(const OthersBlocked&) = delete;
+
+      private:
+        std::vector<HeadlessDialog*> blocked_;
+        HeadlessPlatform& platform_;
+    };
 
     HeadlessClipboard clipboard;
     HeadlessSettings settings;
@@ -94,6 +107,8 @@ class HeadlessPlatform : public IPlatform {
     std::deque<std::optional<ColourChoice>> colourAnswers;
     std::vector<FontChoice> fontsAsked;
     std::vector<ColourChoice> coloursAsked;
+    // Runs when a window that was never shown is first shown, before it shows.
+    std::function<void(HeadlessDialog&)> onFirstShow;
     int pixelsPerInch = 96;
     int pixelsPerInchReads = 0;
     int quitCode = 0;

@@ -103,4 +103,17 @@ bool Win32Clipboard::IsFormatAvailable(ClipFormat format) {
     return false;
 }
 
+std::uint32_t Win32Clipboard::SequenceNumber() {
+    return GetClipboardSequenceNumber();
+}
+
+bool Win32Clipboard::IsOwnedByProgram() {
+    const HWND owner = GetClipboardOwner();
+    if (!owner)
+        return false;
+    DWORD process = 0;
+    GetWindowThreadProcessId(owner, &process);
+    return process == GetCurrentProcessId();
+}
+
 } // namespace qv::platform::win32

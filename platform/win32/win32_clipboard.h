@@ -20,6 +20,9 @@ class Win32Clipboard : public IClipboard {
     // carries "ExcludeClipboardContentFromMonitorProcessing" or "Clipboard Viewer Ignore", or
     // "CanIncludeInClipboardHistory" holding 0 (or unreadable).
     bool IsFormatAvailable(ClipFormat format) override;
+    std::uint32_t SequenceNumber() override;
+    // The owner window belongs to this process (a window that has gone leaves no owner).
+    bool IsOwnedByProgram() override;
 };
 
 } // namespace qv::platform::win32

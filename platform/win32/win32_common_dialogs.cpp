@@ -64,8 +64,11 @@ bool Win32Platform::ChooseFont(FontChoice& choice, WindowRef owner) {
     chooser.lpLogFont = &font;
     chooser.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | (choice.showEffects ? CF_EFFECTS : 0);
     chooser.rgbColors = choice.colour;
-    if (!ChooseFontA(&chooser))
-        return false;
+    {
+        const ThreadWindowsDisabled others(chooser.hwndOwner);
+        if (!ChooseFontA(&chooser))
+            return false;
+    }
     const LogicalFont before = choice.font;
     choice.font = FromNative(font);
     // Without its Effects section the chooser does not offer underline, strikeout and colour,
@@ -89,7 +92,11 @@ bool Win32Platform::ChooseColour(ColourChoice& choice, WindowRef owner) {
     chooser.rgbResult = choice.colour;
     chooser.lpCustColors = custom;
     chooser.Flags = CC_RGBINIT;
-    const bool chosen = ChooseColorA(&chooser) != FALSE;
+    bool chosen = false;
+    {
+        const ThreadWindowsDisabled others(chooser.hwndOwner);
+        chosen = ChooseColorA(&chooser) != FALSE;
+    }
     // The custom colours are the user's, kept whether or not a colour was chosen.
     for (std::size_t i = 0; i < 16; ++i)
         choice.custom[i] = custom[i];

@@ -1,4 +1,5 @@
 #include "win32_message_box.h"
+#include "win32_thread_modal.h"
 
 namespace qv::platform::win32 {
 
@@ -25,6 +26,7 @@ UINT IconFlag(MsgIcon icon) {
 MsgResult ShowMessageBox(HWND owner, const std::string& text, const std::string& caption,
                          MsgButtons buttons, MsgIcon icon) {
     const UINT flags = (buttons == MsgButtons::YesNo ? MB_YESNO : MB_OK) | IconFlag(icon);
+    const ThreadWindowsDisabled others(owner);
     switch (MessageBoxA(owner, text.c_str(), caption.c_str(), flags)) {
     case IDOK:
         return MsgResult::Ok;

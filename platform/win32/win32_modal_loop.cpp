@@ -1,5 +1,6 @@
 #include "win32_modal_loop.h"
 #include "win32_dialog.h"
+#include "win32_thread_modal.h"
 #include <algorithm>
 
 namespace qv::platform::win32 {
@@ -21,6 +22,7 @@ int ModalLoop::Run(const DialogTemplate& dialogTemplate, IDialogEvents& events, 
     // Like a modal dialog, the owner takes no input from the start of the initialisation on.
     // EnableWindow answers whether the window was disabled before.
     const bool ownerWasEnabled = owner && !EnableWindow(owner, FALSE);
+    const ThreadWindowsDisabled others(owner);
     std::unique_ptr<Win32Dialog> dialog =
         Win32Dialog::Create(instance_, dialogTemplate, owner, events, *this);
     if (!dialog) {

@@ -66,8 +66,6 @@ Win32Platform::OpenModeless(const DialogTemplate& dialog, IDialogEvents& events,
         Win32Dialog::Create(instance_, dialog, reinterpret_cast<HWND>(owner), events, loop_);
     if (!made)
         return nullptr;
-    if (!IsWindowVisible(made->Window()))
-        ShowWindow(made->Window(), SW_SHOWNORMAL);
     return std::make_unique<Win32Modeless>(std::move(made), loop_);
 }
 

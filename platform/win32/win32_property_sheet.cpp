@@ -2,6 +2,7 @@
 // rows with the one dialog procedure.
 #include "win32_dialog.h"
 #include "win32_platform.h"
+#include "win32_thread_modal.h"
 #include <commctrl.h>
 #include <prsht.h>
 #include <vector>
@@ -49,6 +50,7 @@ SheetResult Win32Platform::RunPropertySheet(const SheetContents& sheet) {
     header.ppsp = native.data();
     // The sheet runs its own modal loop and disables the owner meanwhile. A quit request ends it
     // and stays queued for the loops around it.
+    const ThreadWindowsDisabled others(header.hwndParent);
     const INT_PTR answer = PropertySheetA(&header);
     // Ended by a quit request, the sheet answers 0 on Wine; -1 is left for a sheet never made.
     result.failed = answer < 0 && !progress.pageMade;

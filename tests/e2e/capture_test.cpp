@@ -67,5 +67,60 @@ TEST_F(EndToEnd, AfterALongTextThePaneTakesShortAndLongTextsAndCaptureGoesOn) {
     EXPECT_EQ(program_.Title(), "after the steps - Quorvane");
 }
 
+// Another program's copies are taken however soon they follow each other or a long capture, and
+// the program's own plain copy (formatting off) is never taken.
+TEST_F(EndToEnd, CopiesInQuickSuccessionAreEachAnItemInOrder) {
+    const HWND history = program_.Control(IDC_HISTORY);
+    std::vector<std::string> expected;
+    const auto checkItems = [&](const std::string& when) {
+        ASSERT_TRUE(program_.WaitUntil(
+            [&] { return ListCount(history) == static_cast<int>(expected.size()); }, 20000))
+            << program_.Describe(when + ": expected " + std::to_string(expected.size()));
+        PumpFor(300); // an own write taken by mistake would show as one more line by now
+        ASSERT_EQ(ListCount(history), static_cast<int>(expected.size())) << when;
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            std::string line;
+            ASSERT_TRUE(ListLine(history, static_cast<int>(i), line));
+            EXPECT_EQ(line, expected[i]) << when << ", line " << i;
+        }
+    };
+    const std::string rtf = "{\\rtf1\\ansi{\\b bold} text}";
+    for (const bool formatting : {true, false}) {
+        if (program_.IsChecked(IDC_INCLUDE_FORMATTING) != formatting) {
+            program_.Click(IDC_INCLUDE_FORMATTING);
+            ASSERT_TRUE(program_.WaitUntil(
+                [&] { return program_.IsChecked(IDC_INCLUDE_FORMATTING) == formatting; }, 5000));
+        }
+        for (const unsigned gap : {50u, 150u, 300u}) {
+            const std::string name =
+                (formatting ? "formatted " : "plain ") + std::to_string(gap) + " ms ";
+            PumpFor(700);
+            ASSERT_TRUE(program_.Other().CopyText(name + "first", rtf));
+            PumpFor(gap - 50); // the copy itself waits 50 ms after closing the clipboard
+            ASSERT_TRUE(program_.Other().CopyText(name + "second"));
+            expected.push_back(name + "first");
+            expected.push_back(name + "second");
+            checkItems(name);
+        }
+    }
+    // A short copy right after a 1 MB capture.
+    std::string big;
+    while (big.size() < 1000000)
+        big += "a line of a long text copied elsewhere, seventy-eight characters long ......\r\n";
+    ASSERT_TRUE(CopyElsewhere(big));
+    ASSERT_TRUE(program_.WaitUntil(
+        [&] { return ListCount(history) == static_cast<int>(expected.size()) + 1; }, 30000))
+        << program_.Describe("the long text was not taken");
+    ASSERT_TRUE(program_.Other().CopyText("short after the long one"));
+    expected.push_back("the long text"); // only counted
+    expected.push_back("short after the long one");
+    ASSERT_TRUE(program_.WaitUntil(
+        [&] { return ListCount(history) == static_cast<int>(expected.size()); }, 20000))
+        << program_.Describe("the short copy after the long one was lost");
+    std::string line;
+    ASSERT_TRUE(ListLine(history, static_cast<int>(expected.size()) - 1, line));
+    EXPECT_EQ(line, expected.back());
+}
+
 } // namespace
 } // namespace qv::e2e

@@ -47,5 +47,48 @@ TEST_F(EndToEnd, ClipsMarkedPrivateLeaveNoTrace) {
     EXPECT_EQ(file.find("secret"), std::string::npos);
 }
 
+// Re-Copy and Update right after a private clip: the pane is empty, so the program's own copy does
+// nothing and the clipboard still holds the secret, which must not be pasted as an item.
+TEST_F(EndToEnd, ReCopyAndUpdateAfterAPrivateClipKeepNothing) {
+    const struct {
+        const char* marker;
+        std::string data;
+    } markers[] = {{"ExcludeClipboardContentFromMonitorProcessing", ""},
+                   {"CanIncludeInClipboardHistory", std::string(4, '\0')},
+                   {"Clipboard Viewer Ignore", ""}};
+    const HWND history = program_.Control(IDC_HISTORY);
+    CopyAndWait("ordinary", 1);
+    for (const bool formatting : {true, false}) {
+        if (program_.IsChecked(IDC_INCLUDE_FORMATTING) != formatting) {
+            program_.Click(IDC_INCLUDE_FORMATTING);
+            ASSERT_TRUE(program_.WaitUntil(
+                [&] { return program_.IsChecked(IDC_INCLUDE_FORMATTING) == formatting; }, 5000));
+        }
+        for (const auto& m : markers) {
+            for (const int button : {IDC_RECOPY, IDC_UPDATE}) {
+                SCOPED_TRACE(std::string(m.marker) + (formatting ? ", formatted, " : ", plain, ") +
+                             (button == IDC_RECOPY ? "Re-Copy" : "Update"));
+                PumpFor(700);
+                ASSERT_TRUE(program_.Other().CopyUnicodeText(L"secret password", m.marker, m.data));
+                ASSERT_TRUE(program_.WaitUntil(
+                    [&] { return program_.Title() == "Quorvane - [private]"; }, 10000))
+                    << program_.Describe("the private clip was not recognised");
+                program_.Click(button);
+                PumpFor(500);
+                EXPECT_EQ(ListCount(history), 1) << program_.Describe("an item was added");
+                EXPECT_EQ(program_.Title().find("secret"), std::string::npos) << program_.Title();
+                EXPECT_EQ(program_.Other().ClipboardText(), "secret password");
+            }
+        }
+    }
+    // Capture goes on after all that.
+    CopyAndWait("after the private clips", 2);
+    CloseNormally();
+    std::string file;
+    ASSERT_TRUE(ReadWholeFile(DataFilePath(), file));
+    EXPECT_NE(file.find("after the private clips"), std::string::npos);
+    EXPECT_EQ(file.find("secret"), std::string::npos);
+}
+
 } // namespace
 } // namespace qv::e2e

@@ -1,6 +1,7 @@
 // The clipboard and the clipboard viewer chain.
 #pragma once
 #include "platform/types.h"
+#include <cstdint>
 #include <memory>
 
 namespace qv::platform {
@@ -25,6 +26,10 @@ class IClipboard {
     virtual void Close() = 0;
     virtual int CountFormats() = 0;
     virtual bool IsFormatAvailable(ClipFormat format) = 0;
+    // A number that changes with every change of the contents, the program's own included.
+    virtual std::uint32_t SequenceNumber() = 0;
+    // Whether a window of this program put the present contents there.
+    virtual bool IsOwnedByProgram() = 0;
 };
 
 // Keeps the clipboard open for one scope.

@@ -29,7 +29,8 @@ class IPlatform {
     // none) takes no input meanwhile. -1 when the dialog could not be made or a quit request
     // ended it. A main window's events are the IMainWindowEvents the dialog gives.
     virtual int RunModal(const DialogTemplate& dialog, IDialogEvents& events, WindowRef owner) = 0;
-    // Creates a modeless dialog, shown, owned by owner; null when it could not be made.
+    // Creates a modeless dialog, owned by owner, hidden (unless its template says visible) so
+    // that it shows only once filled and placed; null when it could not be made.
     virtual std::unique_ptr<IModelessWindow>
     OpenModeless(const DialogTemplate& dialog, IDialogEvents& events, WindowRef owner) = 0;
     virtual SheetResult RunPropertySheet(const SheetContents& sheet) = 0;

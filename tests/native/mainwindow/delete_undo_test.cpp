@@ -145,7 +145,7 @@ TEST_F(DeleteUndoTest, MiniWindowDeleteAndMoveWorkOnOneLine) {
     ASSERT_TRUE(PressCtrlZ());
     EXPECT_EQ(LineText(4), "item 4");
 
-    platform.clipboard.PutFromOtherApp("held", "");
+    HoldOnClipboard("held");
     Events().OnPosted(0x503, 2, 1); // Move Up on line 2
     EXPECT_EQ(Lines(), Items({0, 2, 1, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(List().GetSelItems(), std::vector<int>{1});

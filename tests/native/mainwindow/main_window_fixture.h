@@ -100,6 +100,12 @@ class MainWindowTest : public ::testing::Test, protected WindowReading {
         platform.clock.Advance(1000);
         platform.clipboard.PutFromOtherApp(text, rtf);
     }
+    // The clipboard holds text that is no item: copied while the user worked in the window.
+    void HoldOnClipboard(const std::string& text) {
+        Events().OnActivate(true);
+        platform.clipboard.PutFromOtherApp(text);
+        Events().OnActivate(false);
+    }
     // Another application copies "item 0" to "item count-1".
     void CopyItems(int count) {
         for (int i = 0; i < count; ++i)

@@ -29,7 +29,7 @@ class MarkPointTest : public MainWindowTest {
 TEST_F(MarkPointTest, ReturnToMarkRecallsTheMarkedItemAndNextGoesOn) {
     CopyItems(8);
     SelectByUser({5}, 5);
-    platform.clipboard.PutFromOtherApp("held", "");
+    HoldOnClipboard("held");
     window->Click(IDC_SET_MARK);
     ExpectLabels(true);
     EXPECT_EQ(platform.clipboard.Text(), "held"); // setting recalls nothing

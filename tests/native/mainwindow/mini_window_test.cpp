@@ -125,7 +125,7 @@ TEST_F(MiniWindowTest, MoveUpSwapsLinesInBothWindowsAndRecallsNothing) {
     CopyItems(10);
     ASSERT_TRUE(PressCtrlM());
     ClickRow(3);
-    platform.clipboard.PutFromOtherApp("held", "");
+    HoldOnClipboard("held");
     Mini()->Click(IDC_MOVE_UP);
     EXPECT_EQ(LineText(2), "item 3");
     EXPECT_EQ(LineText(3), "item 2");

@@ -51,6 +51,59 @@ TEST_F(PrivateClipTest, MarkedTextLeavesNoTrace) {
     }
 }
 
+TEST_F(PrivateClipTest, ReCopyAndUpdateRightAfterAPrivateClipAddNothing) {
+    const struct {
+        const char* format;
+        std::string data;
+    } markers[] = {{HeadlessClipboard::kExcludeFromMonitors, ""},
+                   {HeadlessClipboard::kCanIncludeInHistory, kZero},
+                   {HeadlessClipboard::kViewerIgnore, ""}};
+    Close();
+    SetOption(kSectionSaving, kKeyChangeLimit, 1); // every item added saves the file
+    Open();
+    CopyElsewhere("ordinary");
+    for (const bool formatting : {true, false}) {
+        if (window->Btn(IDC_INCLUDE_FORMATTING).IsChecked() != formatting)
+            window->Click(IDC_INCLUDE_FORMATTING);
+        for (const auto& m : markers) {
+            for (const int button : {IDC_RECOPY, IDC_UPDATE}) {
+                SCOPED_TRACE(std::string(m.format) + (formatting ? " formatted " : " plain ") +
+                             (button == IDC_RECOPY ? "Re-Copy" : "Update"));
+                CopyMarkedElsewhere("secret password", m.format, m.data);
+                Activate(true);
+                window->Click(button);
+                Activate(false);
+                EXPECT_EQ(List().GetCount(), 1);
+                EXPECT_EQ(window->GetTitle().find("secret"), std::string::npos);
+                EXPECT_EQ(platform.clipboard.Text(), "secret password") << "left as it was";
+                EXPECT_EQ(FileBytes(dataFile).find("secret"), std::string::npos);
+            }
+        }
+    }
+    // Capture still works afterwards.
+    CopyElsewhere("after");
+    ASSERT_EQ(List().GetCount(), 2);
+    EXPECT_EQ(LineText(1), "after");
+}
+
+TEST_F(PrivateClipTest, APrivateClipWrittenBetweenTheCheckAndTheReadIsNeverTaken) {
+    bool once = true;
+    platform.clipboard.beforeRead = [&] {
+        if (once) {
+            once = false;
+            platform.clipboard.PutTextWithFormat("secret", HeadlessClipboard::kViewerIgnore, "");
+        }
+    };
+    CopyElsewhere("ordinary");
+    platform.clipboard.beforeRead = nullptr;
+    EXPECT_EQ(List().GetCount(), 0);
+    EXPECT_EQ(window->GetTitle(), "Quorvane - [private]");
+    EXPECT_EQ(Pane().GetPlainText(), "");
+    CopyElsewhere("next");
+    ASSERT_EQ(List().GetCount(), 1);
+    EXPECT_EQ(LineText(0), "next");
+}
+
 TEST_F(PrivateClipTest, HistoryAllowedIsCapturedAsUsual) {
     CopyMarkedElsewhere("may be kept", HeadlessClipboard::kCanIncludeInHistory, kOne);
     ASSERT_EQ(List().GetCount(), 1);
