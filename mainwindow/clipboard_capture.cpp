@@ -38,7 +38,8 @@ void CClipboardCapture::ShowEmptyClipboardState(int titleSuffixId) {
 
 void CClipboardCapture::Update() {
     window_.Label(IDC_CLIP_TIME).SetText(std::string());
-    if (!PasteClipboard()) {
+    std::uint32_t sequence = 0;
+    if (!PasteClipboard(sequence)) {
         navigation_.Refresh();
         return;
     }
@@ -49,19 +50,23 @@ void CClipboardCapture::Update() {
     if (!includeFormatting_) {
         const std::string text = pane.GetPlainText();
         pane.SetText(text);
-        const CClipboardWatcher::OwnWrite write(watcher_);
-        window_.CopyPlainText(text, 0, 0);
+        // A copy made elsewhere since the read is newer than this text and stays; its own
+        // notice brings it in.
+        if (clipboard_.SequenceNumber() == sequence) {
+            const CClipboardWatcher::OwnWrite write(watcher_);
+            window_.CopyPlainText(text, 0, 0);
+        }
     }
     window_.Button(IDC_RECALL).Enable(true);
     navigation_.Refresh();
 }
 
-bool CClipboardCapture::PasteClipboard() {
+bool CClipboardCapture::PasteClipboard(std::uint32_t& sequence) {
     // A change between the format checks and the paste could bring a private clip in after the
     // checks: the read counts only when the sequence number held across it.
     constexpr int kAttempts = 3;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        const std::uint32_t sequence = clipboard_.SequenceNumber();
+        sequence = clipboard_.SequenceNumber();
         // Whatever the contents turn out to be, their notice must not bring them again.
         watcher_.MarkTaken(sequence);
         const int titleId = EmptyStateTitle();

@@ -51,7 +51,8 @@ class CClipboardCapture {
     void SetTitleSuffix(int suffixId);
     void ShowEmptyClipboardState(int titleSuffixId);
     // Pastes the clipboard's text into the pane; false after showing what else it holds.
-    bool PasteClipboard();
+    // sequence: the clipboard's sequence number that the read saw.
+    bool PasteClipboard(std::uint32_t& sequence);
     // The title of what the clipboard holds when that is no text to take; 0 for text.
     int EmptyStateTitle();
     // Streams the item's text into the pane, formatted or plain; false when memory ran out.

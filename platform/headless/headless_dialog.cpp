@@ -188,6 +188,8 @@ void HeadlessDialog::Click(int id) {
         return;
     }
     events_.OnCommand(id, kButtonClicked);
+    // As the real dialog procedure records its answer in the dialog after the handler.
+    ++commandsHandled;
 }
 
 bool HeadlessDialog::ChooseMenuEntry(unsigned command) {
@@ -308,9 +310,10 @@ bool HeadlessDialog::GetPlacement(Placement& out) const {
 }
 
 bool HeadlessDialog::SetPlacement(const Placement& p) {
-    if (lastShowCmd == 0 && p.showCmd != 0 && platform_.onFirstShow)
-        platform_.onFirstShow(*this);
+    const bool first = lastShowCmd == 0 && p.showCmd != 0;
     placement = p;
+    if (first && platform_.onFirstShow)
+        platform_.onFirstShow(*this);
     minimized = p.showCmd == kShowMinimize || p.showCmd == kShowMinimized;
     lastShowCmd = p.showCmd;
     return true;

@@ -144,6 +144,8 @@ class HeadlessDialog : public IDialogWindow {
     bool topmost = false;
     // False while a modal window of another window is open.
     bool inputEnabled = true;
+    // Clicks on buttons whose handler has returned.
+    int commandsHandled = 0;
     int activations = 0;
     bool ended = false;
     bool destroyed = false;

@@ -1,5 +1,6 @@
 // The font and colour choosers.
 #include "win32_platform.h"
+#include "win32_thread_modal.h"
 #include <algorithm>
 #include <commdlg.h>
 // The interface's name, not the header's ANSI/wide switch.

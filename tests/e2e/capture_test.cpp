@@ -84,7 +84,6 @@ TEST_F(EndToEnd, CopiesInQuickSuccessionAreEachAnItemInOrder) {
             EXPECT_EQ(line, expected[i]) << when << ", line " << i;
         }
     };
-    const std::string rtf = "{\\rtf1\\ansi{\\b bold} text}";
     for (const bool formatting : {true, false}) {
         if (program_.IsChecked(IDC_INCLUDE_FORMATTING) != formatting) {
             program_.Click(IDC_INCLUDE_FORMATTING);
@@ -95,7 +94,8 @@ TEST_F(EndToEnd, CopiesInQuickSuccessionAreEachAnItemInOrder) {
             const std::string name =
                 (formatting ? "formatted " : "plain ") + std::to_string(gap) + " ms ";
             PumpFor(700);
-            ASSERT_TRUE(program_.Other().CopyText(name + "first", rtf));
+            ASSERT_TRUE(
+                program_.Other().CopyText(name + "first", "{\\rtf1\\ansi{\\b " + name + "}first}"));
             PumpFor(gap - 50); // the copy itself waits 50 ms after closing the clipboard
             ASSERT_TRUE(program_.Other().CopyText(name + "second"));
             expected.push_back(name + "first");

@@ -220,5 +220,103 @@ TEST_F(MiniWindowTest, ChangeListAndReadingTheDataFileReplaceTheRows) {
     EXPECT_EQ(RowTexts(), Lines());
 }
 
+// What the window showed the moment it first became visible, for each Mini-Window made.
+struct FirstShown {
+    int rows;
+    std::string markLabel;
+    bool centred;
+    long left;
+};
+
+TEST_F(MiniWindowTest, ShowsOnlyOnceFilledAndPlacedWithItsMarkLabel) {
+    CopyItems(4);
+    SelectByUser({1}, 1);
+    window->Click(IDC_SET_MARK);
+    std::vector<FirstShown> shown;
+    platform.onFirstShow = [&shown](HeadlessDialog& dialog) {
+        if (dialog.Template().id == IDD_MINI_WINDOW)
+            shown.push_back({dialog.List(IDC_HISTORY).GetCount(),
+                             dialog.Btn(IDC_SET_MARK).GetText(), dialog.centred,
+                             dialog.placement.normal.left});
+    };
+    ASSERT_TRUE(PressCtrlM());
+    platform::Placement moved{};
+    moved.showCmd = platform::kShowNormal;
+    moved.normal = {40, 50, 600, 200};
+    Mini()->SetPlacement(moved);
+    ClickRow(2);
+    Mini()->Click(IDC_DELETE);
+    ASSERT_TRUE(window->ChooseMenuEntry(IDM_UNDO_DELETE)); // rebuilt in place
+    platform.DeliverPosted();
+    platform.onFirstShow = nullptr;
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].rows, 4);
+    EXPECT_EQ(shown[0].markLabel, "Ret. to &Mark");
+    EXPECT_TRUE(shown[0].centred);
+    EXPECT_EQ(shown[1].rows, 4);
+    EXPECT_EQ(shown[1].markLabel, Mini()->Btn(IDC_SET_MARK).GetText());
+    EXPECT_FALSE(shown[1].centred);
+    EXPECT_EQ(shown[1].left, 40) << "placed before it showed";
+}
+
+// A Mini-Window command that shows a message box runs a modal loop; what happens meanwhile may
+// close and rebuild the Mini-Window, whose handler must still find itself when the box returns.
+TEST_F(MiniWindowTest, ClosedAndRebuiltWhileItsOwnMessageBoxIsOpen) {
+    CopyItems(3);
+    ASSERT_TRUE(PressCtrlM());
+    HeadlessDialog* first = Mini();
+    Rows().SetSel(-1, false);
+    int boxes = 0;
+    platform.messages.whileShown = [&](const platform::headless::RecordedMessage&) {
+        if (boxes++ > 0)
+            return;
+        first->Events().OnClose(); // its close box
+        platform.DeliverPosted();  // the box's loop delivers the posted disposal
+        ASSERT_TRUE(window->ChooseMenuEntry(IDM_MINI_WINDOW));
+        Select({0}, 0);
+        Events().OnCommand(IDC_CHANGE_LIST, platform::kButtonClicked); // rebuilt again
+        platform.DeliverPosted();
+    };
+    first->Click(IDC_DELETE); // nothing selected: "Please select an item to delete."
+    platform.messages.whileShown = nullptr;
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(first->commandsHandled, 1) << "the first window outlived its handler";
+    platform.DeliverPosted();
+    ASSERT_NE(Mini(), nullptr);
+    EXPECT_NE(Mini(), first);
+    EXPECT_EQ(RowTexts(), Lines());
+    Mini()->PressClose();
+    platform.DeliverPosted();
+    EXPECT_EQ(platform.FindOpen(IDD_MINI_WINDOW), nullptr) << "every closed one disposed of";
+}
+
+// While the main window's Merge Items dialog is open the Mini-Window takes no input, and Merge
+// checks the selection again when the dialog closes.
+TEST_F(MiniWindowTest, BlockedWhileAModalWindowOfTheMainWindowIsOpen) {
+    CopyItems(4);
+    ASSERT_TRUE(PressCtrlM());
+    SelectByUser({0, 1}, 1);
+    platform.OnDialog(IDD_MERGE, [this](HeadlessDialog& dialog) {
+        EXPECT_FALSE(Mini()->inputEnabled);
+        Mini()->Click(IDC_NEXT); // ignored: it would select a single line in the main window
+        EXPECT_EQ(List().GetSelItems(), (std::vector<int>{0, 1}));
+        dialog.Click(IDOK);
+    });
+    window->Click(IDC_MERGE);
+    EXPECT_TRUE(Mini()->inputEnabled);
+    ASSERT_EQ(List().GetCount(), 5);
+    EXPECT_EQ(LineText(4), "item 0item 1");
+
+    const int before = List().GetCount();
+    SelectByUser({0, 1}, 1);
+    platform.OnDialog(IDD_MERGE, [this](HeadlessDialog& dialog) {
+        Select({2}, 2); // whatever changed it meanwhile
+        dialog.Click(IDOK);
+    });
+    window->Click(IDC_MERGE);
+    EXPECT_EQ(List().GetCount(), before) << "no merge of a single item";
+    EXPECT_EQ(LastMessage(), "Please select at least two items to merge.");
+}
+
 } // namespace
 } // namespace qv::test
