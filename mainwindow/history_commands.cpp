@@ -54,13 +54,18 @@ void CHistoryCommands::UndoDelete() {
 }
 
 void CHistoryCommands::PutBackKept() {
+    bool all = true;
     {
         const platform::RedrawPause frozen(lists_.List());
-        lists_.ReplayUndo();
+        all = lists_.ReplayUndo();
     }
     lists_.Followers().ListReplaced();
     ShowCounts();
-    SetCanUndo(false);
+    navigation_.Refresh();
+    // What the list box refused stays kept, and Undo Delete can bring it later.
+    SetCanUndo(!all);
+    if (!all)
+        messages_.ShowOutOfMemory();
     store_.CountChange();
 }
 
@@ -73,6 +78,10 @@ void CHistoryCommands::ChangeList() {
         swapped = lists_.SwapShownAndParked();
     }
     if (!swapped) {
+        // The shown lines are back, but the selection and the windows that follow them changed.
+        lists_.Followers().ListReplaced();
+        ShowCounts();
+        navigation_.Refresh();
         messages_.ShowCaptioned(IDS_CANNOT_CHANGE_LIST, IDS_CAPTION_CHANGE_LIST,
                                 platform::MsgIcon::None);
         return;
@@ -85,6 +94,7 @@ void CHistoryCommands::ChangeList() {
     lists_.ApplyHistoryLimit();
     ShowCounts();
     search_.Reset();
+    navigation_.Refresh();
 }
 
 void CHistoryCommands::MoveItem(int from, int to) {
@@ -92,7 +102,17 @@ void CHistoryCommands::MoveItem(int from, int to) {
     std::unique_ptr<CHistoryItem> item;
     if (!lists_.TakeLine(from, item))
         return;
-    lists_.SelectOnly(lists_.PutBack(to, text, std::move(item)));
+    int line = lists_.PutBack(to, text, item);
+    // Refused at its new place, it goes back where it was, or at worst to the end.
+    if (line < 0)
+        line = lists_.PutBack(from, text, item);
+    if (line < 0)
+        line = lists_.PutBack(-1, text, item);
+    if (line >= 0)
+        lists_.SelectOnly(line);
+    if (line != to)
+        lists_.Followers().ListReplaced(); // the Mini-Window moved its row already
+
     navigation_.Refresh();
 }
 

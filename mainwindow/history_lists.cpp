@@ -24,6 +24,12 @@ int CHistoryLists::Append(const std::string& listText, std::unique_ptr<CHistoryI
 
 int CHistoryLists::AppendQuietly(const std::string& listText, std::unique_ptr<CHistoryItem> item) {
     std::unique_ptr<CHistoryEntry> record(std::move(item));
+    // On failure the record is still ours and goes with this scope.
+    return AppendMakingRoom(listText, record);
+}
+
+int CHistoryLists::AppendMakingRoom(const std::string& listText,
+                                    std::unique_ptr<CHistoryEntry>& record) {
     int idx = box_.AddEntry(listText, record);
     if (idx == platform::IListBox::kNoRoom) {
         const BulkRemoval removal(box_, true);
@@ -34,20 +40,39 @@ int CHistoryLists::AppendQuietly(const std::string& listText, std::unique_ptr<CH
                 break;
         }
     }
-    // On failure the record is still ours and goes with this scope.
     return idx < 0 ? -1 : idx;
 }
 
 int CHistoryLists::PutBack(int position, const std::string& listText,
-                           std::unique_ptr<CHistoryItem> item) {
-    if (position >= 0 && position <= List().GetCount()) {
-        std::unique_ptr<CHistoryEntry> record(std::move(item));
-        const int idx = box_.InsertEntry(position, listText, record);
-        if (idx >= 0)
-            return idx;
-        item = AsItem(std::move(record));
+                           std::unique_ptr<CHistoryItem>& item) {
+    std::unique_ptr<CHistoryEntry> record(std::move(item));
+    const bool inside = position >= 0 && position < List().GetCount();
+    const int idx =
+        inside ? box_.InsertEntry(position, listText, record) : AppendMakingRoom(listText, record);
+    if (idx < 0)
+        item = AsItem(std::move(record)); // refused: the record is still ours
+    return idx < 0 ? -1 : idx;
+}
+
+bool CHistoryLists::AppendRecord(CStoredRecord& r) {
+    std::unique_ptr<CHistoryEntry> record(std::move(r.item));
+    const int idx = box_.AddEntry(r.listText, record);
+    if (idx < 0)
+        r.item = AsItem(std::move(record));
+    return idx >= 0;
+}
+
+bool CHistoryLists::AppendAll(std::vector<CStoredRecord>& records) {
+    const int start = List().GetCount();
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (AppendRecord(records[i]))
+            continue;
+        // Taken back from the bottom up, each item into the record it came from.
+        for (std::size_t j = i; j-- > 0;)
+            TakeLine(start + static_cast<int>(j), records[j].item);
+        return false;
     }
-    return AppendQuietly(listText, std::move(item));
+    return true;
 }
 
 bool CHistoryLists::TakeLine(int line, std::unique_ptr<CHistoryItem>& item) {
@@ -151,15 +176,27 @@ bool CHistoryLists::DeleteIntoUndo(int line, bool tellFollowers) {
     return true;
 }
 
-void CHistoryLists::ReplayUndo() {
-    if (undoValid_) {
-        int k = 0;
-        for (CStoredRecord& r : undoBuffer_) {
-            PutBack(r.position < 0 ? -1 : r.position + k, r.listText, std::move(r.item));
+bool CHistoryLists::ReplayUndo() {
+    if (!undoValid_) {
+        ClearUndo();
+        return true;
+    }
+    int k = 0;
+    std::size_t kept = 0;
+    for (CStoredRecord& r : undoBuffer_) {
+        const int position = r.position < 0 ? -1 : r.position + k;
+        if (PutBack(position, r.listText, r.item) >= 0) {
             ++k;
+        } else {
+            // Refused: it stays, at the place it has among the lines now back.
+            r.position = position;
+            if (&undoBuffer_[kept] != &r)
+                undoBuffer_[kept] = std::move(r);
+            ++kept;
         }
     }
-    ClearUndo();
+    undoBuffer_.resize(kept);
+    return kept == 0;
 }
 
 bool CHistoryLists::SwapShownAndParked() {
@@ -201,17 +238,21 @@ bool CHistoryLists::SwapShownAndParked() {
     }
     if (!parked) {
         // The lines parked so far go back below the others, in their order.
-        for (auto r = out.rbegin(); r != out.rend(); ++r)
-            AppendQuietly(r->listText, std::move(r->item));
+        std::reverse(out.begin(), out.end());
+        AppendAll(out);
         ClearUndo();
         return false;
     }
     std::reverse(out.begin(), out.end());
     std::reverse(undoBuffer_.begin(), undoBuffer_.end());
     box_.RemoveAllEntries();
+    if (!AppendAll(parked_)) {
+        // The list that was shown comes back as it was; the parked one stays parked.
+        AppendAll(out);
+        ClearUndo();
+        return false;
+    }
     mainListShown_ = !mainListShown_;
-    for (CStoredRecord& r : parked_)
-        AppendQuietly(r.listText, std::move(r.item));
     parked_ = std::move(out);
     return true;
 }

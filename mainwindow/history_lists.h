@@ -32,9 +32,9 @@ class CHistoryLists {
     // has no room. The item passes to the line, or is deleted when the line cannot be made.
     // Index of the line, or -1.
     int Append(const std::string& listText, std::unique_ptr<CHistoryItem> item);
-    // Puts an item back at a line (-1, or a line past the end, appends); a list box that refuses
-    // the line gets it at the end, so an item coming back is never lost. Index, or -1.
-    int PutBack(int position, const std::string& listText, std::unique_ptr<CHistoryItem> item);
+    // Puts an item back at a line (-1, or a line past the end, appends). Index, or -1 when the
+    // list box refused the line: the item then stays with the caller, never lost.
+    int PutBack(int position, const std::string& listText, std::unique_ptr<CHistoryItem>& item);
     // Takes a line out of the list; its item passes to the caller (none for a line without one).
     // False when the line could not be removed.
     bool TakeLine(int line, std::unique_ptr<CHistoryItem>& item);
@@ -78,8 +78,9 @@ class CHistoryLists {
     bool UndoValid() const { return undoValid_; }
     bool UndoEmpty() const { return undoBuffer_.empty(); }
     // Puts the kept items back, each at its position plus the number put back before it (which
-    // undoes the shift of the removals), or discards them when the buffer is not valid.
-    void ReplayUndo();
+    // undoes the shift of the removals), or discards them when the buffer is not valid. Those
+    // the list box refused stay in the buffer, each with its item; false then.
+    bool ReplayUndo();
 
     // The mark: a line remembered by its position. It follows the lines removed from the top,
     // set or not; negative is no line.
@@ -106,6 +107,14 @@ class CHistoryLists {
     void RemoveTop();
     // Append without telling the followers, for lines that are replaced wholesale afterwards.
     int AppendQuietly(const std::string& listText, std::unique_ptr<CHistoryItem> item);
+    // Appends quietly, dropping the oldest lines while the list box has no room; a refused
+    // record stays with the caller.
+    int AppendMakingRoom(const std::string& listText, std::unique_ptr<CHistoryEntry>& record);
+    // Appends a record's line quietly; false with the item left in the record when refused.
+    bool AppendRecord(CStoredRecord& record);
+    // Appends the records in order; on a refusal the lines appended so far are taken back into
+    // their records and false returned, the list as it was.
+    bool AppendAll(std::vector<CStoredRecord>& records);
     // Adds a record to a list of records; throws std::bad_alloc when memory runs out.
     void Store(std::vector<CStoredRecord>& records, CStoredRecord record);
     void MarkChanged();

@@ -1,6 +1,7 @@
 #include "mainwindow/navigation.h"
 #include "commands/navigation_labels.h"
 #include "resource.h"
+#include <new>
 
 namespace qv {
 
@@ -39,8 +40,12 @@ void CNavigation::UpdateMenuEntry(bool previous, bool hasNeighbour, int position
     if (!menu)
         return;
     std::string text;
-    if (hasNeighbour)
-        window_.ListBox(IDC_HISTORY).GetLineText(position, text);
+    try {
+        if (hasNeighbour)
+            window_.ListBox(IDC_HISTORY).GetLineText(position, text);
+    } catch (const std::bad_alloc&) {
+        text.clear(); // without memory for the preview, the entry is greyed as for an empty one
+    }
     const unsigned command = previous ? IDM_PREVIOUS : IDM_NEXT;
     menu->SetItemText(command, NavigationLabel(previous, text));
     // An empty neighbour has nothing to preview, so its entry is greyed; its button stays.

@@ -119,6 +119,12 @@ int HeadlessListBox::AddString(const std::string& text) {
 int HeadlessListBox::InsertString(int index, const std::string& text) {
     if (int(lines_.size()) >= maxLines)
         return kNoRoom;
+    if (insertsBeforeFailure == 0) {
+        insertsBeforeFailure = -1;
+        return kError;
+    }
+    if (insertsBeforeFailure > 0)
+        --insertsBeforeFailure;
     if (index < -1 || index > int(lines_.size()))
         return kError;
     if (index == -1)

@@ -83,6 +83,8 @@ class HeadlessListBox : public ControlBase<IListBox> {
     bool textFails = false;
     // Storing a line's item data reports the platform's error.
     bool setDataFails = false;
+    // After this many more lines go in, the next one is refused as when memory runs out (once).
+    int insertsBeforeFailure = -1;
 
   private:
     bool Valid(int index) const { return index >= 0 && index < int(lines_.size()); }

@@ -49,6 +49,51 @@ TEST_F(ChangeListTest, SelectedItemsAreCopiedToTheEndOfTheOtherList) {
     EXPECT_EQ(Lines(), (std::vector<std::string>{"item 0", "item 3"}));
 }
 
+// The list box refuses a line of the Retain List part-way through, as when memory runs out: the
+// Main List is shown again as it was, every line with its item, and the Retain List is kept.
+TEST_F(ChangeListTest, RunningOutOfMemoryKeepsBothLists) {
+    Select({1, 4, 7}, 7);
+    ChangeList();
+    Select({}, 0);
+    ChangeList();
+    ASSERT_EQ(Label(IDC_LIST_NAME), "Main List");
+    const std::vector<std::string> main = Lines();
+    const struct {
+        const char* name;
+        int failing; // which of the Retain List's three lines the list box refuses
+    } cases[] = {{"first", 0}, {"middle", 1}, {"last", 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform.messages.shown.clear();
+        SelectByUser({2}, 2);
+        List().insertsBeforeFailure = c.failing;
+        ChangeList();
+        EXPECT_EQ(LastMessage().rfind("Could not change to the other list.", 0), 0u);
+        EXPECT_EQ(Label(IDC_LIST_NAME), "Main List");
+        EXPECT_EQ(Lines(), main);
+        EXPECT_EQ(Label(IDC_ITEM_COUNT), "10 items");
+        for (int line = 0; line < 10; ++line) {
+            SelectByUser({line}, line);
+            window->Click(IDC_RECALL);
+            EXPECT_EQ(platform.clipboard.Text(), main[std::size_t(line)]) << "line " << line;
+        }
+    }
+    Select({}, 0);
+    ChangeList();
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"item 1", "item 4", "item 7"}));
+}
+
+// Previous and Next follow the list that Change List shows.
+TEST_F(ChangeListTest, PreviousAndNextFollowTheListShown) {
+    SelectByUser({5}, 5);
+    ASSERT_TRUE(window->Btn(IDC_PREVIOUS).IsEnabled());
+    ASSERT_TRUE(window->Btn(IDC_NEXT).IsEnabled());
+    ChangeList(); // the Retain List: the copy of line 5, nothing selected
+    EXPECT_FALSE(window->Btn(IDC_PREVIOUS).IsEnabled());
+    EXPECT_FALSE(window->Btn(IDC_NEXT).IsEnabled());
+    EXPECT_TRUE(window->menu.Find(IDM_NEXT)->greyed);
+}
+
 TEST_F(ChangeListTest, EmptyOtherListAndNothingSelected) {
     Select({}, 4);
     ChangeList();

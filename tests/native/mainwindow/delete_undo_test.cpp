@@ -60,6 +60,13 @@ TEST_F(DeleteUndoTest, QuickSecondPressIsIgnoredAndALaterOneThrowsTheItemsAway) 
         EXPECT_EQ(List().GetCount(), 9) << i;
     }
     EXPECT_FALSE(UndoGreyed());
+    // The ignored presses kept nothing of their own: Ctrl+Z brings back the first deletion.
+    ASSERT_TRUE(PressCtrlZ());
+    EXPECT_EQ(Lines(), Items({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    Later(3);
+    Select({2}, 2);
+    window->Click(IDC_DELETE);
+    ASSERT_EQ(List().GetCount(), 9);
     // Three seconds later, with nothing selected: the kept item is gone for good.
     Later(3);
     Select({}, 0);
@@ -68,6 +75,48 @@ TEST_F(DeleteUndoTest, QuickSecondPressIsIgnoredAndALaterOneThrowsTheItemsAway) 
     EXPECT_TRUE(UndoGreyed());
     EXPECT_FALSE(PressCtrlZ());
     EXPECT_EQ(Lines(), Items({0, 1, 3, 4, 5, 6, 7, 8, 9}));
+}
+
+// The list box refuses a line part-way through Undo Delete, as when memory runs out: every line
+// keeps its item, and what was refused stays to be put back by the next Ctrl+Z.
+TEST_F(DeleteUndoTest, UndoThatRunsOutOfMemoryKeepsWhatItCouldNotPutBack) {
+    const struct {
+        const char* name;
+        int failing; // which of the three lines the list box refuses
+    } cases[] = {{"first", 0}, {"middle", 1}, {"last", 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Later(3);
+        Select({2, 5, 8}, 2);
+        window->Click(IDC_DELETE);
+        platform.messages.shown.clear();
+        List().insertsBeforeFailure = c.failing;
+        ASSERT_TRUE(PressCtrlZ());
+        EXPECT_EQ(List().GetCount(), 9);
+        EXPECT_EQ(LastMessage().rfind("Out of memory.", 0), 0u) << LastMessage();
+        EXPECT_EQ(Label(IDC_ITEM_COUNT), "9 items");
+        EXPECT_FALSE(UndoGreyed()) << "the refused line can still come back";
+        ASSERT_TRUE(PressCtrlZ());
+        EXPECT_EQ(Lines(), Items({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        EXPECT_TRUE(UndoGreyed());
+        for (int line = 0; line < 10; ++line) {
+            SelectByUser({line}, line);
+            window->Click(IDC_RECALL);
+            EXPECT_EQ(platform.clipboard.Text(), LineText(line)) << "line " << line;
+        }
+    }
+}
+
+// Previous and Next follow the list that Undo Delete leaves.
+TEST_F(DeleteUndoTest, UndoRefreshesPreviousAndNext) {
+    Later(3);
+    Select({9}, 9);
+    window->Click(IDC_DELETE);
+    SelectByUser({8}, 8);
+    EXPECT_FALSE(window->Btn(IDC_NEXT).IsEnabled()) << "line 8 is the last one now";
+    ASSERT_TRUE(PressCtrlZ());
+    EXPECT_EQ(List().GetCount(), 10);
+    EXPECT_TRUE(window->Btn(IDC_NEXT).IsEnabled()) << "line 9 is back below the caret line";
 }
 
 TEST_F(DeleteUndoTest, DeleteRightAfterTheWindowOpensIsIgnored) {
