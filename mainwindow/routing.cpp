@@ -130,6 +130,7 @@ void CMainDialog::OnPosted(unsigned message, std::uintptr_t wParam, std::intptr_
     const int line = static_cast<int>(wParam);
     switch (message) {
     case WM_MINIWND_SELECT:
+        parts_->search.Commit();
         parts_->lists.SelectOnly(line);
         parts_->capture.Recall(false);
         break;

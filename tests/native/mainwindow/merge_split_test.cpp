@@ -80,6 +80,25 @@ TEST_F(MergeSplitTest, MergeUsesFullTextsAndCutsTheNewListText) {
     EXPECT_EQ(ItemText(3), a + "-" + b);
 }
 
+// Merged and split items are plain text made now: no formatting and no clip time of a copy.
+TEST_F(MergeSplitTest, NewItemsCarryNoFormattingAndNoClipTime) {
+    CopyElsewhere("bold one", "{\\rtf1\\ansi{\\b bold} one}");
+    CopyElsewhere("first\r\nsecond", "{\\rtf1\\ansi{\\i first}\\par second}");
+    Select({0, 1}, 1);
+    AnswerMerge({nullptr, false});
+    window->Click(IDC_MERGE);
+    SelectByUser({1}, 1);
+    window->Click(IDC_SPLIT);
+    ASSERT_EQ(List().GetCount(), 5);
+    for (int line : {2, 3, 4}) {
+        SCOPED_TRACE(LineText(line));
+        SelectByUser({line}, line);
+        window->Click(IDC_RECALL);
+        EXPECT_EQ(Pane().rtf(), "") << "shown plain although formatting is on";
+        EXPECT_EQ(Label(IDC_CLIP_TIME), "");
+    }
+}
+
 TEST_F(MergeSplitTest, MergeDialogOpensInItsStartStateEveryTime) {
     Copy({"one", "two"});
     for (int run = 0; run < 2; ++run) {

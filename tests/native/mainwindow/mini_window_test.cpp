@@ -133,9 +133,22 @@ TEST_F(MiniWindowTest, MoveUpSwapsLinesInBothWindowsAndRecallsNothing) {
     EXPECT_EQ(Rows().GetSelItems(), std::vector<int>{2});
     EXPECT_EQ(List().GetSelItems(), std::vector<int>{2});
     EXPECT_EQ(platform.clipboard.Text(), "held");
+    ClickRow(4);
+    HoldOnClipboard("held");
+    Mini()->Click(IDC_MOVE_DOWN);
+    EXPECT_EQ(LineText(4), "item 5");
+    EXPECT_EQ(LineText(5), "item 4");
+    EXPECT_EQ(RowTexts(), Lines());
+    EXPECT_EQ(List().GetSelItems(), std::vector<int>{5});
+    EXPECT_EQ(platform.clipboard.Text(), "held");
+    // The commands check their rows themselves, whatever state their buttons are in.
     ClickRow(9);
-    Mini()->Click(IDC_MOVE_DOWN); // nothing below the last row
+    Mini()->Events().OnCommand(IDC_MOVE_DOWN, platform::kButtonClicked);
+    ClickRow(0);
+    Mini()->Events().OnCommand(IDC_MOVE_UP, platform::kButtonClicked);
+    EXPECT_EQ(LineText(0), "item 0");
     EXPECT_EQ(LineText(9), "item 9");
+    EXPECT_EQ(RowTexts(), Lines());
 }
 
 TEST_F(MiniWindowTest, DeleteRemovesTheLineAndUndoRebuildsTheWindowInPlace) {

@@ -120,6 +120,9 @@ TEST_F(OptionsWindowTest, SaveAndLoadDataFileFromTheSavingPage) {
     });
     CopyElsewhere("not saved");
     ASSERT_EQ(List().GetCount(), 2);
+    SelectByUser({1}, 1);
+    window->Click(IDC_SET_MARK);
+    ASSERT_EQ(window->Btn(IDC_SET_MARK).GetText(), "Ret. to Mar&k");
     platform.messages.shown.clear();
     platform.messages.Answer(MsgResult::Yes);
     Options([](HeadlessSheet& s) {
@@ -133,6 +136,72 @@ TEST_F(OptionsWindowTest, SaveAndLoadDataFileFromTheSavingPage) {
     ASSERT_EQ(List().GetCount(), 1);
     EXPECT_EQ(LineText(0), "kept");
     EXPECT_EQ(Label(IDC_ITEM_COUNT), "1 item");
+    EXPECT_EQ(window->Btn(IDC_SET_MARK).GetText(), "Set Mar&k") << "the mark went with the list";
+    EXPECT_EQ(window->menu.Find(IDM_MARK)->text, "Set Mar&k\tCtrl+K");
+}
+
+// The Saving page shows the change counter: each command that changes the lists counts one
+// change, and the Mini-Window's Delete and Move count none.
+TEST_F(OptionsWindowTest, ListCommandsCountOneChangeEach) {
+    SetOption(kSectionSaving, kKeyChangeLimit, 1000);
+    Open();
+    const auto changes = [this] {
+        std::string shown;
+        Options([&shown](HeadlessSheet& s) {
+            s.ShowPage(COptionsSheet::kSaving);
+            shown = s.Page(COptionsSheet::kSaving).Label(IDC_SAVING_CHANGES).GetText();
+            s.PressCancel();
+        });
+        return shown;
+    };
+    CopyElsewhere("one\r\ntwo");
+    CopyElsewhere("three");
+    ASSERT_EQ(changes(), "2 changes");
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        const char* after;
+    } steps[] = {
+        {"Merge",
+         [this] {
+             Select({0, 1}, 1);
+             platform.OnDialog(IDD_MERGE, [](HeadlessDialog& d) { d.Click(IDOK); });
+             window->Click(IDC_MERGE);
+         },
+         "3 changes"},
+        {"Split",
+         [this] {
+             SelectByUser({0}, 0);
+             window->Click(IDC_SPLIT);
+         },
+         "4 changes"},
+        {"Change List",
+         [this] {
+             Select({}, 0);
+             window->Click(IDC_CHANGE_LIST);
+             Select({}, 0);
+             window->Click(IDC_CHANGE_LIST);
+         },
+         "6 changes"},
+        {"Delete with nothing selected",
+         [this] {
+             platform.clock.seconds += 3;
+             Select({}, 0);
+             window->Click(IDC_DELETE);
+         },
+         "7 changes"},
+        {"the Mini-Window's Delete and Move",
+         [this] {
+             Events().OnPosted(0x504, 0, 0);
+             Events().OnPosted(0x503, 0, 1);
+         },
+         "7 changes"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        EXPECT_EQ(changes(), step.after);
+    }
 }
 
 TEST_F(OptionsWindowTest, AnUnreadableDataFileAtStartUpIsReportedThenOptionsOpen) {

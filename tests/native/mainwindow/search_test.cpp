@@ -165,6 +165,9 @@ TEST_F(SearchTest, CommitsTrimmedAndUniqueFromTheRightCommands) {
     OpenSearchDropDown();
     EXPECT_EQ(Terms().back(), "cherry");
     EXPECT_EQ(window->Combo(IDC_SEARCH).GetText(), "cherry"); // the field is not changed
+    Type("damson");
+    Events().OnPosted(0x501, 0, 0); // the Mini-Window recalls a line
+    EXPECT_EQ(Terms().back(), "damson");
 }
 
 TEST_F(SearchTest, PickingAnEntryRunsTheSearchWithoutEnablingRecall) {
