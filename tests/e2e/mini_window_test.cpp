@@ -147,5 +147,51 @@ TEST_F(MiniWindow, SetMarkRelabelsBothAndCtrlMRestoresWithoutRebuilding) {
     CopyAndWait("captured after", 4);
 }
 
+// The Mini-Window's own Delete with nothing selected shows a message box, whose loop runs while
+// the handler waits; closing the Mini-Window meanwhile must not free it under that handler.
+TEST_F(MiniWindow, ClosedWhileItsOwnMessageBoxIsOpen) {
+    CopyItems(3);
+    ASSERT_NE(PressCtrlM(), nullptr);
+    LRESULT ignored = 0;
+    SendBounded(Rows(), LB_SETCURSEL, WPARAM(-1), 0, ignored);
+    ClickMini(IDC_DELETE);
+    const auto box = program_.WaitForMessageBox(5000);
+    ASSERT_TRUE(box.has_value()) << program_.Describe("no message box for Delete");
+    EXPECT_EQ(box->text, "Please select an item to delete.");
+    const HWND first = mini_;
+    PostMessageA(first, WM_CLOSE, 0, 0); // its close box, delivered by the box's loop
+    ASSERT_TRUE(program_.WaitUntil([&] { return IsWindowVisible(first) == FALSE; }, 5000))
+        << program_.Describe("the Mini-Window did not close");
+    PumpFor(300); // the posted disposal comes round in the box's loop
+    ASSERT_TRUE(program_.Answer(*box, IDOK));
+    PumpFor(500);
+    ASSERT_TRUE(program_.Running()) << "the program ended after the message box";
+    EXPECT_FALSE(IsWindow(first)) << "disposed of once its handler returned";
+    ASSERT_NE(PressCtrlM(), nullptr);
+    EXPECT_EQ(ListCount(Rows()), 3);
+    CopyAndWait("captured after", 4);
+}
+
+// While the main window's Merge Items dialog is open, the Mini-Window takes no input.
+TEST_F(MiniWindow, TakesNoInputWhileTheMergeDialogIsOpen) {
+    CopyItems(3);
+    ASSERT_NE(PressCtrlM(), nullptr);
+    LRESULT ignored = 0;
+    const HWND history = History();
+    SendBounded(history, LB_SETSEL, FALSE, -1, ignored);
+    SendBounded(history, LB_SETSEL, TRUE, 0, ignored);
+    SendBounded(history, LB_SETSEL, TRUE, 1, ignored);
+    program_.Click(IDC_MERGE);
+    const HWND merge = program_.WaitForWindow("Merge Items", 5000);
+    ASSERT_NE(merge, nullptr) << program_.Describe("no Merge Items dialog");
+    EXPECT_FALSE(IsWindowEnabled(mini_)) << "the Mini-Window could change the selection";
+    PostMessageA(merge, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(program_.WaitUntil([&] { return !IsWindow(merge); }, 5000));
+    EXPECT_TRUE(program_.WaitUntil([&] { return IsWindowEnabled(mini_) != FALSE; }, 3000))
+        << program_.Describe("the Mini-Window stayed disabled");
+    EXPECT_TRUE(IsWindowEnabled(program_.MainWindow()));
+    CopyAndWait("captured after", 4);
+}
+
 } // namespace
 } // namespace qv::e2e
