@@ -2,10 +2,10 @@
 #include "app/data_folder.h"
 #include "mainwindow/exit_codes.h"
 #include "mainwindow/main_dialog.h"
-#include "mainwindow/user_messages.h"
 #include "resource.h"
 #include "resources/resource_tables.h"
 #include "settings/settings_names.h"
+#include "window/user_messages.h"
 #include <memory>
 #include <new>
 

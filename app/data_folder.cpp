@@ -1,5 +1,5 @@
 #include "app/data_folder.h"
-#include "mainwindow/data_file_store.h"
+#include "lists/data_file_store.h"
 #include "resource.h"
 #include "settings/settings_names.h"
 #include <cstring>

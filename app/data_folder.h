@@ -1,7 +1,7 @@
 // The per-user data folder and the folder and file checks it needs.
 #pragma once
-#include "mainwindow/user_messages.h"
 #include "platform/platform.h"
+#include "window/user_messages.h"
 #include <string>
 
 namespace qv {

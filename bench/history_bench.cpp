@@ -1,12 +1,17 @@
 // The width index must scale: an insertion or removal at 32,767 lines may cost at most 4x what it
 // costs at 1,000. Capture must be linear: per byte, a 4 MB capture may cost at most 1.5x a 64 KB
 // one.
+#include "clipboard/clipboard_capture.h"
 #include "headless_platform.h"
 #include "history/width_index.h"
-#include "mainwindow/clipboard_capture.h"
+#include "lists/data_file_store.h"
+#include "mainwindow/incremental_search.h"
 #include "resource.h"
 #include "support/program_platform.h"
 #include "support/text_fixtures.h"
+#include "window/navigation.h"
+#include "window/status_texts.h"
+#include "window/user_messages.h"
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <memory>
@@ -87,9 +92,17 @@ struct CaptureRig {
     qv::CHistoryLists lists{window->ListBox(IDC_HISTORY), settings};
     qv::CDataFileStore store{platform.files, platform.clock, platform.codePage,       lists,
                              navigation,     messages,       "C:\\Data\\Quorvane.dat"};
-    qv::CClipboardWatcher watcher{platform.clipboard, platform.clock};
-    qv::CClipboardCapture capture{*window, platform.clipboard, platform.clock, watcher, lists,
-                                  store,   navigation,         status,         messages};
+    // Captures count as changes only: the window's other parts do not follow in this rig.
+    struct CountOnly : qv::IListsChanged {
+        explicit CountOnly(qv::CDataFileStore& s) : store(s) {}
+        void ListsChanged(qv::ListChange) override { store.CountChange(); }
+        qv::CDataFileStore& store;
+    } changes{store};
+    qv::CWindowContext context{platform,   *window, settings, lists,    search,
+                               navigation, status,  store,    messages, changes};
+    qv::CIncrementalSearch search{context};
+    qv::CClipboardWatcher watcher{platform.clipboard};
+    qv::CClipboardCapture capture{context, watcher};
     CaptureRig() { settings.changeLimit = 1 << 30; } // no data file writes in the loop
 };
 

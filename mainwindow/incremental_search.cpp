@@ -1,7 +1,10 @@
 #include "mainwindow/incremental_search.h"
-#include "mainwindow/scoped_switch.h"
 #include "resource.h"
 #include "search/search_pattern.h"
+#include "settings/settings.h"
+#include "window/navigation.h"
+#include "window/scoped_switch.h"
+#include "window/user_messages.h"
 #include <algorithm>
 #include <new>
 #include <vector>

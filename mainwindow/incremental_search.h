@@ -1,22 +1,18 @@
 // The Search field: a search run on every edit that selects the matching lines, Back and Forward
 // among the found lines, and the remembered search terms.
 #pragma once
-#include "mainwindow/history_lists.h"
-#include "mainwindow/navigation.h"
-#include "mainwindow/user_messages.h"
-#include "platform/window.h"
+#include "lists/history_lists.h"
 #include "search/search_terms.h"
-#include "settings/settings.h"
+#include "window/window_context.h"
 
 namespace qv {
 
 class CIncrementalSearch {
   public:
-    CIncrementalSearch(platform::IDialogWindow& window, CHistoryLists& lists,
-                       CNavigation& navigation, const CSettings& settings,
-                       const platform::ICodePage& codePage, CUserMessages& messages)
-        : window_(window), lists_(lists), navigation_(navigation), settings_(settings),
-          codePage_(codePage), messages_(messages) {}
+    explicit CIncrementalSearch(const CWindowContext& context)
+        : window_(context.window), lists_(context.lists), navigation_(context.navigation),
+          settings_(context.settings), codePage_(context.platform.CodePage()),
+          messages_(context.messages) {}
 
     // A notice of the Search field: an edit runs the search and makes Recall available, opening
     // the drop-down commits the term, picking an entry runs the search for it.

@@ -41,7 +41,6 @@ LaunchTexts CLaunchCommand::LoadTexts(const CUserMessages& messages) {
 }
 
 void CLaunchCommand::Launch() {
-    search_.Commit();
     const int line = lists_.SingleSelection();
     if (line < 0) {
         messages_.Show(IDS_SELECT_SINGLE_TO_LAUNCH, MsgButtons::Ok, MsgIcon::Information);

@@ -2,18 +2,17 @@
 // checks of its text, each with its message. The command returns without waiting for the shell.
 #pragma once
 #include "launch/launch_jobs.h"
-#include "mainwindow/history_lists.h"
-#include "mainwindow/incremental_search.h"
-#include "mainwindow/user_messages.h"
-#include "platform/window.h"
+#include "lists/history_lists.h"
+#include "window/user_messages.h"
+#include "window/window_context.h"
 
 namespace qv {
 
 class CLaunchCommand {
   public:
-    CLaunchCommand(platform::IDialogWindow& window, CHistoryLists& lists,
-                   CIncrementalSearch& search, CUserMessages& messages, CLaunchJobs& jobs)
-        : window_(window), lists_(lists), search_(search), messages_(messages), jobs_(jobs) {}
+    CLaunchCommand(const CWindowContext& context, CLaunchJobs& jobs)
+        : window_(context.window), lists_(context.lists), messages_(context.messages), jobs_(jobs) {
+    }
 
     void Launch();
 
@@ -23,7 +22,6 @@ class CLaunchCommand {
   private:
     platform::IDialogWindow& window_;
     CHistoryLists& lists_;
-    CIncrementalSearch& search_;
     CUserMessages& messages_;
     CLaunchJobs& jobs_;
 };

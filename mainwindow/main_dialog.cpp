@@ -33,7 +33,7 @@ bool CMainDialog::OnInitDialog(platform::IDialogWindow& window) {
     if (!JoinClipboardChain())
         return true;
     window.RichEdit(IDC_CONTENTS).EnableChangeNotifications();
-    BuildSystemMenu();
+    parts_->systemMenu.Build();
     window.SetIcon();
     window.Button(IDC_WATCH).SetChecked(true);
     window.Button(IDC_INCLUDE_FORMATTING).SetChecked(true);
@@ -46,9 +46,10 @@ bool CMainDialog::OnInitDialog(platform::IDialogWindow& window) {
     ShowAtStart();
     parts_->search.LoadTerms(platform_.Settings());
     if (settings_.showDayTip)
-        ShowTipOfTheDay();
+        parts_->help.ShowTip();
     watcher_.SetWatching(true);
-    TakeClipboard();
+    Commit();
+    parts_->capture.Update();
     parts_->status.ShowSelectedCount();
     parts_->status.ShowItemCount();
     parts_->status.ShowCharCount();

@@ -1,11 +1,11 @@
 // The main window: routes every event of the window to the collaborators that do the work, and
 // makes and ends them in order at start-up, exit and log-off.
 #pragma once
-#include "mainwindow/clipboard_watcher.h"
+#include "clipboard/clipboard_watcher.h"
 #include "mainwindow/placement_keeper.h"
-#include "mainwindow/user_messages.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
+#include "window/user_messages.h"
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -43,7 +43,6 @@ class CMainDialog : public platform::IMainWindowEvents {
 
     // Start-up and shutdown.
     bool JoinClipboardChain();
-    void BuildSystemMenu();
     void ShowAtStart();
     void SaveState();
     // True unless the user answers No to the exit question.
@@ -52,16 +51,11 @@ class CMainDialog : public platform::IMainWindowEvents {
 
     // Routes.
     void AskExit();
-    void TakeClipboard();
-    void ClearClipboard();
-    void RecallItem(bool useCaret);
-    void StepItem(int delta);
-    void StepFound(int direction);
-    void OnHistorySelChange();
-    void OnWatchSwitched();
-    void OnFormattingSwitched();
-    void ShowAboutBox();
-    void ShowTipOfTheDay();
+    // Remembers the Search field's term; see routing.cpp for when.
+    void Commit();
+    void ToggleMark();
+    void SwitchWatching();
+    void SwitchFormatting();
 
     // Results the dialog ends with: Esc after the question, and the Close command.
     static constexpr int kEndOk = 1;

@@ -1,46 +1,57 @@
 // The main window's collaborators, for the files of CMainDialog only.
 #pragma once
-#include "mainwindow/clipboard_capture.h"
-#include "mainwindow/data_file_store.h"
-#include "mainwindow/history_commands.h"
-#include "mainwindow/history_lists.h"
+#include "clipboard/clipboard_capture.h"
+#include "lists/data_file_store.h"
+#include "lists/history_commands.h"
+#include "lists/history_lists.h"
+#include "lists/mark_point.h"
+#include "lists/merge_split.h"
+#include "mainwindow/help_commands.h"
 #include "mainwindow/incremental_search.h"
 #include "mainwindow/launch_command.h"
 #include "mainwindow/main_dialog.h"
-#include "mainwindow/mark_point.h"
-#include "mainwindow/merge_split.h"
-#include "mainwindow/mini_window_keeper.h"
-#include "mainwindow/navigation.h"
 #include "mainwindow/options_command.h"
 #include "mainwindow/pane_format.h"
-#include "mainwindow/status_texts.h"
-#include "mainwindow/user_messages.h"
+#include "mainwindow/selection_rules.h"
+#include "mainwindow/system_menu_builder.h"
+#include "miniwindow/mini_window_keeper.h"
 #include "resource.h"
+#include "window/navigation.h"
+#include "window/status_texts.h"
+#include "window/user_messages.h"
+#include "window/window_context.h"
 
 namespace qv {
 
-// Declared in the order they are made; each is given the ones it talks to.
-struct CMainDialog::Parts {
+// Declared in the order they are made; each is given the context, whose members are made first.
+struct CMainDialog::Parts : IListsChanged {
     Parts(CMainDialog& d, platform::IDialogWindow& window)
-        : messages(window, d.platform_.Strings(), d.texts_),
+        : context{d.platform_, window, d.settings_, lists,    search,
+                  navigation,  status, store,       messages, *this},
+          messages(window, d.platform_.Strings(), d.texts_),
           status(window, d.platform_.Strings(), d.settings_.numbers), navigation(window, status),
-          lists(window.ListBox(IDC_HISTORY), d.settings_),
-          search(window, lists, navigation, d.settings_, d.platform_.CodePage(), messages),
+          lists(window.ListBox(IDC_HISTORY), d.settings_), search(context),
           store(d.platform_.Files(), d.platform_.Clock(), d.platform_.CodePage(), lists, navigation,
                 messages, d.dataFilePath_),
-          options(d.platform_, window, d.settings_, lists, search, store, status, d.texts_.name),
-          paneFormat(d.platform_, window, d.settings_),
-          capture(window, d.platform_.Clipboard(), d.platform_.Clock(), d.watcher_, lists, store,
-                  navigation, status, messages),
-          commands(window, d.platform_.Clock(), lists, search, navigation, status, store, messages),
-          mark(window, lists, search, navigation, capture, messages),
-          mergeSplit(d.platform_, window, lists, search, navigation, status, store, messages),
-          miniWindow(d.platform_, window, lists, messages),
-          launchJobs(d.platform_, CLaunchCommand::LoadTexts(messages)),
-          launch(window, lists, search, messages, launchJobs) {
+          options(context, d.texts_.name), paneFormat(d.platform_, window, d.settings_),
+          capture(context, d.watcher_), commands(context), mark(context), mergeSplit(context),
+          miniWindow(context), launchJobs(d.platform_, CLaunchCommand::LoadTexts(messages)),
+          launch(context, launchJobs), systemMenu(context),
+          selection(context, capture, search, d.watcher_), help(context) {
         navigation.SetFollower(&lists.Followers());
     }
 
+    // The one place every change of the lists passes through.
+    void ListsChanged(ListChange change) override {
+        navigation.Refresh();
+        status.ShowItemCount();
+        if (change == ListChange::Swapped)
+            search.Reset();
+        if (CountsAsChange(change))
+            store.CountChange();
+    }
+
+    CWindowContext context;
     CUserMessages messages;
     CStatusTexts status;
     CNavigation navigation;
@@ -57,6 +68,9 @@ struct CMainDialog::Parts {
     // Deleted with the window; each job first waits for its launch, message included.
     CLaunchJobs launchJobs;
     CLaunchCommand launch;
+    CSystemMenuBuilder systemMenu;
+    CSelectionRules selection;
+    CHelpCommands help;
 };
 
 } // namespace qv

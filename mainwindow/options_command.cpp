@@ -2,11 +2,12 @@
 #include "mainwindow/exit_codes.h"
 #include "options/options_sheet.h"
 #include "resource.h"
+#include "settings/settings.h"
+#include "window/status_texts.h"
 
 namespace qv {
 
 void COptionsCommand::Run() {
-    search_.Commit();
     COptionsSheet sheet(platform_, *this, programName_, rememberedPage_);
     if (!sheet.Run(window_.Handle(), settings_))
         return;

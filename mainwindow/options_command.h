@@ -1,24 +1,21 @@
 // The Options command: the sheet over the window's settings, and the window's side of what its
 // pages do at once (the data file, the search terms, the digit grouping of the counts).
 #pragma once
-#include "mainwindow/data_file_store.h"
-#include "mainwindow/history_lists.h"
+#include "lists/data_file_store.h"
+#include "lists/history_lists.h"
 #include "mainwindow/incremental_search.h"
-#include "mainwindow/status_texts.h"
 #include "options/options_host.h"
-#include "platform/platform.h"
-#include "settings/settings.h"
+#include "window/window_context.h"
 #include <string>
 
 namespace qv {
 
 class COptionsCommand : public IOptionsHost {
   public:
-    COptionsCommand(platform::IPlatform& platform, platform::IDialogWindow& window,
-                    CSettings& settings, CHistoryLists& lists, CIncrementalSearch& search,
-                    CDataFileStore& store, CStatusTexts& status, const std::string& programName)
-        : platform_(platform), window_(window), settings_(settings), lists_(lists), search_(search),
-          store_(store), status_(status), programName_(programName) {
+    COptionsCommand(const CWindowContext& context, const std::string& programName)
+        : platform_(context.platform), window_(context.window), settings_(context.settings),
+          lists_(context.lists), search_(context.search), store_(context.store),
+          status_(context.status), programName_(programName) {
         // A data file that cannot be read opens the sheet, where it can be read again.
         store_.OnReadFailure([this] { Run(); });
     }

@@ -1,5 +1,5 @@
 #include "mainwindow/pane_format.h"
-#include "commands/font_conversion.h"
+#include "mainwindow/font_conversion.h"
 #include "resource.h"
 
 namespace qv {

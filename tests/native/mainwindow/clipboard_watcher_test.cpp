@@ -1,6 +1,6 @@
 // The capture decision and the chain duties of the clipboard watcher, on its own.
 #include "headless_platform.h"
-#include "mainwindow/clipboard_watcher.h"
+#include "clipboard/clipboard_watcher.h"
 #include <gtest/gtest.h>
 
 namespace qv::test {

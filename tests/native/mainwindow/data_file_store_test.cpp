@@ -2,7 +2,7 @@
 // when it writes nothing.
 #include "history/data_file_writer.h"
 #include "main_window_fixture.h"
-#include "mainwindow/data_file_store.h"
+#include "lists/data_file_store.h"
 
 namespace qv::test {
 namespace {

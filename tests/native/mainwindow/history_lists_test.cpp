@@ -1,7 +1,7 @@
 // The History lists on their own: room made in a full list box, the mark following removed lines,
 // and items that find no line.
 #include "main_window_fixture.h"
-#include "mainwindow/history_lists.h"
+#include "lists/history_lists.h"
 
 namespace qv::test {
 namespace {

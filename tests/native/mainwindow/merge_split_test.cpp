@@ -1,7 +1,7 @@
 // Merge and Split: new unformatted items from the full texts of selected items, through the Merge
 // Items dialog, appended and selected; the failures each with their message.
 #include "main_window_fixture.h"
-#include "mainwindow/merge_dialog.h"
+#include "lists/merge_dialog.h"
 
 namespace qv::test {
 namespace {

@@ -1,6 +1,6 @@
 // The three counts on their own: singular, grouped digits, and nothing when the platform errs.
 #include "main_window_fixture.h"
-#include "mainwindow/status_texts.h"
+#include "window/status_texts.h"
 
 namespace qv::test {
 namespace {

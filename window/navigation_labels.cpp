@@ -1,0 +1,34 @@
+#include "window/navigation_labels.h"
+#include <algorithm>
+
+namespace qv {
+
+namespace {
+bool IsBreak(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+} // namespace
+
+std::string PreviewCut(const std::string& text, int budget) {
+    const std::size_t m = static_cast<std::size_t>(budget);
+    const std::size_t length = text.size();
+    std::string preview;
+    if (length > m + 2 && IsBreak(text[m + 1]))
+        preview = text.substr(0, m + 1) + "...";
+    else if (length > m + 1)
+        preview = text.substr(0, IsBreak(text[m]) ? m : m - 1) + "...";
+    else
+        preview = text;
+    std::replace(preview.begin(), preview.end(), '\t', ' ');
+    return preview;
+}
+
+std::string NavigationLabel(bool previous, const std::string& neighbourText) {
+    if (neighbourText.empty())
+        return previous ? "&Previous Item\tCtrl+P" : "Ne&xt Item\tCtrl+N";
+    if (previous)
+        return "&Previous Item: " + PreviewCut(neighbourText, kPreviousPreviewBudget) + "\tCtrl+P";
+    return "Ne&xt Item: " + PreviewCut(neighbourText, kNextPreviewBudget) + "\tCtrl+N";
+}
+
+} // namespace qv
