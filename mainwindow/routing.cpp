@@ -1,6 +1,7 @@
 // Where each command, menu entry and notice of the window goes.
 #include "help/about_dialog.h"
 #include "help/tip_dialog.h"
+#include "mainwindow/exit_request.h"
 #include "mainwindow/main_dialog.h"
 #include "mainwindow/main_dialog_parts.h"
 #include "mainwindow/mini_window_messages.h"
@@ -124,6 +125,12 @@ void CMainDialog::OnCommand(int id, int notifyCode) {
 }
 
 void CMainDialog::OnPosted(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    if (message == WM_EXIT_REQUEST) {
+        // Even a window that never finished starting goes, so the installer is not held up.
+        if (window_)
+            window_->EndDialog(kEndCancel);
+        return;
+    }
     if (!parts_)
         return;
     const int line = static_cast<int>(wParam);
