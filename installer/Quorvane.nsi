@@ -196,7 +196,6 @@ Section "-un.Program"
     RMDir "$INSTDIR"
     Delete "${START_MENU_LINK}"
     Delete "${STARTUP_LINK}"
-    DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
 
 Section /o "un.Also remove my clipboard history and settings" SecRemoveData
@@ -208,6 +207,11 @@ Section /o "un.Also remove my clipboard history and settings" SecRemoveData
     Delete "$DOCUMENTS\Quorvane.dat"
     DeleteRegKey HKCU "${SETTINGS_KEY}"
     DeleteRegKey /ifempty HKCU "${COMPANY_KEY}"
+SectionEnd
+
+; The Apps & features entry goes last: an uninstall that stopped half-way can still be run again.
+Section "-un.Entry"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
 
 Function un.onInit
