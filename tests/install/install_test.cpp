@@ -126,20 +126,32 @@ TEST_F(Installer, UpgradeClosesTheRunningProgramAndKeepsItsHistoryAndSettings) {
 }
 
 TEST_F(Installer, UninstallRemovesTheProgramAndKeepsTheDataUnlessAsked) {
+    // The program running during the uninstall is closed first and saves what it took.
     const struct {
         const char* switches;
+        bool running;
         bool dataKept;
-    } cases[] = {{"", true}, {"/REMOVEDATA", false}};
+    } cases[] = {{"", true, true}, {"/REMOVEDATA", false, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.switches);
         ASSERT_EQ(RunSetup("/S /STARTUP=1"), 0);
         ASSERT_TRUE(SeedDataFile(MakeDataFile(1, 100)));
-        ASSERT_TRUE(SetRegistryDword("Misc", "Confirm Exit", 0));
+        ASSERT_TRUE(SetRegistryDword("Misc", "Confirm Exit", 1));
+        if (c.running) {
+            ASSERT_TRUE(program_.Other().EmptyClipboard());
+            ASSERT_NO_FATAL_FAILURE(LaunchAndWaitForLines(100));
+            ASSERT_NO_FATAL_FAILURE(CopyAndWait("copied before the uninstall", 101));
+        }
 
         ASSERT_TRUE(RunQuietUninstall(c.switches)) << "the program or its entry is still there";
+        EXPECT_FALSE(program_.Running());
         EXPECT_FALSE(Exists(StartMenuLink()));
         EXPECT_FALSE(Exists(StartupLink()));
-        EXPECT_EQ(Exists(DataFilePath()), c.dataKept);
+        std::string saved;
+        EXPECT_EQ(ReadWholeFile(DataFilePath(), saved), c.dataKept);
+        if (c.running) {
+            EXPECT_NE(saved.find("copied before the uninstall"), std::string::npos);
+        }
         EXPECT_EQ(RegistryDword("Misc", "Confirm Exit").has_value(), c.dataKept);
         ResetUserData();
     }
