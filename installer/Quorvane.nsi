@@ -56,14 +56,20 @@ VIAddVersionKey "LegalCopyright" "Copyright (c) Harrowmere Software, MIT licence
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Quorvane.exe"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
+!define MUI_PAGE_HEADER_TEXT "Start-up"
+!define MUI_PAGE_HEADER_SUBTEXT "Choose how Quorvane starts."
 !define MUI_COMPONENTSPAGE_TEXT_TOP "Choose whether Quorvane starts by itself when you sign in to Windows."
+!define MUI_COMPONENTSPAGE_TEXT_COMPLIST "Options:"
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
+!define MUI_PAGE_HEADER_TEXT "Your data"
+!define MUI_PAGE_HEADER_SUBTEXT "Choose whether your clipboard history goes too."
 !define MUI_COMPONENTSPAGE_TEXT_TOP "Your clipboard history and settings are kept unless you tick the box."
+!define MUI_COMPONENTSPAGE_TEXT_COMPLIST "Options:"
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
 
