@@ -22,7 +22,7 @@ class CMainDialog : public platform::IMainWindowEvents {
 
     bool OnInitDialog(platform::IDialogWindow& window) override;
     void OnCommand(int id, int notifyCode) override;
-    // The Mini-Window's requests.
+    // The Mini-Window's requests and another process's exit request.
     void OnPosted(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
     bool OnSysCommand(unsigned command) override;
     void OnClose() override;

@@ -1,6 +1,7 @@
 // Where each command, menu entry and notice of the window goes. The rule for the search term:
 // the router commits it, before it hands over any command that reads or changes the lists (the
 // ones the search-term list names); collaborators never commit.
+#include "mainwindow/exit_request.h"
 #include "mainwindow/main_dialog.h"
 #include "mainwindow/main_dialog_parts.h"
 #include "mainwindow/main_window_messages.h"
@@ -111,6 +112,12 @@ void CMainDialog::OnCommand(int id, int notifyCode) {
 }
 
 void CMainDialog::OnPosted(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    if (message == WM_EXIT_REQUEST) {
+        // Even a window that never finished starting goes, so the installer is not held up.
+        if (window_)
+            window_->EndDialog(kEndCancel);
+        return;
+    }
     if (!parts_)
         return;
     Parts& p = *parts_;

@@ -97,9 +97,8 @@
 #define QV_DIALOG_FONT_SIZE 8
 #define QV_DIALOG_FONT "MS Sans Serif"
 
-#define QV_VERSION_MAJOR 2
-#define QV_VERSION_MINOR 3
-#define QV_VERSION_TEXT "2.3"
+// QV_VERSION_MAJOR, QV_VERSION_MINOR, QV_VERSION_PATCH and QV_VERSION_TEXT, made from VERSION.
+#include "version.h"
 
 // Controls of the main window.
 #define IDC_CONTENTS 1000

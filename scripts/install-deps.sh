@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build clang libclang-rt-14-dev g++ googletest libbenchmark-dev clang-format
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 xvfb fonts-wine imagemagick x11-utils procps
+  nsis zip
 )
 
 missing=()

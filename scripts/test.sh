@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test tier: native (plain, with sanitizers and fuzzing, and the worker-thread
-# tests with ThreadSanitizer), the Win32 back end under Wine, and end to end under Wine. Exits
-# non-zero when any tier fails.
+# tests with ThreadSanitizer), the Win32 back end under Wine, end to end under Wine, and the setup
+# program under Wine. Exits non-zero when any tier fails.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" || exit 1
@@ -33,6 +33,6 @@ jobs=$(nproc)
 build_and_test native "native tests" -j "$jobs"
 build_and_test sanitize "sanitizer and fuzz tests" -j "$jobs"
 build_and_test tsan "thread sanitizer tests" -j "$jobs"
-build_and_test windows "win32 and end-to-end tests"
+build_and_test windows "win32, end-to-end and installer tests"
 if [ $status -eq 0 ]; then echo "=== all tiers passed"; fi
 exit $status

@@ -30,7 +30,7 @@ TEST_F(AboutBox, ShowsTheVersionTheAddressAndTheLink) {
     std::vector<std::string> texts;
     for (HWND child : ChildrenOf(about))
         texts.push_back(TextOf(child));
-    EXPECT_EQ(texts, (std::vector<std::string>{"", "Quorvane Version 2.3", "OK",
+    EXPECT_EQ(texts, (std::vector<std::string>{"", "Quorvane Version " QV_VERSION_TEXT, "OK",
                                                "For technical support, send e-mail to:", kAddress,
                                                "&Copy", kWebPage}));
     EXPECT_TRUE(GetWindowLongA(GetDlgItem(about, IDC_SUPPORT_EMAIL), GWL_STYLE) & ES_READONLY);

@@ -1,32 +1,15 @@
 // Both lists survive a restart of the real program, and the data file is written when it must be.
+#include "driver/data_file_seed.h"
 #include "e2e_fixture.h"
-#include "history/data_file_writer.h"
-#include "win32/win32_text.h"
 #include <functional>
 
 namespace qv::e2e {
 namespace {
 
-std::string MakeDataFile(int version, int items) {
-    std::string bytes;
-    const platform::win32::Win32CodePage codePage;
-    CDataFileWriter writer(bytes, codePage);
-    writer.BeginList();
-    for (int i = 0; i < items; ++i)
-        writer.AddEntry("", "stored item " + std::to_string(i), "");
-    writer.EndList();
-    writer.BeginList();
-    writer.EndList();
-    bytes[0] = static_cast<char>(version);
-    return bytes;
-}
-
 // Stops the program and leaves only the given data file of the user data behind.
 void SeedDataFile(Program& program, const std::string& bytes) {
     program.Kill();
-    ResetUserData();
-    ASSERT_TRUE(CreateDirectoryA(DataFolder().c_str(), nullptr) || FileExists(DataFolder()));
-    ASSERT_TRUE(WriteWholeFile(DataFilePath(), bytes));
+    ASSERT_TRUE(e2e::SeedDataFile(bytes)); // the driver's, not this one
 }
 
 TEST_F(EndToEnd, ItemsOfThePreviousRunAreBackAfterARestart) {

@@ -63,8 +63,9 @@ TEST_F(TipOfTheDay, ShowsAtStartUpAndTheCloseBoxKeepsTheUncheckedBox) {
     EXPECT_EQ(TextOf(GetDlgItem(tip, IDC_TIP_NUMBER)), "1");
     EXPECT_EQ(TextOf(GetDlgItem(tip, IDC_TIP_OF_COUNT)), "of 23");
     EXPECT_EQ(TextOf(GetDlgItem(tip, IDC_TIP_TOPIC)), "Introduction");
-    EXPECT_NE(TextOf(GetDlgItem(tip, IDC_TIP_TEXT)).find("Welcome to Quorvane 2.3.\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        TextOf(GetDlgItem(tip, IDC_TIP_TEXT)).find("Welcome to Quorvane " QV_VERSION_TEXT ".\r\n"),
+        std::string::npos);
     EXPECT_FALSE(IsWindowEnabled(program_.MainWindow())) << "the tip is modal over the window";
     UncheckShowAtStartUp(tip);
     CloseBox(tip);

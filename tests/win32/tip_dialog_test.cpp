@@ -2,6 +2,7 @@
 // field's own font, the number drop-down, and the chooser's sort rules in the real list view.
 #include "help/tip_dialog.h"
 #include "help/topic_dialog.h"
+#include "resource.h"
 #include "win32/win32_handles.h"
 #include "win32_fixture.h"
 #include <commctrl.h>
@@ -29,7 +30,7 @@ TEST(TipDialogOnWindows, ShowsTheFirstTipCentredWithItsNumbers) {
     const HWND window = dialog->Window();
     const HWND field = GetDlgItem(window, IDC_TIP_TEXT);
     const std::string text = pw::WindowText(field);
-    const std::string line = "Welcome to Quorvane 2.3.";
+    const std::string line = "Welcome to Quorvane " QV_VERSION_TEXT ".";
     const std::size_t at = text.find(line + "\r\n");
     ASSERT_NE(at, std::string::npos) << text;
     EXPECT_EQ(text.find_first_not_of(' '), at) << "only spaces stand before the first line";

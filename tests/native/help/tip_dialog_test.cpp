@@ -111,7 +111,7 @@ TEST_F(TipDialogTest, EveryTipHasItsTopicAndATextInTheTablesLayout) {
         EXPECT_EQ(Tip(n).topic, topics[n - 1]) << n;
         EXPECT_FALSE(Tip(n).text.empty()) << n;
     }
-    EXPECT_EQ(Tip(1).text.rfind("Welcome to Quorvane 2.3.\r\n", 0), 0u);
+    EXPECT_EQ(Tip(1).text.rfind("Welcome to Quorvane " QV_VERSION_TEXT ".\r\n", 0), 0u);
     EXPECT_EQ(ProgramStrings().count(IDS_TIP_COUNT + kTips + 1), 0u);
 }
 

@@ -1,5 +1,6 @@
 // Start-up, exit, placement, the viewer chain, log-off, minimizing, and the window going away.
 #include "main_window_fixture.h"
+#include "mainwindow/exit_request.h"
 
 namespace qv::test {
 namespace {
@@ -72,6 +73,23 @@ TEST_F(MainWindowTest, CloseAsksOnlyWithConfirmExitButEscAlwaysAsks) {
         platform.messages.answers.clear();
         Close();
     }
+}
+
+// The installer asks a running program to exit before it replaces it; with Confirm Exit on, a
+// question would hold a silent install, and the lists must still be saved as at any exit.
+TEST_F(MainWindowTest, AnExitRequestEndsWithoutTheQuestionAndSaves) {
+    SetOption(kSectionMisc, kKeyConfirmExit, 1);
+    platform.files.CreateFolder("C:\\Data");
+    Open();
+    CopyElsewhere("saved on request");
+    platform.messages.shown.clear();
+    ASSERT_TRUE(platform.PostToWindow(window->Handle(), WM_EXIT_REQUEST, 0, 0));
+    platform.DeliverPosted();
+    EXPECT_TRUE(platform.messages.shown.empty());
+    EXPECT_TRUE(window->ended);
+    EXPECT_EQ(window->endResult, 2); // as the close box
+    Close();
+    EXPECT_NE(FileBytes(dataFile).find("saved on request"), std::string::npos);
 }
 
 TEST_F(MainWindowTest, EnterNeverPressesAButton) {
