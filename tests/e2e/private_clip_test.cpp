@@ -5,13 +5,15 @@
 namespace qv::e2e {
 namespace {
 
+// The three ways a writer marks a clip private.
+const struct {
+    const char* marker;
+    std::string data;
+} markers[] = {{"ExcludeClipboardContentFromMonitorProcessing", ""},
+               {"CanIncludeInClipboardHistory", std::string(4, '\0')},
+               {"Clipboard Viewer Ignore", ""}};
+
 TEST_F(EndToEnd, ClipsMarkedPrivateLeaveNoTrace) {
-    const struct {
-        const char* marker;
-        std::string data;
-    } markers[] = {{"ExcludeClipboardContentFromMonitorProcessing", ""},
-                   {"CanIncludeInClipboardHistory", std::string(4, '\0')},
-                   {"Clipboard Viewer Ignore", ""}};
     const HWND history = program_.Control(IDC_HISTORY);
     int count = 0;
     for (const auto& m : markers) {
@@ -50,12 +52,6 @@ TEST_F(EndToEnd, ClipsMarkedPrivateLeaveNoTrace) {
 // Re-Copy and Update right after a private clip: the pane is empty, so the program's own copy does
 // nothing and the clipboard still holds the secret, which must not be pasted as an item.
 TEST_F(EndToEnd, ReCopyAndUpdateAfterAPrivateClipKeepNothing) {
-    const struct {
-        const char* marker;
-        std::string data;
-    } markers[] = {{"ExcludeClipboardContentFromMonitorProcessing", ""},
-                   {"CanIncludeInClipboardHistory", std::string(4, '\0')},
-                   {"Clipboard Viewer Ignore", ""}};
     const HWND history = program_.Control(IDC_HISTORY);
     CopyAndWait("ordinary", 1);
     for (const bool formatting : {true, false}) {

@@ -21,13 +21,15 @@ class PrivateClipTest : public MainWindowTest {
 const std::string kZero(4, '\0');
 const std::string kOne("\x01\0\0\0", 4);
 
+// The three ways a writer marks a clip private.
+const struct {
+    const char* format;
+    std::string data;
+} markers[] = {{HeadlessClipboard::kExcludeFromMonitors, ""},
+               {HeadlessClipboard::kCanIncludeInHistory, kZero},
+               {HeadlessClipboard::kViewerIgnore, ""}};
+
 TEST_F(PrivateClipTest, MarkedTextLeavesNoTrace) {
-    const struct {
-        const char* format;
-        std::string data;
-    } markers[] = {{HeadlessClipboard::kExcludeFromMonitors, ""},
-                   {HeadlessClipboard::kCanIncludeInHistory, kZero},
-                   {HeadlessClipboard::kViewerIgnore, ""}};
     Close();
     SetOption(kSectionSaving, kKeyChangeLimit, 1); // every capture saves the file
     Open();
@@ -52,12 +54,6 @@ TEST_F(PrivateClipTest, MarkedTextLeavesNoTrace) {
 }
 
 TEST_F(PrivateClipTest, ReCopyAndUpdateRightAfterAPrivateClipAddNothing) {
-    const struct {
-        const char* format;
-        std::string data;
-    } markers[] = {{HeadlessClipboard::kExcludeFromMonitors, ""},
-                   {HeadlessClipboard::kCanIncludeInHistory, kZero},
-                   {HeadlessClipboard::kViewerIgnore, ""}};
     Close();
     SetOption(kSectionSaving, kKeyChangeLimit, 1); // every item added saves the file
     Open();
