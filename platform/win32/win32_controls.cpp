@@ -34,8 +34,11 @@ void EditView::GetSel(long& start, long& end) const {
 }
 
 bool EditView::Copy() {
+    // The control says nothing of its copy; the clipboard's sequence number moves only when it
+    // was written, which it is not while another program holds it open.
+    const DWORD before = GetClipboardSequenceNumber();
     Send(WM_COPY);
-    return true;
+    return GetClipboardSequenceNumber() != before;
 }
 
 void EditView::SetLimitText(int characters) {
