@@ -12,6 +12,8 @@ namespace qv::platform {
 class IControl {
   public:
     virtual ~IControl() = default;
+    // A control disabled while it has the keyboard focus first hands the focus on to the next
+    // enabled control in tab order, as the Tab key would.
     virtual void Enable(bool on) = 0;
     virtual bool IsEnabled() const = 0;
     virtual void SetText(const std::string& text) = 0;
