@@ -121,8 +121,9 @@ TEST_F(PaneFormat, AColourPickedReachesTheTextAndTurnsAutomaticColourOff) {
 // and the pane keeps the size it got at the first OK. Runs at the screen's resolution; the table
 // below runs it again in processes of their own at the higher ones.
 TEST_F(PaneFormat, TenOksInTheFontChooserKeepTheSize) {
-    if (const char* wanted = std::getenv("QV_PIXELS_PER_INCH"))
+    if (const char* wanted = std::getenv("QV_PIXELS_PER_INCH")) {
         ASSERT_EQ(TestPlatform().ScreenPixelsPerInch(), std::atoi(wanted));
+    }
     platform::CharFormat start = Pane().GetDefaultCharFormat();
     start.mask = CFM_SIZE | CFM_FACE;
     start.face = "Tahoma";
