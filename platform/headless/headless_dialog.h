@@ -158,16 +158,16 @@ class HeadlessDialog : public IDialogWindow {
     ScreenMetrics screen{1280, 1024, 32, 32, 16};
 
   private:
+    // Gives the focus to the next row after id, in tab order and round to the start, that takes
+    // it and is enabled, as the Tab key would; the focus stays where no other row takes it.
+    void FocusNextAfter(int id);
+
     HeadlessPlatform& platform_;
     const DialogTemplate& template_;
     WindowRef handle_;
     WindowRef owner_;
     IDialogEvents& events_;
     IMainWindowEvents* mainEvents_;
-    // Gives the focus to the next row after id, in tab order and round to the start, that takes
-    // it and is enabled, as the Tab key would; the focus stays where no other row takes it.
-    void FocusNextAfter(int id);
-
     std::string title_;
     std::map<int, std::unique_ptr<IControl>> controls_;
     int focused_ = 0;
