@@ -42,11 +42,12 @@ void CAboutDialog::OnClose() {
 void CAboutDialog::CopyAddress() {
     platform::IEdit& field = window_->Edit(IDC_SUPPORT_EMAIL);
     field.SetSel(0, -1);
-    field.Copy();
+    // Another program may hold the clipboard open; then nothing was copied, and the user is told.
+    const bool copied = field.Copy();
     field.SetSel(0, 0);
-    window_->MessageBox(platform_.Strings().Load(IDS_EMAIL_COPIED),
+    window_->MessageBox(platform_.Strings().Load(copied ? IDS_EMAIL_COPIED : IDS_EMAIL_NOT_COPIED),
                         platform_.Strings().Load(IDS_APP_TITLE), platform::MsgButtons::Ok,
-                        platform::MsgIcon::Information);
+                        copied ? platform::MsgIcon::Information : platform::MsgIcon::Exclamation);
 }
 
 } // namespace qv

@@ -31,7 +31,8 @@ int CLaunchJob::Run() {
 }
 
 std::string CLaunchJob::RefusalText(ShellOpenResult result) const {
-    std::string text = texts_.cannotOpen(target_.substr(0, kLaunchTextLimit));
+    std::string text =
+        texts_.cannotOpen(target_.substr(0, CharactersPrefix(target_, kLaunchTextLimit)));
     switch (result) {
     case ShellOpenResult::FileNotFound:
         return text + texts_.fileNotFound;

@@ -18,10 +18,23 @@ bool StartsWithWww(const std::string& text) {
 
 } // namespace
 
+std::size_t CharactersPrefix(std::string_view text, std::size_t characters) {
+    std::size_t end = 0;
+    for (std::size_t taken = 0; end < text.size(); ++taken) {
+        if (taken == characters)
+            return end;
+        // A character is its lead byte and the continuation bytes after it.
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            ++end;
+    }
+    return end;
+}
+
 LaunchTextProblem CheckLaunchText(const std::string& trimmed) {
     if (trimmed.empty())
         return LaunchTextProblem::Empty;
-    if (trimmed.size() > kLaunchTextLimit)
+    if (CharactersPrefix(trimmed, kLaunchTextLimit) < trimmed.size())
         return LaunchTextProblem::TooLong;
     if (trimmed.find_first_of("\r\n") != std::string::npos)
         return LaunchTextProblem::MultipleLines;

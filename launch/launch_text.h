@@ -1,11 +1,16 @@
 // What a History item's text must be to be launched, and what the shell is asked to open for it.
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace qv {
 
-// The longest text that can be launched, the limit of a path.
+// The longest text that can be launched, in characters: the limit of a path.
 constexpr std::size_t kLaunchTextLimit = 259;
+
+// The bytes of the first `characters` characters of UTF-8 text, all of it when it is shorter; a
+// cut there keeps every character whole.
+std::size_t CharactersPrefix(std::string_view text, std::size_t characters);
 
 enum class LaunchTextProblem { None, Empty, TooLong, MultipleLines };
 

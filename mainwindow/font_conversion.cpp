@@ -41,8 +41,12 @@ void FontToFormat(const platform::LogicalFont& font, int pixelsPerInch,
     format.effects = 0;
     format.face = font.face;
     format.pitchAndFamily = font.pitchAndFamily;
-    const int twipsPerPixel = kTwipsPerInch / Usable(pixelsPerInch);
-    format.heightTwips = std::abs(font.height) * twipsPerPixel;
+    // Rounded up to the least whole twips that FormatToFont, which truncates, turns back into the
+    // same pixels: a whole number of twips per pixel (1440 / 168 as 8) would lose a little of
+    // the size at every round trip where the resolution does not divide 1440.
+    const long long pixels = std::llabs(static_cast<long long>(font.height));
+    const int perInch = Usable(pixelsPerInch);
+    format.heightTwips = static_cast<int>((pixels * kTwipsPerInch + perInch - 1) / perInch);
     if (font.weight >= kBoldWeight)
         format.effects |= platform::kEffectBold;
     if (font.italic != 0)

@@ -47,9 +47,13 @@ void CLaunchCommand::Launch() {
         return;
     }
     try {
-        // A list text that was cut is longer than any text that passes, so it serves for all.
         const std::string text = TrimWhiteSpace(lists_.LineText(line));
-        const LaunchTextProblem problem = CheckLaunchText(text);
+        // An item with overflow text is longer than its list text shows: trimmed of white space
+        // the list text alone could pass, and the shell would get the cut text with its marker.
+        const CHistoryItem* item = lists_.Item(line);
+        const LaunchTextProblem problem = item && !item->overflowText.empty()
+                                              ? LaunchTextProblem::TooLong
+                                              : CheckLaunchText(text);
         if (problem != LaunchTextProblem::None) {
             messages_.Show(ProblemText(problem), MsgButtons::Ok, MsgIcon::Exclamation);
             return;

@@ -30,8 +30,12 @@ void CPaneFormat::ChooseFont() {
     if (!platform_.ChooseFont(choice, window_.Handle()))
         return;
     FontToFormat(choice.font, platform_.ScreenPixelsPerInch(), format);
+    // Without Apply Colors the text keeps its own colours: a selection of several colours read
+    // with the first one's, and written with the colour bit, would take that one throughout.
     if (settings_.applyColors != 0)
         format.color = choice.colour;
+    else
+        format.mask &= ~platform::kMaskColor;
     Write(selection, format);
 }
 

@@ -21,6 +21,7 @@
 #define IDS_APP_TITLE 57344
 #define IDS_SUPPORT_EMAIL 200
 #define IDS_EMAIL_COPIED 201
+#define IDS_EMAIL_NOT_COPIED 202
 
 // Texts of the main window and start-up.
 #define IDS_OUT_OF_MEMORY 300

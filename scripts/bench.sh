@@ -14,4 +14,4 @@ done
 echo "=== real_window_bench (under Wine)"
 "$root/scripts/wine-run.sh" --template "$root/build/windows/wine-template" --timeout 1800 \
   "$root/build/windows/bench/wine/qv_real_window_bench.exe" \
-  --program "$root/build/windows/platform/Quorvane.exe"
+  --program "$root/build/windows/Quorvane.exe"

@@ -17,7 +17,7 @@ cp "$build/installer/Quorvane-$version-setup.exe" "$setup"
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-cp "$build/platform/Quorvane.exe" "$stage/Quorvane.exe"
+cp "$build/Quorvane.exe" "$stage/Quorvane.exe"
 cp "$build/installer/README.txt" "$stage/README.txt"
 cp "$root/LICENSE" "$stage/LICENSE.txt"
 archive="$dist/Quorvane-$version-win64.zip"

@@ -22,6 +22,6 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "No display: Quorvane runs on Xvfb $DISPLAY (see it with: DISPLAY=$DISPLAY import -window root shot.png)"
 fi
 status=0
-wine_env "$prefix" wine "$root/build/windows/platform/Quorvane.exe" || status=$?
+wine_env "$prefix" wine "$root/build/windows/Quorvane.exe" || status=$?
 wine_env "$prefix" wineserver -w || true
 exit $status

@@ -55,6 +55,9 @@ bool CSettings::Read(platform::ISettingsStore& store) {
                             std::string(1, defaults.numbers.thousandsSeparator)));
         for (const IntKey& k : kAfterSeparator)
             this->*k.member = store.GetInt(k.section, k.key, defaults.*k.member);
+        // A limit below one would trim every line, the new capture included.
+        if (historyLimit < 1)
+            historyLimit = defaults.historyLimit;
     } catch (const std::bad_alloc&) {
         return false;
     }

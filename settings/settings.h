@@ -12,7 +12,8 @@ struct CNumberFormat {
 
 // Every option of the settings store except the search terms and the window placement. Flags are
 // integers (0 off, anything else on). Values are kept exactly as read, even outside what the
-// Options pages offer, until the user confirms the page that edits them.
+// Options pages offer, until the user confirms the page that edits them; only a History Limit
+// below 1, which would empty the Main List, reads as the default.
 struct CSettings {
     // "Saving"
     int changeLimit = 10;

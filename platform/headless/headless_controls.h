@@ -9,13 +9,26 @@ namespace qv::platform::headless {
 
 class HeadlessClipboard;
 
-template <class Interface> class ControlBase : public Interface {
+// Set by the dialog that holds a control, which keeps the keyboard focus.
+struct FocusHooks {
+    std::function<void()> focused, beforeDisabled;
+};
+
+template <class Interface> class ControlBase : public Interface, public FocusHooks {
   public:
-    void Enable(bool on) override { enabled_ = on; }
+    void Enable(bool on) override {
+        if (!on && enabled_ && beforeDisabled)
+            beforeDisabled();
+        enabled_ = on;
+    }
     bool IsEnabled() const override { return enabled_; }
     void SetText(const std::string& text) override { text_ = text; }
     std::string GetText() const override { return text_; }
-    void SetFocus() override { ++focusCount; }
+    void SetFocus() override {
+        ++focusCount;
+        if (focused)
+            focused();
+    }
     void SetVisible(bool visible) override { this->visible = visible; }
     void SetRedraw(bool on) override { redrawOn = on; }
     int focusCount = 0;

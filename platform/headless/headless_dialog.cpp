@@ -76,6 +76,19 @@ MsgResult MessageBoxScript::Show(const std::string& text, const std::string& cap
 
 namespace {
 
+// The kinds that the platform makes tab stops; statics, frames and links are passed over.
+bool TakesFocus(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label:
+    case ControlKind::Icon:
+    case ControlKind::Link:
+    case ControlKind::GroupBox:
+        return false;
+    default:
+        return true;
+    }
+}
+
 std::unique_ptr<IControl> MakeControl(ControlKind kind, HeadlessClipboard& clipboard) {
     switch (kind) {
     case ControlKind::RichEdit:
@@ -127,6 +140,15 @@ HeadlessDialog::HeadlessDialog(HeadlessPlatform& platform, const DialogTemplate&
         }
         control->SetText(t.text);
         control->Enable((t.flags & kFlagDisabled) == 0);
+        if (auto* hooks = dynamic_cast<FocusHooks*>(control.get()); hooks && t.id > 0) {
+            hooks->focused = [this, id = t.id] { focused_ = id; };
+            // The real dialog manager would leave the focus on a disabled control, where no key
+            // reaches anything: the platform passes it on first.
+            hooks->beforeDisabled = [this, id = t.id] {
+                if (focused_ == id)
+                    FocusNextAfter(id);
+            };
+        }
         if (t.id >= 0)
             controls_[t.id] = std::move(control);
     }
@@ -162,6 +184,8 @@ void HeadlessDialog::Click(int id) {
         throw ControlError("no control " + std::to_string(id) + " to click");
     if (!Control(id).IsEnabled() || !inputEnabled)
         return; // a disabled control, or one in a window a modal one blocks, takes no clicks
+    if (TakesFocus(row->kind))
+        focused_ = id;
     if (row->kind == ControlKind::CheckBox) {
         Btn(id).SetChecked(!Btn(id).IsChecked());
     } else if (row->kind == ControlKind::Radio) {
@@ -190,6 +214,22 @@ void HeadlessDialog::Click(int id) {
     events_.OnCommand(id, kButtonClicked);
     // As the real dialog procedure records its answer in the dialog after the handler.
     ++commandsHandled;
+}
+
+void HeadlessDialog::FocusNextAfter(int id) {
+    const auto& rows = template_.controls;
+    const auto self = std::find_if(rows.begin(), rows.end(),
+                                   [id](const ControlTemplate& c) { return c.id == id; });
+    if (self == rows.end())
+        return;
+    const std::size_t from = std::size_t(self - rows.begin());
+    for (std::size_t step = 1; step < rows.size(); ++step) {
+        const ControlTemplate& row = rows[(from + step) % rows.size()];
+        if (row.id > 0 && TakesFocus(row.kind) && Control(row.id).IsEnabled()) {
+            focused_ = row.id;
+            return;
+        }
+    }
 }
 
 bool HeadlessDialog::ChooseMenuEntry(unsigned command) {

@@ -101,8 +101,12 @@ class HeadlessDialog : public IDialogWindow {
     void SetModified(bool on) override { modified = on; }
     void CancelToClose() override { cancelIsClose = true; }
 
+    // The control with the keyboard focus; 0 when none has it.
+    int Focused() const { return focused_; }
+
     // What a user does, delivered as the real window would deliver it.
-    // A click on a button (a check box toggles, a radio button checks) or a link.
+    // A click on a button (a check box toggles, a radio button checks) or a link. A button takes
+    // the focus with the click, as it does from the mouse or from Space.
     void Click(int id);
     // Chooses an entry of the system menu; false when the entry is greyed or missing.
     bool ChooseMenuEntry(unsigned command);
@@ -158,6 +162,10 @@ class HeadlessDialog : public IDialogWindow {
     ScreenMetrics screen{1280, 1024, 32, 32, 16};
 
   private:
+    // Gives the focus to the next row after id, in tab order and round to the start, that takes
+    // it and is enabled, as the Tab key would; the focus stays where no other row takes it.
+    void FocusNextAfter(int id);
+
     HeadlessPlatform& platform_;
     const DialogTemplate& template_;
     WindowRef handle_;
@@ -166,6 +174,7 @@ class HeadlessDialog : public IDialogWindow {
     IMainWindowEvents* mainEvents_;
     std::string title_;
     std::map<int, std::unique_ptr<IControl>> controls_;
+    int focused_ = 0;
 };
 
 } // namespace qv::platform::headless

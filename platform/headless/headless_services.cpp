@@ -355,10 +355,11 @@ bool HeadlessShell::Open(const std::string& target) {
     return Execute(target, std::string()) == ShellOpenResult::Opened;
 }
 
-ShellOpenResult HeadlessShell::Execute(const std::string& target, const std::string&) {
+ShellOpenResult HeadlessShell::Execute(const std::string& target, const std::string& parameters) {
     {
         std::lock_guard<std::mutex> guard(lock_);
         asked.push_back(target);
+        this->parameters.push_back(parameters);
     }
     if (whileOpening)
         whileOpening(target);

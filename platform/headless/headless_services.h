@@ -134,8 +134,9 @@ class HeadlessShell : public IShell {
     bool Open(const std::string& target) override;
     ShellOpenResult Execute(const std::string& target, const std::string& parameters) override;
     void Beep() override { ++beeps; }
-    std::vector<std::string> asked;  // every target asked for, in order
-    std::vector<std::string> opened; // the ones that opened
+    std::vector<std::string> asked;      // every target asked for, in order
+    std::vector<std::string> parameters; // the parameters of each Execute, in order
+    std::vector<std::string> opened;     // the ones that opened
     std::vector<std::string> failing;
     // Why Execute fails for a target (failing without an entry here: Refused).
     std::map<std::string, ShellOpenResult> refusals;

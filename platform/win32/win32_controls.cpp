@@ -33,9 +33,39 @@ void EditView::GetSel(long& start, long& end) const {
     end = static_cast<long>(to);
 }
 
+namespace {
+
+constexpr ATOM kDialogClass = 0x8002; // the system's dialog class, "#32770"
+
+// The dialog whose manager moves the focus among the control's neighbours: a property sheet's
+// page hands it on within its sheet, as Tab does there.
+HWND DialogOf(HWND control) {
+    HWND dialog = GetParent(control);
+    while (dialog && (GetWindowLongA(dialog, GWL_STYLE) & WS_CHILD)) {
+        const HWND outer = GetParent(dialog);
+        if (!outer || GetClassLongPtrA(outer, GCW_ATOM) != kDialogClass)
+            break;
+        dialog = outer;
+    }
+    return dialog;
+}
+
+} // namespace
+
+void PassFocusOn(HWND control) {
+    const HWND focus = GetFocus();
+    if (!focus || (focus != control && !IsChild(control, focus)))
+        return;
+    if (const HWND dialog = DialogOf(control))
+        SendMessageA(dialog, WM_NEXTDLGCTL, 0, FALSE);
+}
+
 bool EditView::Copy() {
+    // The control says nothing of its copy; the clipboard's sequence number moves only when it
+    // was written, which it is not while another program holds it open.
+    const DWORD before = GetClipboardSequenceNumber();
     Send(WM_COPY);
-    return true;
+    return GetClipboardSequenceNumber() != before;
 }
 
 void EditView::SetLimitText(int characters) {

@@ -13,11 +13,19 @@ void SetControlRedraw(HWND control, bool on);
 bool MeasureInControlFont(HWND control, const std::string& text, int& width);
 // Width of the control's client area in pixels.
 int ClientWidth(HWND control);
+// When the control (or a window inside it) has the keyboard focus, hands it to the dialog's next
+// tab stop, as the Tab key would.
+void PassFocusOn(HWND control);
 
 template <class Interface> class ControlView : public Interface {
   public:
     explicit ControlView(HWND window) : window_(window) {}
-    void Enable(bool on) override { EnableWindow(window_, on ? TRUE : FALSE); }
+    void Enable(bool on) override {
+        // A disabled control keeps a focus it had, and then no key reaches anything.
+        if (!on)
+            PassFocusOn(window_);
+        EnableWindow(window_, on ? TRUE : FALSE);
+    }
     bool IsEnabled() const override { return IsWindowEnabled(window_) != FALSE; }
     void SetText(const std::string& text) override { SetWindowTextA(window_, text.c_str()); }
     std::string GetText() const override { return WindowText(window_); }

@@ -1,5 +1,6 @@
 #include "win32_shell.h"
 #include "win32_api.h"
+#include "win32_text.h"
 #include <shellapi.h>
 
 namespace qv::platform::win32 {
@@ -7,10 +8,13 @@ namespace qv::platform::win32 {
 namespace {
 
 // The shell's own result: above 32 when it opened, else its error code.
+// Wide, so that a target beyond the system code page reaches the shell whole.
 INT_PTR ShellOpen(const std::string& target, const std::string& parameters) {
+    const std::wstring file = ToWide(target);
+    const std::wstring arguments = ToWide(parameters);
     const HINSTANCE result =
-        ShellExecuteA(nullptr, "open", target.c_str(),
-                      parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOWNORMAL);
+        ShellExecuteW(nullptr, L"open", file.c_str(),
+                      arguments.empty() ? nullptr : arguments.c_str(), nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result);
 }
 

@@ -1,4 +1,5 @@
 #include "win32_threads.h"
+#include "win32_com.h"
 #include <cstdint>
 #include <process.h>
 
@@ -21,6 +22,8 @@ Win32WorkerThread::~Win32WorkerThread() {
 }
 
 unsigned __stdcall Win32WorkerThread::Procedure(void* self) {
+    // A worker's work is the shell's open verb, which needs COM on the thread that calls it.
+    const ScopedComApartment com;
     return static_cast<unsigned>(static_cast<Win32WorkerThread*>(self)->procedure_());
 }
 

@@ -56,6 +56,38 @@ TEST_F(LaunchEndToEnd, AFilePathOpensThatFileWithCtrlL) {
     CloseNormally();
 }
 
+// 120 Cyrillic letters are 240 bytes of the program's UTF-8 but far fewer than 259 characters:
+// the file opens with its application, its name whole.
+TEST_F(LaunchEndToEnd, APathOfCyrillicLettersOpensItsFile) {
+    std::wstring path(std::size_t(MultiByteToWideChar(CP_UTF8, 0, folder_.c_str(), -1, nullptr, 0)),
+                      L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, folder_.c_str(), -1, path.data(), int(path.size()));
+    path.resize(path.size() - 1);
+    path += L"\\" + std::wstring(120, L'\x0416') + L".qvdoc";
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    std::string expected(std::size_t(WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, nullptr, 0,
+                                                         nullptr, nullptr)),
+                         '\0');
+    WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, expected.data(), int(expected.size()),
+                        nullptr, nullptr);
+    expected.back() = '\n';
+    ASSERT_GT(expected.size(), 260u) << "longer than the limit in bytes";
+
+    PumpFor(700);
+    ASSERT_TRUE(program_.Other().CopyUnicodeText(path, nullptr, std::string()));
+    ASSERT_TRUE(
+        program_.WaitUntil([&] { return ListCount(program_.Control(IDC_HISTORY)) == 1; }, 20000));
+    SelectLine(0);
+    program_.Click(IDC_LAUNCH);
+    EXPECT_TRUE(WaitForRecord(expected)) << program_.Describe("recorded \"" + Recorded() + "\"");
+    EXPECT_TRUE(program_.MessageBoxes().empty());
+    DeleteFileW(path.c_str());
+    CloseNormally();
+}
+
 TEST_F(LaunchEndToEnd, AMissingFileIsReportedWhileCapturesGoOn) {
     const std::string missing = folder_ + "\\missing.qvdoc";
     DeleteFileA(missing.c_str());

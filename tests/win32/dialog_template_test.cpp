@@ -1,7 +1,7 @@
 // Every dialog's template as the real dialog manager builds it from the program's table: each
 // control row in tab order, with the class and style its kind gives, its text, start state and
-// place, and the frame its header row asks for.
-#include "win32/win32_control_kinds.h"
+// place, and the frame its header row asks for. What a kind and a style must become is written
+// out here on its own, not taken from the header that builds the resource script.
 #include "win32_fixture.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -10,12 +10,84 @@
 namespace qv::win32test {
 namespace {
 
-struct TemplateRow {
+// A kind's window: its class, the styles it must have, the bits of its type field (compared
+// exactly, flags included) and styles it must not have.
+struct Kind {
     const char* className;
     DWORD style;
+    DWORD typeMask;
+    DWORD forbidden;
+};
+
+constexpr DWORD kShown = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kStaticType = 0x1F; // SS_TYPEMASK
+constexpr DWORD kButtonType = 0x0F; // BS_TYPEMASK
+constexpr DWORD kComboType = 0x03;  // CBS_SIMPLE | CBS_DROPDOWN | CBS_DROPDOWNLIST
+constexpr Kind kKind_LABEL{"Static", kShown | WS_GROUP | SS_LEFT, kStaticType, WS_TABSTOP};
+constexpr Kind kKind_ICON{"Static", kShown | SS_ICON, kStaticType, WS_TABSTOP};
+constexpr Kind kKind_LINK{"Static", kShown | SS_LEFT, kStaticType, WS_TABSTOP};
+constexpr Kind kKind_RICHEDIT{"RICHEDIT",
+                              kShown | WS_BORDER | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL |
+                                  ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN |
+                                  ES_NOHIDESEL,
+                              0, ES_READONLY};
+constexpr Kind kKind_EDIT{"Edit", kShown | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0,
+                          ES_READONLY | ES_MULTILINE};
+constexpr Kind kKind_READONLY_EDIT{
+    "Edit", kShown | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, 0, ES_MULTILINE};
+constexpr Kind kKind_READONLY_TEXT{"Edit",
+                                   kShown | WS_BORDER | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE |
+                                       ES_AUTOVSCROLL | ES_READONLY,
+                                   0, WS_HSCROLL};
+constexpr Kind kKind_BUTTON{"Button", kShown | WS_TABSTOP | BS_PUSHBUTTON, kButtonType, 0};
+constexpr Kind kKind_DEFBUTTON{"Button", kShown | WS_TABSTOP | BS_DEFPUSHBUTTON, kButtonType, 0};
+constexpr Kind kKind_CHECKBOX{"Button", kShown | WS_TABSTOP | BS_AUTOCHECKBOX, kButtonType, 0};
+constexpr Kind kKind_RADIO{"Button", kShown | WS_TABSTOP | BS_AUTORADIOBUTTON, kButtonType, 0};
+constexpr Kind kKind_GROUPBOX{"Button", kShown | BS_GROUPBOX, kButtonType, WS_TABSTOP};
+constexpr Kind kKind_LISTBOX{"ListBox",
+                             kShown | WS_BORDER | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL |
+                                 LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                             0, LBS_MULTIPLESEL | LBS_SORT};
+constexpr Kind kKind_SINGLE_LISTBOX{"ListBox",
+                                    kShown | WS_BORDER | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL |
+                                        LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                    0, LBS_EXTENDEDSEL | LBS_MULTIPLESEL | LBS_SORT};
+constexpr Kind kKind_COMBO{"ComboBox", kShown | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN, kComboType,
+                           CBS_SORT};
+constexpr Kind kKind_DROPLIST{"ComboBox", kShown | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                              kComboType, CBS_SORT};
+constexpr Kind kKind_LISTVIEW{"SysListView32",
+                              kShown | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
+                                  LVS_SHOWSELALWAYS,
+                              LVS_TYPEMASK, 0};
+constexpr Kind kKind_TRACKBAR{"msctls_trackbar32", kShown | WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS,
+                              0, TBS_VERT};
+
+// The rows' flags, and the frames of the dialogs' styles.
+#define QVF_NONE 0
+#define QVF_DISABLED WS_DISABLED
+#define QVF_RIGHT SS_RIGHT
+#define QVF_CENTER SS_CENTER
+#define QVF_SUNKEN SS_SUNKEN
+#define QVF_GROUP WS_GROUP
+constexpr DWORD kStyle_MAIN =
+    DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kExStyle_MAIN = WS_EX_APPWINDOW;
+constexpr DWORD kStyle_MODAL =
+    DS_SETFONT | DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kExStyle_MODAL = 0;
+constexpr DWORD kStyle_TOOL = DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kExStyle_TOOL = WS_EX_TOPMOST;
+constexpr DWORD kStyle_PAGE = DS_SETFONT | DS_CONTROL | WS_CHILD | WS_CAPTION;
+constexpr DWORD kExStyle_PAGE = 0;
+
+struct TemplateRow {
+    Kind kind;
+    DWORD flags;
     int id;
     const char* text;
     RECT units; // left, top, width, height in dialog units
+    const char* className() const { return kind.className; }
 };
 
 struct TemplateDialog {
@@ -28,9 +100,9 @@ struct TemplateDialog {
 
 #define QV_DIALOG(id, caption, w, h, style, accelerators, icon, modality)                          \
     {                                                                                              \
-        id, caption, w, h, QV_DIALOG_STYLE_##style, QV_DIALOG_EXSTYLE_##style, {
+        id, caption, w, h, kStyle_##style, kExStyle_##style, {
 #define QV_CONTROL(kind, id, text, x, y, w, h, flags)                                              \
-    {QV_KIND_CLASS_##kind, QV_KIND_STYLE_##kind | flags, id, text, {x, y, w, h}},
+    {kKind_##kind, DWORD(flags), id, text, {x, y, w, h}},
 #define QV_DIALOG_END()                                                                            \
     }                                                                                              \
     }                                                                                              \
@@ -102,14 +174,23 @@ TEST(Templates, EveryDialogHasEveryControlInTabOrderWithClassTextStateAndPlace) 
                          "\"");
             ASSERT_NE(child, nullptr) << "the dialog has fewer controls than the table";
             EXPECT_EQ(GetDlgCtrlID(child) & 0xFFFF, row.id & 0xFFFF);
-            EXPECT_EQ(lstrcmpiA(ClassOf(child).c_str(), row.className), 0) << ClassOf(child);
-            const bool richEdit = lstrcmpiA(row.className, "RICHEDIT") == 0;
-            if (!richEdit && !(row.style & SS_ICON)) {
+            EXPECT_EQ(lstrcmpiA(ClassOf(child).c_str(), row.className()), 0) << ClassOf(child);
+            const DWORD wanted = row.kind.style | row.flags;
+            const bool richEdit = lstrcmpiA(row.className(), "RICHEDIT") == 0;
+            const bool icon = (wanted & kStaticType) == SS_ICON && !richEdit;
+            if (!richEdit && !icon) {
                 EXPECT_EQ(pw::WindowText(child), row.text);
             }
-            const LONG style = GetWindowLongA(child, GWL_STYLE);
-            EXPECT_EQ(IsWindowEnabled(child) != FALSE, (row.style & WS_DISABLED) == 0);
-            EXPECT_EQ((style & WS_TABSTOP) != 0, (row.style & WS_TABSTOP) != 0);
+            const DWORD style = DWORD(GetWindowLongA(child, GWL_STYLE));
+            EXPECT_EQ(IsWindowEnabled(child) != FALSE, (wanted & WS_DISABLED) == 0);
+            const DWORD type = row.kind.typeMask;
+            // The start state is checked above; an edit draws its own border instead of the
+            // frame's, and lists take their scroll bars off while nothing needs scrolling.
+            const DWORD bits =
+                wanted & ~type & ~DWORD(WS_DISABLED | WS_BORDER | WS_VSCROLL | WS_HSCROLL);
+            EXPECT_EQ(style & bits, bits) << std::hex << "styles " << style;
+            EXPECT_EQ(style & type, wanted & type) << std::hex << "type " << style;
+            EXPECT_EQ(style & row.kind.forbidden, 0u) << std::hex << "styles " << style;
 
             // The dialog manager converts the position and the size each on its own.
             RECT expected = row.units;
@@ -118,8 +199,7 @@ TEST(Templates, EveryDialogHasEveryControlInTabOrderWithClassTextStateAndPlace) 
             EXPECT_EQ(actual.left, expected.left);
             EXPECT_EQ(actual.top, expected.top);
             // Drop-down combo boxes are as tall as their edit field, icon statics as their icon.
-            const bool ownHeight =
-                lstrcmpiA(row.className, "ComboBox") == 0 || (row.style & SS_ICON) != 0;
+            const bool ownHeight = lstrcmpiA(row.className(), "ComboBox") == 0 || icon;
             if (!ownHeight) {
                 EXPECT_EQ(actual.right - actual.left, expected.right);
                 EXPECT_EQ(actual.bottom - actual.top, expected.bottom);

@@ -3,7 +3,9 @@
 #include "test_dialogs.h"
 #include "win32/win32_link.h"
 #include "win32_fixture.h"
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace qv::win32test {
 namespace {
@@ -55,6 +57,40 @@ TEST_F(KindsTest, ReadOnlyFieldIsReadOnlyAndBlackOnWhiteEvenWithoutTheStyle) {
     // Its own copy puts exactly the selection on the clipboard.
     dialog_->Edit(IDC_TEST_EDIT).SetSel(4, 8);
     ASSERT_TRUE(dialog_->Edit(IDC_TEST_EDIT).Copy());
+    EXPECT_EQ(ClipboardText(), "read");
+}
+
+// The view reports a copy only when the clipboard was written: not for an empty selection, and
+// while another thread holds the clipboard open exactly when the control's copy still got
+// through (Windows refuses it; Wine lets SetClipboardData pass).
+TEST_F(KindsTest, ACopyIsReportedOnlyWhenTheClipboardWasWritten) {
+    ASSERT_TRUE(PutClipboardText(nullptr, "before"));
+    enum { kPending, kHeld, kRefused };
+    std::atomic<int> holder{kPending};
+    std::atomic<bool> done{false};
+    std::thread other([&] {
+        holder = OpenClipboard(nullptr) ? kHeld : kRefused;
+        while (!done)
+            Sleep(5);
+        if (holder == kHeld)
+            CloseClipboard();
+    });
+    while (holder == kPending)
+        Sleep(5);
+    platform::IEdit& field = dialog_->Edit(IDC_TEST_EDIT);
+    field.SetSel(4, 8);
+    const bool copied = field.Copy();
+    done = true;
+    other.join();
+    ASSERT_EQ(holder.load(), kHeld);
+    EXPECT_EQ(copied, ClipboardText() == "read");
+
+    ASSERT_TRUE(PutClipboardText(nullptr, "before"));
+    field.SetSel(2, 2);
+    EXPECT_FALSE(field.Copy()) << "nothing selected";
+    EXPECT_EQ(ClipboardText(), "before");
+    field.SetSel(4, 8);
+    EXPECT_TRUE(field.Copy());
     EXPECT_EQ(ClipboardText(), "read");
 }
 

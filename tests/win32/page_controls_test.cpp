@@ -36,6 +36,25 @@ TEST_F(PageControls, TrackBarKeepsItsRangeAndSteps) {
     }
 }
 
+// Clear Search List goes grey once pressed; the focus it had goes on within the page.
+TEST_F(PageControls, ADisabledButtonPassesTheFocusToTheNextTabStop) {
+    auto page = Open(IDD_OPTIONS_SEARCHING);
+    ASSERT_TRUE(page);
+    platform::IButton& clear = page->Button(IDC_SEARCHING_CLEAR);
+    clear.Enable(true);
+    clear.SetFocus();
+    const HWND button = GetDlgItem(page->Window(), IDC_SEARCHING_CLEAR);
+    ASSERT_EQ(GetFocus(), button);
+    clear.Enable(false);
+    const HWND focus = GetFocus();
+    ASSERT_NE(focus, button);
+    EXPECT_TRUE(focus && IsWindowEnabled(focus));
+    EXPECT_EQ(GetDlgCtrlID(focus), IDC_SEARCHING_FIRST);
+    // A control without the focus is disabled without moving it.
+    page->Control(IDC_SEARCHING_SEPARATION).Enable(false);
+    EXPECT_EQ(GetFocus(), focus);
+}
+
 TEST_F(PageControls, TheOtherFieldTakesOneCharacterAndTheListsNoText) {
     auto numbers = Open(IDD_OPTIONS_NUMBERS);
     ASSERT_TRUE(numbers);

@@ -51,6 +51,32 @@ TEST(TipDialogOnWindows, ShowsTheFirstTipCentredWithItsNumbers) {
     EXPECT_TRUE(GetWindowLongA(field, GWL_STYLE) & ES_READONLY);
 }
 
+// Space on a paging button that the new tip disables: the dialog manager would leave the focus
+// on the disabled button, where no key does anything; it goes on to the next tab stop instead.
+TEST(TipDialogOnWindows, SpaceOnAButtonThatBecomesDisabledLeavesTheFocusOnAnEnabledOne) {
+    const struct {
+        int start, pressed, focused;
+    } cases[] = {
+        {21, IDC_TIP_NEXT, IDC_TIP_STARTUP}, // &Last goes grey as well
+        {1, IDC_TIP_PREVIOUS, IDC_TIP_NEXT},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pressed);
+        CTipDialog tip(TestPlatform(), 1, c.start);
+        const auto dialog = OpenDialog(tip, IDD_TIP);
+        ASSERT_TRUE(dialog);
+        const HWND button = GetDlgItem(dialog->Window(), c.pressed);
+        SetFocus(button);
+        ASSERT_EQ(GetFocus(), button);
+        SendMessageA(button, WM_KEYDOWN, VK_SPACE, 0x00390001);
+        SendMessageA(button, WM_KEYUP, VK_SPACE, 0xC0390001);
+        EXPECT_FALSE(IsWindowEnabled(button)) << "the tip at the end was not reached";
+        const HWND focus = GetFocus();
+        EXPECT_EQ(GetDlgCtrlID(focus), c.focused);
+        EXPECT_TRUE(focus && IsWindowEnabled(focus));
+    }
+}
+
 TEST(TopicChooserOnWindows, TitleClicksSortTheRealListAndTheRowsOwnNumberIsChosen) {
     const std::vector<std::string> topics = {"Searching", "Home and End Keys", "Tip 10",
                                              "Introduction", "Tip 9"};

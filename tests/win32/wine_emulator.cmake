@@ -20,8 +20,5 @@ function(qv_static_runtime target)
   target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
 endfunction()
 
-# The program's resources (dialog templates, accelerators, strings, icon), for test programs that
-# create the real dialogs; rebuilt whenever the tables they include change.
-set(QV_RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/resources/Quorvane.rc)
-get_source_file_property(QV_RESOURCE_DEPENDS ${QV_RESOURCE_SCRIPT}
-                         DIRECTORY ${CMAKE_SOURCE_DIR}/platform OBJECT_DEPENDS)
+# The program's resources (dialog templates, accelerators, strings, icon) for test programs that
+# create the real dialogs: QV_RESOURCE_SCRIPT and QV_RESOURCE_DEPENDS come from resources/.

@@ -12,6 +12,8 @@ namespace qv::platform {
 class IControl {
   public:
     virtual ~IControl() = default;
+    // A control disabled while it has the keyboard focus first hands the focus on to the next
+    // enabled control in tab order, as the Tab key would.
     virtual void Enable(bool on) = 0;
     virtual bool IsEnabled() const = 0;
     virtual void SetText(const std::string& text) = 0;
@@ -95,7 +97,8 @@ class IEdit : public IControl {
   public:
     virtual void SetSel(long start, long end) = 0; // (0, -1) selects all
     virtual void GetSel(long& start, long& end) const = 0;
-    // The control's own copy of its selection to the clipboard.
+    // The control's own copy of its selection to the clipboard; false when nothing was copied
+    // (no selection, or the clipboard could not be opened).
     virtual bool Copy() = 0;
     virtual bool IsReadOnly() const = 0;
     // The most characters the user can type in.

@@ -63,6 +63,25 @@ TEST_F(AboutBoxTest, CopyLeavesExactlyTheAddressAndOneMessagePerPress) {
     });
 }
 
+TEST_F(AboutBoxTest, ACopyThatCannotReachTheClipboardIsReportedAsSuch) {
+    platform.clipboard.PutFromOtherApp("something else");
+    platform.clipboard.HoldOpen();
+    Run([&](HeadlessDialog& box) {
+        box.Click(IDC_COPY_EMAIL);
+        EXPECT_EQ(platform.clipboard.Text(), "something else");
+        ASSERT_EQ(platform.messages.shown.size(), 1u);
+        EXPECT_EQ(platform.messages.shown[0].text, platform.strings.Load(IDS_EMAIL_NOT_COPIED));
+        EXPECT_EQ(platform.messages.shown[0].icon, platform::MsgIcon::Exclamation);
+        // Once the other program lets go, the next press copies.
+        platform.clipboard.Release();
+        box.Click(IDC_COPY_EMAIL);
+        EXPECT_EQ(platform.clipboard.Text(), kAddress);
+        ASSERT_EQ(platform.messages.shown.size(), 2u);
+        EXPECT_EQ(platform.messages.shown[1].text, platform.strings.Load(IDS_EMAIL_COPIED));
+        box.Click(IDOK);
+    });
+}
+
 TEST_F(AboutBoxTest, ClickOnTheLinkOpensItAndTurnsItPurple) {
     Run([&](HeadlessDialog& box) {
         box.Click(IDC_WEB_LINK);

@@ -182,6 +182,30 @@ TEST_F(TipDialogTest, ButtonsAndTheNumberListPage) {
     }
 }
 
+// A button pressed (by mouse or Space) has the focus; when the tip it pages to disables it, the
+// focus goes on in tab order to the next button still enabled, as the Tab key would send it.
+TEST_F(TipDialogTest, AButtonThatBecomesDisabledPassesTheFocusOn) {
+    const struct {
+        int start, pressed, focused;
+    } cases[] = {
+        {21, IDC_TIP_NEXT, IDC_TIP_STARTUP}, // &Last is disabled too: round to the first row
+        {1, IDC_TIP_PREVIOUS, IDC_TIP_NEXT},
+        {5, IDC_TIP_FIRST, IDC_TIP_NEXT},
+        {5, IDC_TIP_LAST, IDC_TIP_STARTUP},
+        {5, IDC_TIP_NEXT, IDC_TIP_NEXT}, // still enabled: it keeps the focus
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("button " + std::to_string(c.pressed) + " from index " +
+                     std::to_string(c.start));
+        Run(1, c.start, [&](HeadlessDialog& d) {
+            d.Click(c.pressed);
+            EXPECT_EQ(d.Focused(), c.focused);
+            EXPECT_TRUE(d.Control(d.Focused()).IsEnabled());
+            d.PressClose();
+        });
+    }
+}
+
 TEST_F(TipDialogTest, TheCloseBoxTakesTheCheckBoxAndEscKeepsTheSetting) {
     struct Case {
         int stored;

@@ -109,6 +109,9 @@ TEST_F(LaunchJobsTest, AJobIsReusedOnlyOnceItsMessageWasDismissed) {
 
 TEST_F(LaunchJobsTest, RefusalsShowTheTargetAndTheReasonFromTheWorker) {
     const std::string longTarget = "http://www." + std::string(255, 'x'); // 266 characters
+    std::string cyrillic;
+    for (int i = 0; i < 200; ++i)
+        cyrillic += "\xD0\x96"; // two bytes, one character
     const struct {
         ShellOpenResult result;
         std::string text;
@@ -119,9 +122,12 @@ TEST_F(LaunchJobsTest, RefusalsShowTheTargetAndTheReasonFromTheWorker) {
         {ShellOpenResult::OutOfMemory, "C:\\x", "Could not open \"C:\\x\".  No memory."},
         {ShellOpenResult::NoAssociation, "a.qq", "Could not open \"a.qq\".  No association."},
         {ShellOpenResult::Refused, "a.qq", "Could not open \"a.qq\"."},
-        // The target as opened, cut to the limit of a path.
+        // The target as opened, cut to the limit of a path, in characters and whole ones.
         {ShellOpenResult::Refused, longTarget.substr(7),
          "Could not open \"" + longTarget.substr(0, 259) + "\"."},
+        {ShellOpenResult::Refused, "C:\\" + cyrillic, "Could not open \"C:\\" + cyrillic + "\"."},
+        {ShellOpenResult::Refused, "C:\\" + cyrillic + cyrillic,
+         "Could not open \"C:\\" + cyrillic + cyrillic.substr(0, 2 * 56) + "\"."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
@@ -136,6 +142,8 @@ TEST_F(LaunchJobsTest, RefusalsShowTheTargetAndTheReasonFromTheWorker) {
         EXPECT_EQ(platform.messages.shown[0].icon, MsgIcon::Exclamation);
     }
     EXPECT_EQ(jobs->Count(), 1u);
+    // A launch gives the shell no command-line parameters.
+    EXPECT_EQ(platform.shell.parameters, std::vector<std::string>(std::size(cases)));
 }
 
 // Deleting the list (the main window going) waits for every job: the one whose message is open

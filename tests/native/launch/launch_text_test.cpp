@@ -28,8 +28,17 @@ TEST(LaunchTarget, OnlyAWwwAddressGetsTheHttpScheme) {
         EXPECT_EQ(LaunchTarget(c.text), c.target) << "\"" << c.text << "\"";
 }
 
+// Two bytes each in UTF-8: the limit counts them as one character each.
+std::string Cyrillic(std::size_t letters) {
+    std::string text;
+    for (std::size_t i = 0; i < letters; ++i)
+        text += "\xD0\x96"; // U+0416
+    return text;
+}
+
 TEST(CheckLaunchText, EmptyThenTooLongThenSeveralLines) {
     const std::string longest(259, 'p');
+    const std::string euro = "\xE2\x82\xAC", emoji = "\xF0\x9F\x98\x80";
     const struct {
         std::string text;
         LaunchTextProblem problem;
@@ -43,9 +52,25 @@ TEST(CheckLaunchText, EmptyThenTooLongThenSeveralLines) {
         {"a\nb", LaunchTextProblem::MultipleLines},
         {"a\tb", LaunchTextProblem::None},
         {longest + "\n", LaunchTextProblem::TooLong}, // the length is checked first
+        {"C:\\" + Cyrillic(200), LaunchTextProblem::None},
+        {"C:\\" + Cyrillic(256), LaunchTextProblem::None},
+        {"C:\\" + Cyrillic(257), LaunchTextProblem::TooLong},
+        {std::string(258, 'p') + euro, LaunchTextProblem::None},
+        {std::string(258, 'p') + emoji + "p", LaunchTextProblem::TooLong},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CheckLaunchText(c.text), c.problem) << c.text.size() << " characters";
+        EXPECT_EQ(CheckLaunchText(c.text), c.problem) << c.text.size() << " bytes";
+}
+
+TEST(CharactersPrefix, CountsCharactersAndNeverCutsOneInTwo) {
+    const std::string mixed = "a\xD0\x96\xE2\x82\xAC\xF0\x9F\x98\x80"
+                              "b"; // 1 + 2 + 3 + 4 + 1 bytes
+    const struct {
+        std::size_t characters, bytes;
+    } cases[] = {{0, 0}, {1, 1}, {2, 3}, {3, 6}, {4, 10}, {5, 11}, {6, 11}, {1000, 11}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CharactersPrefix(mixed, c.characters), c.bytes) << c.characters;
+    EXPECT_EQ(CharactersPrefix("", 3), 0u);
 }
 
 } // namespace

@@ -8,7 +8,7 @@ namespace {
 
 using namespace platform;
 
-TEST(FontConversion, HeightsInPixelsAndBackInWholeTwipsPerPixel) {
+TEST(FontConversion, HeightsInPixelsAndBackInTwipsRoundedUp) {
     struct Case {
         int twips;
         int pixelsPerInch;
@@ -16,8 +16,16 @@ TEST(FontConversion, HeightsInPixelsAndBackInWholeTwipsPerPixel) {
         int back;    // twips
     };
     const Case cases[] = {
-        {200, 96, 13, 195},  {200, 120, 16, 192}, {240, 96, 16, 240},
-        {-200, 96, 13, 195}, {0, 96, 0, 0},       {200, 144, 20, 200},
+        {200, 96, 13, 195},
+        {200, 120, 16, 192},
+        {240, 96, 16, 240},
+        {-200, 96, 13, 195},
+        {0, 96, 0, 0},
+        {200, 144, 20, 200},
+        // Where the resolution does not divide 1440: 23 pixels are 197.1 twips at 168.
+        {200, 168, 23, 198},
+        {200, 192, 26, 195},
+        {200, 216, 30, 200},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.twips) + " twips at " + std::to_string(c.pixelsPerInch));
@@ -32,6 +40,27 @@ TEST(FontConversion, HeightsInPixelsAndBackInWholeTwipsPerPixel) {
         font.height = -font.height;
         FontToFormat(font, c.pixelsPerInch, format);
         EXPECT_EQ(format.heightTwips, c.back);
+    }
+}
+
+// What the user last chose is what the chooser offers next, however often the pane's format
+// goes through it.
+TEST(FontConversion, RoundTripsKeepTheSizeAtEveryResolution) {
+    for (int perInch : {96, 120, 144, 168, 192, 216, 240, 288}) {
+        for (int chosen = 1; chosen <= 100; ++chosen) {
+            SCOPED_TRACE(std::to_string(chosen) + " pixels at " + std::to_string(perInch));
+            LogicalFont font;
+            font.height = -chosen;
+            CharFormat format;
+            FontToFormat(font, perInch, format);
+            const int twips = format.heightTwips;
+            for (int ok = 0; ok < 10; ++ok) {
+                FormatToFont(format, perInch, font);
+                ASSERT_EQ(font.height, chosen) << "after " << ok << " OKs";
+                FontToFormat(font, perInch, format);
+                ASSERT_EQ(format.heightTwips, twips) << "after " << ok << " OKs";
+            }
+        }
     }
 }
 

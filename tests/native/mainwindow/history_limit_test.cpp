@@ -9,8 +9,10 @@ TEST_F(MainWindowTest, HistoryLimitTrimsTheOldestLines) {
         int useLimit, limit, copies, expectedLines;
     };
     platform.files.CreateFolder("C:\\Data");
-    for (const Case& c : {Case{1, 3, 5, 3}, Case{0, 3, 5, 5}, Case{1, 1000, 5, 5},
-                          Case{1, -5, 2, 0}, Case{1, 2147483647, 3, 3}}) {
+    for (const Case& c :
+         {Case{1, 3, 5, 3}, Case{0, 3, 5, 5}, Case{1, 1000, 5, 5}, Case{1, 2147483647, 3, 3},
+          // A stored limit below 1 is the default one: nothing is lost.
+          Case{1, 0, 2, 2}, Case{1, -5, 2, 2}, Case{1, -2147483647 - 1, 3, 3}}) {
         SCOPED_TRACE(c.limit);
         SetOption(kSectionMisc, kKeyUseLimit, c.useLimit);
         SetOption(kSectionMisc, kKeyHistoryLimit, c.limit);

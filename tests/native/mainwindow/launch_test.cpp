@@ -1,6 +1,7 @@
 // Launch: the one selected item opened through the shell on a worker thread, the checks of its
 // text first; the shell's refusal shown from the worker while the window goes on.
 #include "main_window_fixture.h"
+#include "mainwindow/user_messages.h"
 #include "support/thread_gate.h"
 #include <algorithm>
 #include <atomic>
@@ -44,34 +45,45 @@ class LaunchTest : public MainWindowTest {
     }
     // Holds workers where a slow program or a user who has not answered would.
     ThreadGate held;
-    // The window goes, and with it the launch jobs, each once its work is done.
+    // The window goes, and with it the launch jobs, each once its work is done. A launch never
+    // gives the shell parameters.
     std::vector<std::string> AskedAfterClosing() {
         Close();
+        EXPECT_EQ(platform.shell.parameters, std::vector<std::string>(platform.shell.asked.size()));
         return platform.shell.asked;
     }
+    std::string Text(int id) { return platform.strings.Load(id); }
 };
 
 TEST_F(LaunchTest, TextsThatCannotBeLaunchedAreRefusedWithTheirMessage) {
     const std::string tooLong = "C:\\" + std::string(257, 'x'); // 260 characters
-    Items({"a.txt", " \t ", "  " + tooLong + "  ", "first line\r\nsecond line", "b.txt"});
+    // Its list text, trimmed, is a short link and the marker; the item is far longer.
+    const std::string overflowing = std::string(600, ' ') + "http://www.example.com/a/link";
+    std::string cyrillic = "C:\\"; // 260 characters, 517 bytes
+    for (int i = 0; i < 257; ++i)
+        cyrillic += "\xD0\x96";
+    Items({"a.txt", " \t ", "  " + tooLong + "  ", "first line\r\nsecond line", "b.txt",
+           overflowing, cyrillic});
     const struct {
         std::initializer_list<int> selected;
-        const char* message;
+        int message;
         MsgIcon icon;
     } cases[] = {
-        {{}, "Please select a single item to launch.", MsgIcon::Information},
-        {{0, 4}, "Please select a single item to launch.", MsgIcon::Information},
-        {{1}, "Please select a non-empty item to launch.", MsgIcon::Exclamation},
-        {{2}, "Cannot launch items longer than 259 characters.", MsgIcon::Exclamation},
-        {{3}, "Cannot launch items that contain multiple lines.", MsgIcon::Exclamation},
+        {{}, IDS_SELECT_SINGLE_TO_LAUNCH, MsgIcon::Information},
+        {{0, 4}, IDS_SELECT_SINGLE_TO_LAUNCH, MsgIcon::Information},
+        {{1}, IDS_SELECT_NON_EMPTY_TO_LAUNCH, MsgIcon::Exclamation},
+        {{2}, IDS_LAUNCH_TOO_LONG, MsgIcon::Exclamation},
+        {{3}, IDS_LAUNCH_MULTIPLE_LINES, MsgIcon::Exclamation},
+        {{5}, IDS_LAUNCH_TOO_LONG, MsgIcon::Exclamation},
+        {{6}, IDS_LAUNCH_TOO_LONG, MsgIcon::Exclamation},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
+        SCOPED_TRACE(Text(c.message));
         Select(c.selected, c.selected.size() ? *c.selected.begin() : 0);
         window->Click(IDC_LAUNCH);
         ASSERT_EQ(platform.messages.shown.size(), 1u);
-        EXPECT_EQ(platform.messages.shown[0].text, c.message);
-        EXPECT_EQ(platform.messages.shown[0].caption, "Quorvane");
+        EXPECT_EQ(platform.messages.shown[0].text, Text(c.message));
+        EXPECT_EQ(platform.messages.shown[0].caption, Text(IDS_APP_TITLE));
         EXPECT_EQ(platform.messages.shown[0].icon, c.icon);
         platform.messages.shown.clear();
     }
@@ -81,7 +93,10 @@ TEST_F(LaunchTest, TextsThatCannotBeLaunchedAreRefusedWithTheirMessage) {
 
 TEST_F(LaunchTest, ButtonAndMenuEntryOpenTheTrimmedTextAfterCommittingTheSearchTerm) {
     const std::string longest = "C:\\" + std::string(256, 'y'); // 259 characters
-    Items({"  www.example.test  ", longest, "C:\\Docs\\notes.txt"});
+    std::string cyrillic = "C:\\";                              // 203 characters, 403 bytes
+    for (int i = 0; i < 200; ++i)
+        cyrillic += "\xD0\x96";
+    Items({"  www.example.test  ", longest, "C:\\Docs\\notes.txt", cyrillic});
     // Typing selects the one matching line; the command commits the term.
     window->Type(IDC_SEARCH, "example");
     ASSERT_EQ(List().GetSelItems(), std::vector<int>{0});
@@ -96,10 +111,12 @@ TEST_F(LaunchTest, ButtonAndMenuEntryOpenTheTrimmedTextAfterCommittingTheSearchT
     EXPECT_TRUE(window->ChooseMenuEntry(IDM_LAUNCH));
     SelectByUser({2}, 2);
     window->Click(IDC_LAUNCH);
+    SelectByUser({3}, 3);
+    window->Click(IDC_LAUNCH);
     // The workers run one after another in the order they take the job lock, whichever it is.
     std::vector<std::string> asked = AskedAfterClosing();
     std::sort(asked.begin(), asked.end());
-    EXPECT_EQ(asked, (std::vector<std::string>{"C:\\Docs\\notes.txt", longest,
+    EXPECT_EQ(asked, (std::vector<std::string>{"C:\\Docs\\notes.txt", longest, cyrillic,
                                                "http://www.example.test"}));
     EXPECT_TRUE(platform.messages.shown.empty());
 }
@@ -108,8 +125,8 @@ TEST_F(LaunchTest, TheShellsRefusalIsShownFromTheWorkerWhileTheWindowTakesCaptur
     ASSERT_NO_FATAL_FAILURE(LaunchAMissingFile());
     ASSERT_EQ(platform.messages.shown.size(), 1u);
     EXPECT_EQ(platform.messages.shown[0].text,
-              "Could not open \"C:\\missing.txt\".  This file was not found.");
-    EXPECT_EQ(platform.messages.shown[0].caption, "Quorvane");
+              FormatText(Text(IDS_CANNOT_OPEN), "C:\\missing.txt") + Text(IDS_OPEN_FILE_NOT_FOUND));
+    EXPECT_EQ(platform.messages.shown[0].caption, Text(IDS_APP_TITLE));
     EXPECT_EQ(platform.messages.shown[0].icon, MsgIcon::Exclamation);
 
     // The window is not held by the message.
@@ -141,9 +158,7 @@ TEST_F(LaunchTest, OutOfMemoryWhilePreparingIsReportedAndTheNextLaunchWorks) {
     platform.threads.outOfMemory = true;
     window->Click(IDC_LAUNCH);
     ASSERT_EQ(platform.messages.shown.size(), 1u);
-    EXPECT_EQ(platform.messages.shown[0].text,
-              "Could not launch this link or file.  Please close another application and try "
-              "again.");
+    EXPECT_EQ(platform.messages.shown[0].text, Text(IDS_CANNOT_LAUNCH));
     EXPECT_EQ(platform.messages.shown[0].icon, MsgIcon::Exclamation);
     // A thread that cannot be made is not reported.
     platform.threads.outOfMemory = false;

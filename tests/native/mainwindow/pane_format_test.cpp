@@ -83,6 +83,8 @@ TEST_F(PaneFormatTest, TheOptionsDecideTheEffectsSectionAndTheColour) {
         ASSERT_EQ(platform.fontsAsked.size(), 1u);
         EXPECT_EQ(platform.fontsAsked[0].showEffects, c.showEffects != 0);
         EXPECT_EQ(Edited(true).color, c.colour);
+        // Without Apply Colors the colour is not written at all, so each character keeps its own.
+        EXPECT_EQ((Edited(true).mask & kMaskColor) != 0, c.applyColors != 0);
     }
 }
 
@@ -134,6 +136,32 @@ TEST_F(PaneFormatTest, TheDisplaysResolutionIsAskedForAtEachConversion) {
     EXPECT_EQ(platform.pixelsPerInchReads - before, 2);
     EXPECT_EQ(platform.fontsAsked[0].font.height, 16);
     EXPECT_EQ(Pane().GetDefaultCharFormat().heightTwips, 192);
+}
+
+// OK in the font chooser with the size it offered, again and again: the pane keeps its size.
+TEST_F(PaneFormatTest, RepeatedOksKeepTheSizeAtEveryResolution) {
+    for (int perInch : {96, 120, 144, 168, 192, 216, 240, 288}) {
+        SCOPED_TRACE(perInch);
+        Close();
+        platform.fontsAsked.clear();
+        OpenWith(0, 0, false);
+        platform.pixelsPerInch = perInch;
+        window->Click(IDC_FONT); // cancelled: only what the chooser is offered
+        ASSERT_EQ(platform.fontsAsked.size(), 1u);
+        const int offered = platform.fontsAsked[0].font.height;
+        FontChoice same = platform.fontsAsked[0];
+        same.font.height = -offered; // the chooser answers in character heights
+        for (int ok = 1; ok <= 10; ++ok) {
+            platform.fontAnswers.push_back(same);
+            window->Click(IDC_FONT);
+            ASSERT_EQ(platform.fontsAsked.size(), std::size_t(ok) + 1);
+            EXPECT_EQ(platform.fontsAsked.back().font.height, offered) << "after " << ok;
+        }
+        const int twips = Pane().GetDefaultCharFormat().heightTwips;
+        platform.fontAnswers.push_back(same);
+        window->Click(IDC_FONT);
+        EXPECT_EQ(Pane().GetDefaultCharFormat().heightTwips, twips);
+    }
 }
 
 } // namespace

@@ -51,6 +51,10 @@ TEST_F(OptionsTest, ClearSearchListActsAtOnceAndOnlyWhenThereAreTerms) {
             EXPECT_EQ(page.Btn(IDC_SEARCHING_CLEAR).IsEnabled(), terms > 0);
             page.Click(IDC_SEARCHING_CLEAR);
             EXPECT_FALSE(page.Btn(IDC_SEARCHING_CLEAR).IsEnabled());
+            if (terms > 0) {
+                // The button had the focus from its press and passes it on as Tab would.
+                EXPECT_EQ(page.Focused(), IDC_SEARCHING_FIRST);
+            }
             s.PressCancel();
         });
         EXPECT_EQ(host.calls.size(), terms > 0 ? 1u : 0u);

@@ -161,6 +161,10 @@ TEST_F(SettingsTest, WritesIntegersAsIntegersAndTheSeparatorAsAString) {
     EXPECT_EQ(values, std::size(kIntKeys) + 1);
 }
 
+bool IsHistoryLimit(const IntKey& k) {
+    return std::string(k.key) == "History Limit";
+}
+
 TEST_F(SettingsTest, UnusualValuesAreKeptAsReadAndWrittenBack) {
     for (int value : {1000, 0, -5, -1, INT_MAX, INT_MIN}) {
         SCOPED_TRACE(value);
@@ -168,14 +172,35 @@ TEST_F(SettingsTest, UnusualValuesAreKeptAsReadAndWrittenBack) {
             Put(k.section, k.key, value);
         CSettings s;
         EXPECT_TRUE(s.Read(store));
+        // The History Limit's own rule is below.
         for (const IntKey& k : kIntKeys)
-            EXPECT_EQ(k.field(s), value) << k.key;
+            if (!IsHistoryLimit(k) || value >= 1)
+                EXPECT_EQ(k.field(s), value) << k.key;
 
         store.keys.clear();
         EXPECT_TRUE(s.Write(store));
         for (const IntKey& k : kIntKeys) {
-            EXPECT_EQ(StoredInt(k.section, k.key), value) << k.key;
+            if (!IsHistoryLimit(k) || value >= 1)
+                EXPECT_EQ(StoredInt(k.section, k.key), value) << k.key;
         }
+    }
+}
+
+TEST_F(SettingsTest, AHistoryLimitBelowOneReadsAsTheDefaultAndIsWrittenSo) {
+    const struct {
+        int stored, read;
+    } cases[] = {{0, 250}, {-1, 250}, {-5, 250}, {INT_MIN, 250}, {1, 1}, {49, 49}, {1000, 1000}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        Put("Misc", "History Limit", c.stored);
+        Put("Misc", "Use Limit", 1);
+        CSettings s;
+        EXPECT_TRUE(s.Read(store));
+        EXPECT_EQ(s.historyLimit, c.read);
+        EXPECT_EQ(s.useLimit, 1);
+        store.keys.clear();
+        EXPECT_TRUE(s.Write(store));
+        EXPECT_EQ(StoredInt("Misc", "History Limit"), c.read);
     }
 }
 
