@@ -14,6 +14,13 @@ namespace qv {
 int RunApplication(platform::IPlatform& platform) {
     // Loaded first: showing the out-of-memory message must not need memory that has run out.
     const ProgramTexts texts = ProgramTexts::Load(platform.Strings());
+    // A second start hands over to the copy that runs, before it reads or writes anything: two
+    // copies would both capture, and the later save would drop the other's items.
+    platform::ISingleInstance& instance = platform.SingleInstance();
+    if (instance.ClaimFirst(texts.name) == platform::InstanceClaim::OtherRunning) {
+        instance.ActivateFirst();
+        return kExitAlreadyRunning;
+    }
     std::string folder;
     if (!GetDataFolder(platform, texts, folder))
         return 0;

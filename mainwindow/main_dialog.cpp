@@ -44,6 +44,7 @@ bool CMainDialog::OnInitDialog(platform::IDialogWindow& window) {
         return true;
     }
     ShowAtStart();
+    platform_.SingleInstance().PublishMainWindow(window.Handle());
     parts_->search.LoadTerms(platform_.Settings());
     if (settings_.showDayTip)
         parts_->help.ShowTip();

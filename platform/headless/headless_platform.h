@@ -34,6 +34,7 @@ class HeadlessPlatform : public IPlatform {
     IStringResources& Strings() override { return strings; }
     ICodePage& CodePage() override { return codePage; }
     IShell& Shell() override { return shell; }
+    ISingleInstance& SingleInstance() override { return singleInstance; }
     MsgResult MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                          MsgIcon icon) override {
         return messages.Show(text, caption, buttons, icon);
@@ -100,6 +101,7 @@ class HeadlessPlatform : public IPlatform {
     HeadlessStrings strings;
     HeadlessCodePage codePage;
     HeadlessShell shell;
+    HeadlessSingleInstance singleInstance;
     MessageBoxScript messages;
     HeadlessThreads threads;
     // Answers of the choosers, in order; none (or an empty answer) is Cancel.

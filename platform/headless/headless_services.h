@@ -1,6 +1,7 @@
 // Settings store, files, shell folders, clock, strings and code page of the headless back end.
 #pragma once
 #include "platform/services.h"
+#include "platform/single_instance.h"
 #include <functional>
 #include <map>
 #include <mutex>
@@ -147,6 +148,26 @@ class HeadlessShell : public IShell {
 
   private:
     std::mutex lock_;
+};
+
+// The copies of the program in a test's session: a test says whether another copy runs.
+class HeadlessSingleInstance : public ISingleInstance {
+  public:
+    InstanceClaim ClaimFirst(const std::string& name) override {
+        claimedName = name;
+        return otherRunning ? InstanceClaim::OtherRunning : claim;
+    }
+    bool ActivateFirst() override {
+        ++activations;
+        return otherRunning;
+    }
+    void PublishMainWindow(WindowRef window) override { published = window; }
+
+    bool otherRunning = false;
+    InstanceClaim claim = InstanceClaim::First; // when no other copy runs
+    std::string claimedName;
+    int activations = 0;
+    WindowRef published = 0;
 };
 
 // Converts a calendar date and time (UTC) to a file time, for tests.

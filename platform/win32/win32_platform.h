@@ -9,6 +9,7 @@
 #include "win32_settings.h"
 #include "win32_shell.h"
 #include "win32_shell_folders.h"
+#include "win32_single_instance.h"
 #include "win32_text.h"
 #include "win32_threads.h"
 
@@ -42,6 +43,7 @@ class Win32Platform : public IPlatform {
     IStringResources& Strings() override { return strings_; }
     ICodePage& CodePage() override { return codePage_; }
     IShell& Shell() override { return shell_; }
+    ISingleInstance& SingleInstance() override { return singleInstance_; }
     MsgResult MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                          MsgIcon icon) override;
     int RunModal(const DialogTemplate& dialog, IDialogEvents& events, WindowRef owner) override;
@@ -78,6 +80,7 @@ class Win32Platform : public IPlatform {
     Win32Strings strings_;
     Win32CodePage codePage_;
     Win32Shell shell_;
+    Win32SingleInstance singleInstance_;
     ModalLoop loop_;
 };
 

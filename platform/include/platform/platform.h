@@ -3,6 +3,7 @@
 #include "platform/clipboard.h"
 #include "platform/common_dialogs.h"
 #include "platform/services.h"
+#include "platform/single_instance.h"
 #include "platform/threads.h"
 #include "platform/window.h"
 #include <cstdint>
@@ -21,6 +22,7 @@ class IPlatform {
     virtual IStringResources& Strings() = 0;
     virtual ICodePage& CodePage() = 0;
     virtual IShell& Shell() = 0;
+    virtual ISingleInstance& SingleInstance() = 0;
     // A message box without an owner window (before the main window exists).
     virtual MsgResult MessageBox(const std::string& text, const std::string& caption,
                                  MsgButtons buttons, MsgIcon icon) = 0;

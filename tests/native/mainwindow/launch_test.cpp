@@ -1,7 +1,7 @@
 // Launch: the one selected item opened through the shell on a worker thread, the checks of its
 // text first; the shell's refusal shown from the worker while the window goes on.
 #include "main_window_fixture.h"
-#include "mainwindow/user_messages.h"
+#include "window/user_messages.h"
 #include "support/thread_gate.h"
 #include <algorithm>
 #include <atomic>
