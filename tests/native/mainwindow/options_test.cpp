@@ -10,6 +10,13 @@ namespace {
 using platform::MsgResult;
 using platform::headless::HeadlessSheet;
 
+// Shows the page of a template and gives its window.
+HeadlessDialog& ShowPage(HeadlessSheet& sheet, int templateId) {
+    const int page = COptionsSheet::PageOf(templateId);
+    sheet.ShowPage(page);
+    return sheet.Page(page);
+}
+
 class OptionsWindowTest : public MainWindowTest {
   protected:
     OptionsWindowTest() {
@@ -37,10 +44,8 @@ TEST_F(OptionsWindowTest, OkWritesTheSettingsAndSearchesAgainWithThem) {
     window->Type(IDC_SEARCH, "aple");
     EXPECT_EQ(List().GetSelCount(), 0);
     Options([](HeadlessSheet& s) {
-        s.ShowPage(COptionsSheet::PageOf(IDD_OPTIONS_SEARCHING));
-        s.Page(COptionsSheet::PageOf(IDD_OPTIONS_SEARCHING)).Click(IDC_SEARCHING_TYPOS);
-        s.ShowPage(COptionsSheet::PageOf(IDD_OPTIONS_MISC));
-        s.Page(COptionsSheet::PageOf(IDD_OPTIONS_MISC)).Combo(IDC_MISC_HISTORY_LIMIT).SetCurSel(9);
+        ShowPage(s, IDD_OPTIONS_SEARCHING).Click(IDC_SEARCHING_TYPOS);
+        ShowPage(s, IDD_OPTIONS_MISC).Combo(IDC_MISC_HISTORY_LIMIT).SetCurSel(9);
         s.PressOk();
     });
     EXPECT_TRUE(List().IsSelected(0)) << "the search ran again, tolerating the typo";
@@ -58,8 +63,7 @@ TEST_F(OptionsWindowTest, OkWritesTheSettingsAndSearchesAgainWithThem) {
 TEST_F(OptionsWindowTest, CancelWritesNothing) {
     Open();
     Options([](HeadlessSheet& s) {
-        s.ShowPage(COptionsSheet::PageOf(IDD_OPTIONS_MISC));
-        s.Page(COptionsSheet::PageOf(IDD_OPTIONS_MISC)).Click(IDC_MISC_CONFIRM_EXIT);
+        ShowPage(s, IDD_OPTIONS_MISC).Click(IDC_MISC_CONFIRM_EXIT);
         s.PressCancel();
     });
     EXPECT_EQ(StoredInt(kSectionMisc, kKeyConfirmExit), -1);
@@ -73,8 +77,7 @@ TEST_F(OptionsWindowTest, DotWithApplyRegroupsTheCountsAtOnceAndCancelKeepsIt) {
     Pane().SetText(std::string(1234, 'x'));
     EXPECT_EQ(Label(IDC_CHAR_COUNT), "1,234 characters");
     Options([this](HeadlessSheet& s) {
-        s.ShowPage(COptionsSheet::PageOf(IDD_OPTIONS_NUMBERS));
-        s.Page(COptionsSheet::PageOf(IDD_OPTIONS_NUMBERS)).Click(IDC_NUMBERS_DOT);
+        ShowPage(s, IDD_OPTIONS_NUMBERS).Click(IDC_NUMBERS_DOT);
         s.PressApply();
         EXPECT_EQ(Label(IDC_CHAR_COUNT), "1.234 characters");
         s.PressCancel();
@@ -91,8 +94,7 @@ TEST_F(OptionsWindowTest, ClearSearchListEmptiesTheTermsForGoodEvenAfterCancel) 
     Open();
     window->Type(IDC_SEARCH, "typed");
     Options([](HeadlessSheet& s) {
-        s.ShowPage(COptionsSheet::PageOf(IDD_OPTIONS_SEARCHING));
-        auto& page = s.Page(COptionsSheet::PageOf(IDD_OPTIONS_SEARCHING));
+        auto& page = ShowPage(s, IDD_OPTIONS_SEARCHING);
         EXPECT_TRUE(page.Btn(IDC_SEARCHING_CLEAR).IsEnabled());
         page.Click(IDC_SEARCHING_CLEAR);
         s.PressCancel();
@@ -109,8 +111,7 @@ TEST_F(OptionsWindowTest, SaveAndLoadDataFileFromTheSavingPage) {
     Open();
     CopyElsewhere("kept");
     Options([this](HeadlessSheet& s) {
-        s.ShowPage(COptionsSheet::PageOf(IDD_OPTIONS_SAVING));
-        auto& page = s.Page(COptionsSheet::PageOf(IDD_OPTIONS_SAVING));
+        auto& page = ShowPage(s, IDD_OPTIONS_SAVING);
         EXPECT_EQ(page.Label(IDC_SAVING_CHANGES).GetText(), "1 change");
         page.Click(IDC_SAVING_SAVE);
         EXPECT_EQ(page.Label(IDC_SAVING_CHANGES).GetText(), "0 changes");
@@ -126,8 +127,7 @@ TEST_F(OptionsWindowTest, SaveAndLoadDataFileFromTheSavingPage) {
     platform.messages.shown.clear();
     platform.messages.Answer(MsgResult::Yes);
     Options([](HeadlessSheet& s) {
-        s.ShowPage(COptionsSheet::PageOf(IDD_OPTIONS_SAVING));
-        s.Page(COptionsSheet::PageOf(IDD_OPTIONS_SAVING)).Click(IDC_SAVING_LOAD);
+        ShowPage(s, IDD_OPTIONS_SAVING).Click(IDC_SAVING_LOAD);
         s.PressCancel();
     });
     ASSERT_EQ(platform.messages.shown.size(), 2u);
@@ -148,10 +148,7 @@ TEST_F(OptionsWindowTest, ListCommandsCountOneChangeEach) {
     const auto changes = [this] {
         std::string shown;
         Options([&shown](HeadlessSheet& s) {
-            s.ShowPage(COptionsSheet::PageOf(IDD_OPTIONS_SAVING));
-            shown = s.Page(COptionsSheet::PageOf(IDD_OPTIONS_SAVING))
-                        .Label(IDC_SAVING_CHANGES)
-                        .GetText();
+            shown = ShowPage(s, IDD_OPTIONS_SAVING).Label(IDC_SAVING_CHANGES).GetText();
             s.PressCancel();
         });
         return shown;
@@ -215,8 +212,7 @@ TEST_F(OptionsWindowTest, AnUnreadableDataFileAtStartUpIsReportedThenOptionsOpen
         EXPECT_EQ(platform.messages.shown[0].text,
                   "Could not read Clipboard data from \"C:\\Data\\Quorvane.dat\".");
         // The file can be written from here: it counts as read.
-        s.ShowPage(COptionsSheet::PageOf(IDD_OPTIONS_SAVING));
-        s.Page(COptionsSheet::PageOf(IDD_OPTIONS_SAVING)).Click(IDC_SAVING_SAVE);
+        ShowPage(s, IDD_OPTIONS_SAVING).Click(IDC_SAVING_SAVE);
         s.PressOk();
     });
     Open();
@@ -239,8 +235,7 @@ TEST_F(OptionsWindowTest, TheSheetOpenedByAFailedLoadStartsOnTheSavingPage) {
     int innerStart = -1;
     platform.OnSheet([&](HeadlessSheet& s) {
         EXPECT_EQ(s.ActivePage(), numbers) << "started on the page shown last";
-        s.ShowPage(saving);
-        s.Page(saving).Click(IDC_SAVING_LOAD);
+        ShowPage(s, IDD_OPTIONS_SAVING).Click(IDC_SAVING_LOAD);
         s.PressCancel();
     });
     platform.OnSheet([&](HeadlessSheet& s) {
@@ -272,8 +267,7 @@ TEST_F(OptionsWindowTest, ANewerFileLoadedFromThePageIsNotReadAndYesQuits) {
         platform.messages.Answer(MsgResult::Yes); // new items will be lost: proceed
         platform.messages.Answer(answer);
         Options([](HeadlessSheet& s) {
-            s.ShowPage(COptionsSheet::PageOf(IDD_OPTIONS_SAVING));
-            s.Page(COptionsSheet::PageOf(IDD_OPTIONS_SAVING)).Click(IDC_SAVING_LOAD);
+            ShowPage(s, IDD_OPTIONS_SAVING).Click(IDC_SAVING_LOAD);
             EXPECT_FALSE(s.CancelIsClose());
             s.PressCancel();
         });

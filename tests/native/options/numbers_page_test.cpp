@@ -18,35 +18,33 @@ TEST_F(OptionsTest, NumbersPageChecksTheHeldSeparator) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.other);
         settings.numbers.thousandsSeparator = c.separator;
-        OnPage(COptionsSheet::PageOf(IDD_OPTIONS_NUMBERS),
-               [&](HeadlessDialog& page, HeadlessSheet& s) {
-                   for (int id :
-                        {IDC_NUMBERS_COMMA, IDC_NUMBERS_DOT, IDC_NUMBERS_SPACE, IDC_NUMBERS_OTHER})
-                       EXPECT_EQ(page.Btn(id).IsChecked(), id == c.checked) << id;
-                   EXPECT_EQ(page.Control(IDC_NUMBERS_OTHER_TEXT).GetText(), c.other);
-                   EXPECT_EQ(page.Control(IDC_NUMBERS_OTHER_TEXT).IsEnabled(),
-                             c.checked == IDC_NUMBERS_OTHER);
-                   EXPECT_FALSE(s.ApplyAvailable()) << "nothing changed yet";
-               });
+        OnPage(IDD_OPTIONS_NUMBERS, [&](HeadlessDialog& page, HeadlessSheet& s) {
+            for (int id :
+                 {IDC_NUMBERS_COMMA, IDC_NUMBERS_DOT, IDC_NUMBERS_SPACE, IDC_NUMBERS_OTHER})
+                EXPECT_EQ(page.Btn(id).IsChecked(), id == c.checked) << id;
+            EXPECT_EQ(page.Control(IDC_NUMBERS_OTHER_TEXT).GetText(), c.other);
+            EXPECT_EQ(page.Control(IDC_NUMBERS_OTHER_TEXT).IsEnabled(),
+                      c.checked == IDC_NUMBERS_OTHER);
+            EXPECT_FALSE(s.ApplyAvailable()) << "nothing changed yet";
+        });
         EXPECT_EQ(settings.numbers.thousandsSeparator, c.separator);
     }
 }
 
 TEST_F(OptionsTest, SeparatorChoicesAreOfferedWhileSeparatorsAreOn) {
     settings.numbers.thousandsSeparator = '#';
-    EXPECT_TRUE(OnPage(COptionsSheet::PageOf(IDD_OPTIONS_NUMBERS),
-                       [](HeadlessDialog& page, HeadlessSheet& s) {
-                           page.Click(IDC_NUMBERS_USE_SEPARATOR);
-                           EXPECT_TRUE(s.ApplyAvailable());
-                           for (int id : {IDC_NUMBERS_COMMA, IDC_NUMBERS_DOT, IDC_NUMBERS_SPACE,
-                                          IDC_NUMBERS_OTHER, IDC_NUMBERS_OTHER_TEXT})
-                               EXPECT_FALSE(page.Control(id).IsEnabled()) << id;
-                           page.Click(IDC_NUMBERS_USE_SEPARATOR);
-                           EXPECT_TRUE(page.Control(IDC_NUMBERS_OTHER_TEXT).IsEnabled());
-                           page.Click(IDC_NUMBERS_SPACE);
-                           EXPECT_FALSE(page.Control(IDC_NUMBERS_OTHER_TEXT).IsEnabled());
-                           EXPECT_TRUE(page.Control(IDC_NUMBERS_DOT).IsEnabled());
-                       }));
+    EXPECT_TRUE(OnPage(IDD_OPTIONS_NUMBERS, [](HeadlessDialog& page, HeadlessSheet& s) {
+        page.Click(IDC_NUMBERS_USE_SEPARATOR);
+        EXPECT_TRUE(s.ApplyAvailable());
+        for (int id : {IDC_NUMBERS_COMMA, IDC_NUMBERS_DOT, IDC_NUMBERS_SPACE, IDC_NUMBERS_OTHER,
+                       IDC_NUMBERS_OTHER_TEXT})
+            EXPECT_FALSE(page.Control(id).IsEnabled()) << id;
+        page.Click(IDC_NUMBERS_USE_SEPARATOR);
+        EXPECT_TRUE(page.Control(IDC_NUMBERS_OTHER_TEXT).IsEnabled());
+        page.Click(IDC_NUMBERS_SPACE);
+        EXPECT_FALSE(page.Control(IDC_NUMBERS_OTHER_TEXT).IsEnabled());
+        EXPECT_TRUE(page.Control(IDC_NUMBERS_DOT).IsEnabled());
+    }));
     EXPECT_EQ(settings.numbers.thousandsSeparator, ' ');
     EXPECT_EQ(settings.numbers.useThousandsSep, 1);
 }
@@ -61,20 +59,19 @@ TEST_F(OptionsTest, OtherGivesItsOneCharacterOrElseAComma) {
         {"*", false, '*'}, {"", false, ','}, {"xy", false, 'x'}, {"xy", true, ','}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
-        OnPage(COptionsSheet::PageOf(IDD_OPTIONS_NUMBERS),
-               [&](HeadlessDialog& page, HeadlessSheet&) {
-                   page.Click(IDC_NUMBERS_OTHER);
-                   if (c.pasted)
-                       page.Control(IDC_NUMBERS_OTHER_TEXT).SetText(c.typed);
-                   else
-                       page.Type(IDC_NUMBERS_OTHER_TEXT, c.typed);
-               });
+        OnPage(IDD_OPTIONS_NUMBERS, [&](HeadlessDialog& page, HeadlessSheet&) {
+            page.Click(IDC_NUMBERS_OTHER);
+            if (c.pasted)
+                page.Control(IDC_NUMBERS_OTHER_TEXT).SetText(c.typed);
+            else
+                page.Type(IDC_NUMBERS_OTHER_TEXT, c.typed);
+        });
         EXPECT_EQ(settings.numbers.thousandsSeparator, c.separator);
     }
 }
 
 TEST_F(OptionsTest, ApplyHandsTheSeparatorToTheMainWindowAtOnceAndCancelKeepsIt) {
-    OnPage(COptionsSheet::PageOf(IDD_OPTIONS_NUMBERS), [&](HeadlessDialog& page, HeadlessSheet& s) {
+    OnPage(IDD_OPTIONS_NUMBERS, [&](HeadlessDialog& page, HeadlessSheet& s) {
         page.Click(IDC_NUMBERS_DOT);
         EXPECT_TRUE(host.calls.empty());
         EXPECT_TRUE(s.PressApply());

@@ -32,15 +32,14 @@ TEST_F(OptionsTest, FivePagesInOrderStartingOnThePageShownLast) {
 TEST_F(OptionsTest, OkHandsTheEditedValuesBackAndCancelNothing) {
     settings.showDayTip = 1;
     settings.dayTipIndex = 7;
-    EXPECT_FALSE(OnPage(COptionsSheet::PageOf(IDD_OPTIONS_START_UP),
-                        [](HeadlessDialog& page, HeadlessSheet& s) {
-                            page.Click(IDC_STARTUP_DAY_TIP);
-                            s.PressCancel();
-                        }));
+    EXPECT_FALSE(OnPage(IDD_OPTIONS_START_UP, [](HeadlessDialog& page, HeadlessSheet& s) {
+        page.Click(IDC_STARTUP_DAY_TIP);
+        s.PressCancel();
+    }));
     EXPECT_EQ(settings.showDayTip, 1);
-    EXPECT_TRUE(
-        OnPage(COptionsSheet::PageOf(IDD_OPTIONS_START_UP),
-               [](HeadlessDialog& page, HeadlessSheet&) { page.Click(IDC_STARTUP_DAY_TIP); }));
+    EXPECT_TRUE(OnPage(IDD_OPTIONS_START_UP, [](HeadlessDialog& page, HeadlessSheet&) {
+        page.Click(IDC_STARTUP_DAY_TIP);
+    }));
     EXPECT_EQ(settings.showDayTip, 0);
     EXPECT_EQ(settings.dayTipIndex, 7);
     EXPECT_EQ(platform.fontsAsked.size(), 0u);
@@ -62,13 +61,12 @@ TEST_F(OptionsTest, StartUpShowsAnyNonZeroFlagAsCheckedAndStoresOne) {
     settings.restoreWndPlacement = 0;
     settings.startMinimized = 3;
     settings.showDayTip = 1;
-    EXPECT_TRUE(OnPage(COptionsSheet::PageOf(IDD_OPTIONS_START_UP),
-                       [](HeadlessDialog& page, HeadlessSheet&) {
-                           EXPECT_FALSE(page.Btn(IDC_STARTUP_RESTORE).IsChecked());
-                           EXPECT_TRUE(page.Btn(IDC_STARTUP_MINIMIZED).IsChecked());
-                           EXPECT_TRUE(page.Btn(IDC_STARTUP_DAY_TIP).IsChecked());
-                           page.Click(IDC_STARTUP_RESTORE);
-                       }));
+    EXPECT_TRUE(OnPage(IDD_OPTIONS_START_UP, [](HeadlessDialog& page, HeadlessSheet&) {
+        EXPECT_FALSE(page.Btn(IDC_STARTUP_RESTORE).IsChecked());
+        EXPECT_TRUE(page.Btn(IDC_STARTUP_MINIMIZED).IsChecked());
+        EXPECT_TRUE(page.Btn(IDC_STARTUP_DAY_TIP).IsChecked());
+        page.Click(IDC_STARTUP_RESTORE);
+    }));
     EXPECT_EQ(settings.restoreWndPlacement, 1);
     EXPECT_EQ(settings.startMinimized, 1);
 }

@@ -24,31 +24,29 @@ TEST_F(OptionsTest, ChangeLimitListOffersOneToNinetyNine) {
         SCOPED_TRACE(stored);
         settings.changeLimit = stored;
         host.changes = 3;
-        EXPECT_TRUE(OnPage(COptionsSheet::PageOf(IDD_OPTIONS_SAVING),
-                           [&](HeadlessDialog& page, HeadlessSheet&) {
-                               auto& list = page.Combo(IDC_SAVING_CHANGE_LIMIT);
-                               ASSERT_EQ(list.GetCount(), 99);
-                               std::string first, last;
-                               list.GetLBText(0, first);
-                               list.GetLBText(98, last);
-                               EXPECT_EQ(first + " " + last, "1 99");
-                               EXPECT_EQ(list.GetCurSel(), selected);
-                               EXPECT_EQ(page.Label(IDC_SAVING_CHANGES).GetText(), "3 changes");
-                           }));
+        EXPECT_TRUE(OnPage(IDD_OPTIONS_SAVING, [&](HeadlessDialog& page, HeadlessSheet&) {
+            auto& list = page.Combo(IDC_SAVING_CHANGE_LIMIT);
+            ASSERT_EQ(list.GetCount(), 99);
+            std::string first, last;
+            list.GetLBText(0, first);
+            list.GetLBText(98, last);
+            EXPECT_EQ(first + " " + last, "1 99");
+            EXPECT_EQ(list.GetCurSel(), selected);
+            EXPECT_EQ(page.Label(IDC_SAVING_CHANGES).GetText(), "3 changes");
+        }));
         // Confirmed with no selection, every change writes the data file.
         EXPECT_EQ(settings.changeLimit, selected + 1);
     }
     settings.changeLimit = 10;
-    EXPECT_TRUE(
-        OnPage(COptionsSheet::PageOf(IDD_OPTIONS_SAVING), [](HeadlessDialog& page, HeadlessSheet&) {
-            page.Combo(IDC_SAVING_CHANGE_LIMIT).SetCurSel(24);
-        }));
+    EXPECT_TRUE(OnPage(IDD_OPTIONS_SAVING, [](HeadlessDialog& page, HeadlessSheet&) {
+        page.Combo(IDC_SAVING_CHANGE_LIMIT).SetCurSel(24);
+    }));
     EXPECT_EQ(settings.changeLimit, 25);
 }
 
 TEST_F(OptionsTest, SaveDataFileTurnsCancelIntoCloseAndSaysSo) {
     host.changes = 4;
-    OnPage(COptionsSheet::PageOf(IDD_OPTIONS_SAVING), [&](HeadlessDialog& page, HeadlessSheet& s) {
+    OnPage(IDD_OPTIONS_SAVING, [&](HeadlessDialog& page, HeadlessSheet& s) {
         host.changes = 0; // as the save leaves it
         page.Click(IDC_SAVING_SAVE);
         EXPECT_TRUE(s.CancelIsClose());
@@ -65,7 +63,7 @@ TEST_F(OptionsTest, SaveDataFileTurnsCancelIntoCloseAndSaysSo) {
 
 TEST_F(OptionsTest, AFailedSaveOrLoadLeavesTheSheetAsItWas) {
     host.saves = host.loads = false;
-    OnPage(COptionsSheet::PageOf(IDD_OPTIONS_SAVING), [&](HeadlessDialog& page, HeadlessSheet& s) {
+    OnPage(IDD_OPTIONS_SAVING, [&](HeadlessDialog& page, HeadlessSheet& s) {
         page.Click(IDC_SAVING_SAVE);
         page.Click(IDC_SAVING_LOAD);
         EXPECT_FALSE(s.CancelIsClose());
@@ -89,12 +87,11 @@ TEST_F(OptionsTest, LoadDataFileAsksFirstWhenNewItemsWouldBeLost) {
         host.changes = c.changes;
         platform.messages.shown.clear();
         platform.messages.Answer(c.answer);
-        OnPage(COptionsSheet::PageOf(IDD_OPTIONS_SAVING),
-               [&](HeadlessDialog& page, HeadlessSheet& s) {
-                   page.Click(IDC_SAVING_LOAD);
-                   EXPECT_EQ(s.CancelIsClose(), c.loads);
-                   s.PressCancel();
-               });
+        OnPage(IDD_OPTIONS_SAVING, [&](HeadlessDialog& page, HeadlessSheet& s) {
+            page.Click(IDC_SAVING_LOAD);
+            EXPECT_EQ(s.CancelIsClose(), c.loads);
+            s.PressCancel();
+        });
         platform.messages.answers.clear();
         EXPECT_EQ(host.calls.size(), c.loads ? 1u : 0u);
         if (c.changes > 0) {
