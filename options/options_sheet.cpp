@@ -24,12 +24,16 @@ template <class Page> std::unique_ptr<COptionsPage> Make(OptionsContext& context
     return std::make_unique<Page>(context);
 }
 
-// The pages in the order the sheet shows them.
+// The pages in the order the sheet shows them: adding a page adds its row here.
+// clang-format off
 constexpr PageRow kPages[] = {
-    {IDD_OPTIONS_START_UP, Make<CStartUpPage>},    {IDD_OPTIONS_SAVING, Make<CSavingPage>},
-    {IDD_OPTIONS_SEARCHING, Make<CSearchingPage>}, {IDD_OPTIONS_NUMBERS, Make<CNumbersPage>},
+    {IDD_OPTIONS_START_UP, Make<CStartUpPage>},
+    {IDD_OPTIONS_SAVING, Make<CSavingPage>},
+    {IDD_OPTIONS_SEARCHING, Make<CSearchingPage>},
+    {IDD_OPTIONS_NUMBERS, Make<CNumbersPage>},
     {IDD_OPTIONS_MISC, Make<CMiscPage>},
 };
+// clang-format on
 
 } // namespace
 
