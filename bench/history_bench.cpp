@@ -88,7 +88,7 @@ struct CaptureRig {
     qv::ProgramTexts texts = qv::ProgramTexts::Load(platform.strings);
     qv::CUserMessages messages{*window, platform.strings, texts};
     qv::CStatusTexts status{*window, platform.strings, settings.numbers};
-    qv::CNavigation navigation{*window, status};
+    qv::CNavigation navigation{*window, platform.strings, status};
     qv::CHistoryLists lists{window->ListBox(IDC_HISTORY), settings};
     qv::CDataFileStore store{platform.files, platform.clock, platform.codePage,       lists,
                              navigation,     messages,       "C:\\Data\\Quorvane.dat"};

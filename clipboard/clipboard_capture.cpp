@@ -1,6 +1,7 @@
 #include "clipboard/clipboard_capture.h"
 #include "history/plain_text.h"
 #include "resource.h"
+#include "text/utf8_boundaries.h"
 #include "window/navigation.h"
 #include "window/status_texts.h"
 #include "window/user_messages.h"

@@ -3,6 +3,7 @@
 #include "help/topic_dialog.h"
 #include "resource.h"
 #include "resources/resource_tables.h"
+#include "text/fill_marker.h"
 #include <new>
 
 namespace qv {
@@ -44,7 +45,7 @@ bool CTipDialog::ReadCountAndFill() {
         numbers.AddString(std::to_string(n));
     numbers.SetCurSel(index_);
     window_->Label(IDC_TIP_OF_COUNT)
-        .SetText(FormatTipCount(platform_.Strings().Load(IDS_TIP_OF_COUNT), count_));
+        .SetText(FillMarker(platform_.Strings().Load(IDS_TIP_OF_COUNT), std::to_string(count_)));
     return true;
 }
 

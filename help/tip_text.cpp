@@ -1,11 +1,8 @@
 #include "help/tip_text.h"
+#include "text/white_space.h"
 #include <climits>
 
 namespace qv {
-
-namespace {
-constexpr char kWhiteSpace[] = " \t\r\n\v\f";
-}
 
 TipParts SplitTip(const std::string& tip) {
     const std::size_t bar = tip.find('|');
@@ -44,14 +41,6 @@ int CentringSpaces(int lineWidth, int spaceWidth, int clientWidth) {
         return 0;
     const int spaces = (clientWidth - lineWidth) / (2 * spaceWidth);
     return spaces > 0 ? spaces : 0;
-}
-
-std::string FormatTipCount(const std::string& format, int count) {
-    std::string text = format;
-    const std::size_t at = text.find("%d");
-    if (at != std::string::npos)
-        text.replace(at, 2, std::to_string(count));
-    return text;
 }
 
 } // namespace qv

@@ -21,7 +21,4 @@ int ParseTipCount(const std::string& text);
 // being spaceWidth wide; 0 when it does not fit or nothing is known.
 int CentringSpaces(int lineWidth, int spaceWidth, int clientWidth);
 
-// "of %d" with the count in place of "%d".
-std::string FormatTipCount(const std::string& format, int count);
-
 } // namespace qv

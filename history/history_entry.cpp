@@ -1,4 +1,7 @@
 #include "history/history_entry.h"
+#include "resource.h"
+#include "resources/resource_tables.h"
+#include "text/fill_marker.h"
 #include <cstdio>
 
 namespace qv {
@@ -8,10 +11,12 @@ std::string CHistoryEntry::ClipTimeText() const {
         return std::string();
     const int h = clipTime.hour;
     const int dial = h <= 12 ? h : h - 12;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "Clip time: %02d:%02d:%02d %s", dial, int(clipTime.minute),
+    char time[32];
+    std::snprintf(time, sizeof time, "%02d:%02d:%02d %s", dial, int(clipTime.minute),
                   int(clipTime.second), h >= 12 ? "pm" : "am");
-    return buf;
+    // The string table compiled in is the one the resource script holds, so the label reads the
+    // same whichever back end shows it.
+    return FillMarker(ProgramStrings().at(IDS_CLIP_TIME), time);
 }
 
 } // namespace qv

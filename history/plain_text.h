@@ -2,7 +2,6 @@
 #pragma once
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace qv {
 
@@ -14,10 +13,6 @@ struct SplitText {
     std::string listText;
     std::string overflowText;
 };
-
-// The longest prefix of text[0, limit) that ends on a character boundary of UTF-8 text: a cut
-// there never leaves half a multi-byte sequence behind. Counting stays in bytes.
-std::size_t CharacterBoundary(std::string_view text, std::size_t limit);
 
 // A text longer than the limit is cut on the last character boundary at or before it, so the
 // list text may hold up to three bytes less than the limit before the marker.
@@ -35,12 +30,5 @@ MarkerPlace FindMarker(std::string_view listText);
 
 // Drops the marker (FindMarker) and appends the overflow text.
 std::string JoinPlainText(const std::string& listText, const std::string& overflowText);
-
-// The text without leading and trailing white space (space, tab, line feed, vertical tab, form
-// feed, carriage return).
-std::string TrimWhiteSpace(const std::string& text);
-// The non-blank lines of a text, each without its indentation and trailing white space; a lone
-// carriage return or line feed ends a line as a pair does.
-std::vector<std::string> NonBlankLines(const std::string& text);
 
 } // namespace qv

@@ -1,5 +1,7 @@
 #include "launch/launch_job.h"
 #include "launch/launch_text.h"
+#include "text/fill_marker.h"
+#include "text/utf8_boundaries.h"
 #include <new>
 
 namespace qv {
@@ -31,22 +33,25 @@ int CLaunchJob::Run() {
 }
 
 std::string CLaunchJob::RefusalText(ShellOpenResult result) const {
-    std::string text =
-        texts_.cannotOpen(target_.substr(0, CharactersPrefix(target_, kLaunchTextLimit)));
+    return FillMarker(RefusalFormat(result), std::string_view(target_).substr(
+                                                 0, CharactersPrefix(target_, kLaunchTextLimit)));
+}
+
+const std::string& CLaunchJob::RefusalFormat(ShellOpenResult result) const {
     switch (result) {
     case ShellOpenResult::FileNotFound:
-        return text + texts_.fileNotFound;
+        return texts_.fileNotFound;
     case ShellOpenResult::AccessDenied:
-        return text + texts_.accessDenied;
+        return texts_.accessDenied;
     case ShellOpenResult::OutOfMemory:
-        return text + texts_.outOfMemory;
+        return texts_.outOfMemory;
     case ShellOpenResult::NoAssociation:
-        return text + texts_.noAssociation;
+        return texts_.noAssociation;
     case ShellOpenResult::Opened:
     case ShellOpenResult::Refused:
         break;
     }
-    return text;
+    return texts_.cannotOpen;
 }
 
 } // namespace qv

@@ -4,7 +4,6 @@
 #include "launch/thread_job.h"
 #include "platform/platform.h"
 #include <atomic>
-#include <functional>
 #include <string>
 
 namespace qv {
@@ -12,9 +11,9 @@ namespace qv {
 // The texts of the refusal message, loaded on the window thread and only read by the workers.
 struct LaunchTexts {
     std::string caption;
-    // "Could not open "<target>"." with the target in place.
-    std::function<std::string(const std::string& target)> cannotOpen;
-    // Sentences appended for the shell's reasons; each begins with its own spaces.
+    // Whole messages with a marker where the target goes: one without a reason, one per reason of
+    // the shell's.
+    std::string cannotOpen;
     std::string fileNotFound;
     std::string accessDenied;
     std::string outOfMemory;
@@ -44,6 +43,7 @@ class CLaunchJob final : public CThreadJob {
   private:
     // The message for a refusal: the target (cut to the limit of a path) and the reason.
     std::string RefusalText(platform::ShellOpenResult result) const;
+    const std::string& RefusalFormat(platform::ShellOpenResult result) const;
 
     platform::IPlatform& platform_;
     const LaunchTexts& texts_;

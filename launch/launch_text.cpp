@@ -1,5 +1,6 @@
 #include "launch/launch_text.h"
-#include "history/plain_text.h"
+#include "text/utf8_boundaries.h"
+#include "text/white_space.h"
 
 namespace qv {
 
@@ -17,19 +18,6 @@ bool StartsWithWww(const std::string& text) {
 }
 
 } // namespace
-
-std::size_t CharactersPrefix(std::string_view text, std::size_t characters) {
-    std::size_t end = 0;
-    for (std::size_t taken = 0; end < text.size(); ++taken) {
-        if (taken == characters)
-            return end;
-        // A character is its lead byte and the continuation bytes after it.
-        ++end;
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-            ++end;
-    }
-    return end;
-}
 
 LaunchTextProblem CheckLaunchText(const std::string& trimmed) {
     if (trimmed.empty())

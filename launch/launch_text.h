@@ -8,10 +8,6 @@ namespace qv {
 // The longest text that can be launched, in characters: the limit of a path.
 constexpr std::size_t kLaunchTextLimit = 259;
 
-// The bytes of the first `characters` characters of UTF-8 text, all of it when it is shorter; a
-// cut there keeps every character whole.
-std::size_t CharactersPrefix(std::string_view text, std::size_t characters);
-
 enum class LaunchTextProblem { None, Empty, TooLong, MultipleLines };
 
 // The problem of a text already trimmed of white space, checked in this order.

@@ -6,6 +6,7 @@
 #include "history/data_file_save.h"
 #include "history/data_file_writer.h"
 #include "resource.h"
+#include "text/fill_marker.h"
 #include <algorithm>
 #include <new>
 
@@ -213,7 +214,7 @@ bool CDataFileStore::Save() {
 }
 
 void CDataFileStore::ShowPathMessage(int formatId) {
-    messages_.ShowText(FormatText(messages_.Text(formatId), path_.substr(0, kShownPathChars)),
+    messages_.ShowText(FillMarker(messages_.Text(formatId), path_.substr(0, kShownPathChars)),
                        platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
 }
 

@@ -2,6 +2,7 @@
 #include "history/plain_text.h"
 #include "lists/merge_dialog.h"
 #include "resource.h"
+#include "text/white_space.h"
 #include "window/user_messages.h"
 #include <new>
 

@@ -1,7 +1,7 @@
 #include "mainwindow/launch_command.h"
-#include "history/plain_text.h"
 #include "launch/launch_text.h"
 #include "resource.h"
+#include "text/white_space.h"
 #include <new>
 
 namespace qv {
@@ -30,9 +30,7 @@ int ProblemText(LaunchTextProblem problem) {
 LaunchTexts CLaunchCommand::LoadTexts(const CUserMessages& messages) {
     LaunchTexts texts;
     texts.caption = messages.ProgramName();
-    texts.cannotOpen = [format = messages.Text(IDS_CANNOT_OPEN)](const std::string& target) {
-        return FormatText(format, target);
-    };
+    texts.cannotOpen = messages.Text(IDS_CANNOT_OPEN);
     texts.fileNotFound = messages.Text(IDS_OPEN_FILE_NOT_FOUND);
     texts.accessDenied = messages.Text(IDS_OPEN_ACCESS_DENIED);
     texts.outOfMemory = messages.Text(IDS_OPEN_OUT_OF_MEMORY);

@@ -4,6 +4,7 @@
 #include "mainwindow/main_dialog_parts.h"
 #include "mainwindow/main_window_messages.h"
 #include "resource.h"
+#include "text/fill_marker.h"
 #include <new>
 
 namespace qv {
@@ -63,7 +64,7 @@ bool CMainDialog::JoinClipboardChain() {
             [this] { platform_.PostToWindow(window_->Handle(), WM_TAKE_MISSED_CHANGE, 0, 0); });
         return true;
     }
-    window_->MessageBox(texts_.name + platform_.Strings().Load(IDS_NO_CLIPBOARD_SUFFIX),
+    window_->MessageBox(FillMarker(platform_.Strings().Load(IDS_NO_CLIPBOARD), texts_.name),
                         platform_.Strings().Load(IDS_CAPTION_CLIPBOARD_CONNECTION), MsgButtons::Ok,
                         MsgIcon::Exclamation);
     window_->PostQuit(kExitNoClipboard);
@@ -98,8 +99,7 @@ void CMainDialog::SaveState() {
 
 bool CMainDialog::ConfirmExit() {
     const auto& strings = platform_.Strings();
-    return window_->MessageBox(strings.Load(IDS_CONFIRM_EXIT_PREFIX) + texts_.name +
-                                   strings.Load(IDS_CONFIRM_EXIT_SUFFIX),
+    return window_->MessageBox(FillMarker(strings.Load(IDS_CONFIRM_EXIT), texts_.name),
                                strings.Load(IDS_CAPTION_CONFIRM_EXIT), MsgButtons::YesNo,
                                MsgIcon::Question) != MsgResult::No;
 }

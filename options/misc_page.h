@@ -12,8 +12,7 @@ class CMiscPage : public COptionsPage {
     static constexpr int kLimitStep = 50;
     static constexpr int kLimitEntries = 19;
 
-    CMiscPage(int index, int& rememberedPage, OptionsContext& context)
-        : COptionsPage(index, rememberedPage), values_(context.values) {}
+    explicit CMiscPage(OptionsContext& context) : values_(context.values) {}
     void OnCommand(int id, int notifyCode) override;
 
   private:

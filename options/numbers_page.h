@@ -8,8 +8,7 @@ namespace qv {
 
 class CNumbersPage : public COptionsPage {
   public:
-    CNumbersPage(int index, int& rememberedPage, OptionsContext& context)
-        : COptionsPage(index, rememberedPage), context_(context) {}
+    explicit CNumbersPage(OptionsContext& context) : context_(context) {}
     void OnCommand(int id, int notifyCode) override;
     bool OnApply() override;
 

@@ -1,5 +1,5 @@
-// What every page of the Options sheet shares: its window once made, and telling the sheet's
-// remembered page that it is the one shown.
+// What every page of the Options sheet shares: its window once made, and its values read on Apply
+// and OK. Which page is shown is the sheet's business, not the page's.
 #pragma once
 #include "platform/window.h"
 
@@ -7,16 +7,12 @@ namespace qv {
 
 class COptionsPage : public platform::IPageEvents {
   public:
-    // rememberedPage outlives the sheet: the next sheet starts on the page shown last.
-    COptionsPage(int index, int& rememberedPage) : index_(index), rememberedPage_(rememberedPage) {}
-
     bool OnInitDialog(platform::IDialogWindow& window) override {
         window_ = &window;
         Init();
         return true;
     }
     void OnCommand(int /*id*/, int /*notifyCode*/) override {}
-    void OnSetActive() override { rememberedPage_ = index_; }
     // The page's values are read from its controls on Apply and OK.
     bool OnApply() override {
         if (window_)
@@ -33,8 +29,6 @@ class COptionsPage : public platform::IPageEvents {
     platform::IDialogWindow& Window() const { return *window_; }
 
   private:
-    const int index_;
-    int& rememberedPage_;
     platform::IDialogWindow* window_ = nullptr;
 };
 

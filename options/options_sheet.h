@@ -1,4 +1,4 @@
-// The Options sheet: five pages over a copy of the settings, handed back on OK only.
+// The Options sheet: its pages over a copy of the settings, handed back on OK only.
 #pragma once
 #include "options/options_host.h"
 #include "platform/platform.h"
@@ -9,14 +9,16 @@ namespace qv {
 
 class COptionsSheet {
   public:
-    // The pages in the order the sheet shows them.
-    enum Page { kStartUp, kSaving, kSearching, kNumbers, kMisc, kPageCount };
-
-    // rememberedPage is the page shown last by any sheet; a new sheet starts there.
+    // rememberedPage is the page made active last in any sheet, also one still open; a new sheet
+    // starts there.
     COptionsSheet(platform::IPlatform& platform, IOptionsHost& host, const std::string& programName,
                   int& rememberedPage)
         : platform_(platform), host_(host), programName_(programName),
           rememberedPage_(rememberedPage) {}
+
+    // Where the page of a template stands in the sheet; -1 for a template that is no page of it.
+    static int PageOf(int templateId);
+    static int PageCount();
 
     // Runs the sheet modally over owner, its pages showing settings; true when it ended with
     // OK, and then settings holds what the pages hold.

@@ -1,5 +1,6 @@
 #include "options/saving_page.h"
 #include "resource.h"
+#include "text/fill_marker.h"
 #include <string>
 
 namespace qv {
@@ -8,20 +9,10 @@ using platform::MsgButtons;
 using platform::MsgIcon;
 using platform::MsgResult;
 
-namespace {
-// format with its first marker replaced by text.
-void Fill(std::string& format, const char* marker, const std::string& text) {
-    const std::size_t at = format.find(marker);
-    if (at != std::string::npos)
-        format.replace(at, 2, text);
-}
-} // namespace
-
 std::string ChangeCountText(const platform::IStringResources& strings, int count) {
-    std::string text = strings.Load(IDS_CHANGE_COUNT);
-    Fill(text, "%d", std::to_string(count));
-    Fill(text, "%s", count == 1 ? std::string() : strings.Load(IDS_CHANGES_SUFFIX));
-    return text;
+    if (count == 1)
+        return strings.Load(IDS_ONE_CHANGE);
+    return FillMarker(strings.Load(IDS_CHANGE_COUNT), std::to_string(count));
 }
 
 void CSavingPage::Init() {

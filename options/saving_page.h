@@ -7,7 +7,7 @@
 
 namespace qv {
 
-// "%d change%s" with the count and, unless the count is 1, the plural ending.
+// "1 change", else the count of changes.
 std::string ChangeCountText(const platform::IStringResources& strings, int count);
 
 class CSavingPage : public COptionsPage {
@@ -15,8 +15,7 @@ class CSavingPage : public COptionsPage {
     // The list offers 1 to this many changes.
     static constexpr int kMostChanges = 99;
 
-    CSavingPage(int index, int& rememberedPage, OptionsContext& context)
-        : COptionsPage(index, rememberedPage), context_(context) {}
+    explicit CSavingPage(OptionsContext& context) : context_(context) {}
     void OnCommand(int id, int notifyCode) override;
 
   private:

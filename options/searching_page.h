@@ -12,8 +12,7 @@ class CSearchingPage : public COptionsPage {
     static constexpr int kLowest = 1;
     static constexpr int kHighest = 9;
 
-    CSearchingPage(int index, int& rememberedPage, OptionsContext& context)
-        : COptionsPage(index, rememberedPage), context_(context) {}
+    explicit CSearchingPage(OptionsContext& context) : context_(context) {}
     void OnCommand(int id, int notifyCode) override;
 
   private:

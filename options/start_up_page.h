@@ -7,8 +7,7 @@ namespace qv {
 
 class CStartUpPage : public COptionsPage {
   public:
-    CStartUpPage(int index, int& rememberedPage, OptionsContext& context)
-        : COptionsPage(index, rememberedPage), values_(context.values) {}
+    explicit CStartUpPage(OptionsContext& context) : values_(context.values) {}
 
   private:
     void Init() override;

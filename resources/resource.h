@@ -26,9 +26,9 @@
 // Texts of the main window and start-up.
 #define IDS_OUT_OF_MEMORY 300
 #define IDS_CANNOT_INITIALIZE 301
-#define IDS_NO_CLIPBOARD_SUFFIX 302
+#define IDS_NO_CLIPBOARD 302
 #define IDS_CAPTION_CLIPBOARD_CONNECTION 303
-#define IDS_CONFIRM_EXIT_PREFIX 304
+#define IDS_CONFIRM_EXIT 304
 #define IDS_CAPTION_CONFIRM_EXIT 305
 #define IDS_SELECT_SINGLE_ITEM 306
 #define IDS_CANNOT_RETRIEVE 307
@@ -47,7 +47,6 @@
 #define IDS_SELECTED_ITEMS 320
 #define IDS_ONE_ITEM 321
 #define IDS_ITEMS 322
-#define IDS_CONFIRM_EXIT_SUFFIX 323
 #define IDS_TITLE_SEPARATOR 324
 #define IDS_TITLE_ELLIPSIS 325
 #define IDS_TITLE_PRIVATE 500
@@ -73,6 +72,11 @@
 #define IDS_MINI_SET_MARK 617
 #define IDS_MINI_RETURN_MARK 618
 #define IDS_SELECT_ITEM_TO_DELETE 619
+#define IDS_PREVIOUS_ITEM 620
+#define IDS_NEXT_ITEM 621
+#define IDS_PREVIOUS_ITEM_PREVIEW 622
+#define IDS_NEXT_ITEM_PREVIEW 623
+#define IDS_CLIP_TIME 624
 // Texts of the Tip of the Day and the topic chooser; the tips themselves are strings
 // IDS_TIP_COUNT + 1 onward (tips.def).
 #define IDS_TIP_COUNT 57345
@@ -161,7 +165,7 @@
 // The Options sheet: its texts, its pages and their controls.
 #define IDS_OPTIONS_CAPTION 400
 #define IDS_CHANGE_COUNT 401
-#define IDS_CHANGES_SUFFIX 402
+#define IDS_ONE_CHANGE 402
 #define IDS_FINISHED_WRITING 403
 #define IDS_FINISHED_READING 404
 #define IDS_NEW_ITEMS_LOST 405

@@ -1,7 +1,6 @@
 // The Search field's remembered terms: committed while the program runs, the latest ten kept in
 // the settings store between runs.
 #pragma once
-#include "history/plain_text.h"
 #include "platform/services.h"
 #include <cstddef>
 #include <string>

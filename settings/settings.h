@@ -1,14 +1,9 @@
 // The program's options with their defaults, as held in memory for the main window's lifetime.
 #pragma once
 #include "platform/services.h"
+#include "text/format_count.h"
 
 namespace qv {
-
-// How counts are written: the two "Numbers" settings.
-struct CNumberFormat {
-    int useThousandsSep = 1; // 0 off, anything else on
-    char thousandsSeparator = ',';
-};
 
 // Every option of the settings store except the search terms and the window placement. Flags are
 // integers (0 off, anything else on). Values are kept exactly as read, even outside what the

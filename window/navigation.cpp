@@ -47,7 +47,7 @@ void CNavigation::UpdateMenuEntry(bool previous, bool hasNeighbour, int position
         text.clear(); // without memory for the preview, the entry is greyed as for an empty one
     }
     const unsigned command = previous ? IDM_PREVIOUS : IDM_NEXT;
-    menu->SetItemText(command, NavigationLabel(previous, text));
+    menu->SetItemText(command, NavigationLabel(strings_, previous, text));
     // An empty neighbour has nothing to preview, so its entry is greyed; its button stays.
     menu->Enable(command, !text.empty());
 }

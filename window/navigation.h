@@ -9,8 +9,9 @@ namespace qv {
 
 class CNavigation {
   public:
-    CNavigation(platform::IDialogWindow& window, CStatusTexts& status)
-        : window_(window), status_(status) {}
+    CNavigation(platform::IDialogWindow& window, const platform::IStringResources& strings,
+                CStatusTexts& status)
+        : window_(window), strings_(strings), status_(status) {}
 
     // Runs after every change of the selection or of the lines: Previous and Next are available
     // from a selected caret line that has a neighbour, their menu entries preview the
@@ -27,6 +28,7 @@ class CNavigation {
     void UpdateMenuEntry(bool previous, bool hasNeighbour, int position);
 
     platform::IDialogWindow& window_;
+    const platform::IStringResources& strings_;
     CStatusTexts& status_;
     IHistoryFollower* follower_ = nullptr;
 };

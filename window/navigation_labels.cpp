@@ -1,4 +1,6 @@
 #include "window/navigation_labels.h"
+#include "resource.h"
+#include "text/fill_marker.h"
 #include <algorithm>
 
 namespace qv {
@@ -23,12 +25,13 @@ std::string PreviewCut(const std::string& text, int budget) {
     return preview;
 }
 
-std::string NavigationLabel(bool previous, const std::string& neighbourText) {
+std::string NavigationLabel(const platform::IStringResources& strings, bool previous,
+                            const std::string& neighbourText) {
     if (neighbourText.empty())
-        return previous ? "&Previous Item\tCtrl+P" : "Ne&xt Item\tCtrl+N";
-    if (previous)
-        return "&Previous Item: " + PreviewCut(neighbourText, kPreviousPreviewBudget) + "\tCtrl+P";
-    return "Ne&xt Item: " + PreviewCut(neighbourText, kNextPreviewBudget) + "\tCtrl+N";
+        return strings.Load(previous ? IDS_PREVIOUS_ITEM : IDS_NEXT_ITEM);
+    return FillMarker(
+        strings.Load(previous ? IDS_PREVIOUS_ITEM_PREVIEW : IDS_NEXT_ITEM_PREVIEW),
+        PreviewCut(neighbourText, previous ? kPreviousPreviewBudget : kNextPreviewBudget));
 }
 
 } // namespace qv

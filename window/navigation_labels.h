@@ -1,5 +1,6 @@
 // The menu labels of Previous Item and Next Item, which preview the neighbouring item.
 #pragma once
+#include "platform/services.h"
 #include <string>
 
 namespace qv {
@@ -13,6 +14,7 @@ std::string PreviewCut(const std::string& text, int budget);
 
 // The label of the Previous Item (previous = true) or Next Item entry: plain when preview is
 // empty, else with the preview cut to the entry's budget.
-std::string NavigationLabel(bool previous, const std::string& neighbourText);
+std::string NavigationLabel(const platform::IStringResources& strings, bool previous,
+                            const std::string& neighbourText);
 
 } // namespace qv

@@ -3,7 +3,7 @@
 #pragma once
 #include "platform/services.h"
 #include "platform/window.h"
-#include "settings/format_count.h"
+#include "text/format_count.h"
 
 namespace qv {
 

@@ -7,14 +7,6 @@ ProgramTexts ProgramTexts::Load(const platform::IStringResources& strings) {
     return ProgramTexts{strings.Load(IDS_APP_TITLE), strings.Load(IDS_OUT_OF_MEMORY)};
 }
 
-std::string FormatText(const std::string& format, const std::string& text) {
-    std::string result = format;
-    const std::size_t at = result.find("%s");
-    if (at != std::string::npos)
-        result.replace(at, 2, text);
-    return result;
-}
-
 platform::MsgResult CUserMessages::ShowText(const std::string& text, platform::MsgButtons buttons,
                                             platform::MsgIcon icon) {
     return window_.MessageBox(text, texts_.name, buttons, icon);

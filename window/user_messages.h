@@ -15,9 +15,6 @@ struct ProgramTexts {
     static ProgramTexts Load(const platform::IStringResources& strings);
 };
 
-// The format with its first "%s" replaced by text.
-std::string FormatText(const std::string& format, const std::string& text);
-
 class CUserMessages {
   public:
     CUserMessages(platform::IDialogWindow& window, const platform::IStringResources& strings,

@@ -1,6 +1,6 @@
-// The property sheet on the real platform: its start page, Apply and OK through the pages'
-// events, a page that refuses or fails, Cancel, the page's requests to the sheet, its owner, a
-// sheet that cannot be made, a list view on a page, and a quit request.
+// The property sheet contract on the real platform, and what only it shows: a page whose Apply
+// fails, the sheet's owner, a template the resources lack and a list view on a page.
+#include "contract/sheet_contract.h"
 #include "test_dialogs.h"
 #include "win32_fixture.h"
 #include <algorithm>
@@ -13,6 +13,11 @@ namespace qv::win32test {
 namespace {
 
 constexpr unsigned kStep = 0x8001;
+
+// The contract's pages are templates of the test resources.
+static_assert(contract::kFirstPageId == IDD_TEST_PAGE_FIRST &&
+              contract::kSecondPageId == IDD_TEST_PAGE_SECOND &&
+              contract::kPageOptionId == IDC_TEST_OPTION);
 
 // A page that logs what it hears and runs the test's next step when it posts itself kStep.
 class TestPage : public platform::IPageEvents {
@@ -32,11 +37,6 @@ class TestPage : public platform::IPageEvents {
             failsToApply = false;
             Next();
             throw std::runtime_error("the page's values could not be taken");
-        }
-        if (refusals > 0) {
-            --refusals;
-            Next();
-            return false;
         }
         return true;
     }
@@ -58,7 +58,6 @@ class TestPage : public platform::IPageEvents {
     platform::IDialogWindow& Window() { return *window_; }
 
     bool startsScript = false;
-    int refusals = 0;
     bool failsToApply = false; // the next Apply throws
     std::vector<std::function<void(TestPage&)>> steps;
 
@@ -68,12 +67,96 @@ class TestPage : public platform::IPageEvents {
     platform::IDialogWindow* window_ = nullptr;
 };
 
+// Acts on the real sheet from inside its loop: every step runs on a message posted to a page,
+// after what the step before posted to the sheet.
+class Win32Driver : public contract::SheetDriver {
+  public:
+    Win32Driver(contract::LoggingPage& first, contract::LoggingPage& second)
+        : pages_{&first, &second} {}
+    void ShowPage(int index) override { PostMessageA(Sheet(), PSM_SETCURSEL, index, 0); }
+    void Click(int page, int controlId) override {
+        SendMessageA(GetDlgItem(PageWindow(page), controlId), BM_CLICK, 0, 0);
+    }
+    void PressOk() override { PostMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_OK, 0); }
+    void PressCancel() override { PostMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_CANCEL, 0); }
+    void PressApply() override { PostMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0); }
+    int ActivePage() override {
+        const HWND shown =
+            reinterpret_cast<HWND>(SendMessageA(Sheet(), PSM_GETCURRENTPAGEHWND, 0, 0));
+        for (int i = 0; i < 2; ++i)
+            if (shown == PageWindow(i))
+                return i;
+        return -1;
+    }
+    bool IsOpen() override { return IsWindow(Sheet()) != FALSE; }
+    bool ApplyAvailable() override {
+        return IsWindowEnabled(GetDlgItem(Sheet(), 0x3021)) != FALSE; // Apply
+    }
+    bool CancelIsClose() override {
+        return pw::WindowText(GetDlgItem(Sheet(), IDOK)) == "Close" &&
+               IsWindowEnabled(GetDlgItem(Sheet(), IDCANCEL)) == FALSE;
+    }
+    // The first page made, which the steps are posted to.
+    HWND sheet = nullptr;
+
+  private:
+    HWND Sheet() const { return sheet; }
+    HWND PageWindow(int index) const {
+        const contract::LoggingPage& page = *pages_[index];
+        return page.Made() ? reinterpret_cast<HWND>(page.Window().Handle()) : nullptr;
+    }
+    contract::LoggingPage* pages_[2];
+};
+
+class Win32SheetBackEnd : public contract::SheetBackEnd {
+  public:
+    platform::IPlatform& Platform() override { return TestPlatform(); }
+    platform::SheetResult Run(contract::LoggingPage& first, contract::LoggingPage& second,
+                              int startPage, std::vector<contract::SheetStep> steps) override {
+        Win32Driver driver(first, second);
+        std::size_t ran = 0;
+        HWND target = nullptr;
+        const auto post = [&target] { PostMessageA(target, kStep, 0, 0); };
+        const auto started = [&](contract::LoggingPage& page) {
+            if (target)
+                return;
+            target = reinterpret_cast<HWND>(page.Window().Handle());
+            driver.sheet = GetParent(target);
+            post();
+        };
+        const auto step = [&](contract::LoggingPage&, unsigned message) {
+            if (message != kStep || ran >= steps.size())
+                return;
+            steps[ran++](driver);
+            if (ran < steps.size())
+                post();
+        };
+        for (contract::LoggingPage* page : {&first, &second}) {
+            page->onInit = started;
+            page->onPosted = step;
+        }
+        platform::SheetContents contents;
+        contents.caption = "Options";
+        contents.pages = {{&contract::SheetPageTemplate(0), &first},
+                          {&contract::SheetPageTemplate(1), &second}};
+        contents.startPage = startPage;
+        const platform::SheetResult result = TestPlatform().RunPropertySheet(contents);
+        EXPECT_EQ(ran, steps.size()) << "the sheet ended before every step ran";
+        return result;
+    }
+};
+
+TEST(SheetContract, Win32BackEnd) {
+    contract::RunSheetContract<Win32SheetBackEnd>();
+}
+
 class SheetTest : public ::testing::Test {
   protected:
     platform::SheetResult Run(int startPage) {
         platform::SheetContents contents;
         contents.caption = "Options";
-        contents.pages = {{&PageDialog(true), &first_}, {&PageDialog(false), &second_}};
+        contents.pages = {{&contract::SheetPageTemplate(0), &first_},
+                          {&contract::SheetPageTemplate(1), &second_}};
         contents.startPage = startPage;
         return TestPlatform().RunPropertySheet(contents);
     }
@@ -81,33 +164,6 @@ class SheetTest : public ::testing::Test {
     TestPage first_{log_, "first"};
     TestPage second_{log_, "second"};
 };
-
-TEST_F(SheetTest, StartsOnTheAskedPageAndOkAppliesTheShownPages) {
-    second_.startsScript = true;
-    second_.steps.push_back([](TestPage& page) { page.Press(PSBTN_OK); });
-    const platform::SheetResult result = Run(1);
-    EXPECT_TRUE(result.ok);
-    EXPECT_FALSE(result.failed);
-    EXPECT_EQ(result.activePage, 1);
-    EXPECT_EQ(log_, (std::vector<std::string>{"second init", "second shown", "second apply",
-                                              "second destroy"}));
-}
-
-TEST_F(SheetTest, APageThatRefusesKeepsTheSheetOpenAndCancelEndsIt) {
-    bool openAfterRefusal = false;
-    first_.startsScript = true;
-    first_.refusals = 1;
-    first_.steps.push_back([](TestPage& page) { page.Press(PSBTN_OK); });
-    first_.steps.push_back([&](TestPage& page) {
-        openAfterRefusal = IsWindow(page.Sheet()) != FALSE;
-        page.Press(PSBTN_CANCEL);
-    });
-    const platform::SheetResult result = Run(0);
-    EXPECT_TRUE(openAfterRefusal);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.activePage, 0);
-    EXPECT_EQ(std::count(log_.begin(), log_.end(), "first apply"), 1);
-}
 
 TEST_F(SheetTest, APageWhoseApplyFailsKeepsTheSheetOpen) {
     bool openAfterFailure = false;
@@ -121,82 +177,6 @@ TEST_F(SheetTest, APageWhoseApplyFailsKeepsTheSheetOpen) {
     EXPECT_TRUE(Run(0).ok);
     EXPECT_TRUE(openAfterFailure);
     EXPECT_EQ(std::count(log_.begin(), log_.end(), "first apply"), 2);
-}
-
-TEST_F(SheetTest, PagesMarkChangesAndTurnCancelIntoClose) {
-    bool applyEnabled = false;
-    std::string okText;
-    bool cancelEnabled = true;
-    first_.startsScript = true;
-    first_.steps.push_back([&](TestPage& page) {
-        page.Window().SetModified(true);
-        applyEnabled = IsWindowEnabled(GetDlgItem(page.Sheet(), 0x3021)) != FALSE; // Apply
-        page.Window().CancelToClose();
-        okText = pw::WindowText(GetDlgItem(page.Sheet(), IDOK));
-        cancelEnabled = IsWindowEnabled(GetDlgItem(page.Sheet(), IDCANCEL)) != FALSE;
-        page.Press(PSBTN_OK);
-    });
-    EXPECT_TRUE(Run(0).ok);
-    EXPECT_TRUE(applyEnabled);
-    EXPECT_EQ(okText, "Close");
-    EXPECT_FALSE(cancelEnabled);
-}
-
-TEST_F(SheetTest, ARefusingPageThatIsNotShownIsShownAndTheLaterPagesAreNotAsked) {
-    HWND shownAfterRefusal = nullptr;
-    HWND refusing = nullptr;
-    first_.startsScript = true;
-    first_.refusals = 1;
-    first_.steps.push_back([](TestPage& page) {
-        // The user picks the second tab, then presses OK.
-        PostMessageA(page.Sheet(), PSM_SETCURSEL, 1, 0);
-        page.Next();
-    });
-    first_.steps.push_back([](TestPage& page) { page.Press(PSBTN_OK); });
-    first_.steps.push_back([&](TestPage& page) {
-        shownAfterRefusal =
-            reinterpret_cast<HWND>(SendMessageA(page.Sheet(), PSM_GETCURRENTPAGEHWND, 0, 0));
-        refusing = page.Page();
-        page.Press(PSBTN_CANCEL);
-    });
-    const platform::SheetResult result = Run(0);
-    EXPECT_EQ(shownAfterRefusal, refusing);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.activePage, 0);
-    EXPECT_EQ(log_, (std::vector<std::string>{"first init", "first shown", "second init",
-                                              "second shown", "first apply", "first shown",
-                                              "first destroy", "second destroy"}));
-}
-
-TEST_F(SheetTest, ApplyIsOfferedForChangesAndCancelAfterItIsNotOk) {
-    bool enabledAtStart = true, enabledWhenModified = false, enabledWhenUnmodified = true,
-         enabledAfterApply = true;
-    first_.startsScript = true;
-    first_.steps.push_back([&](TestPage& page) {
-        const HWND apply = GetDlgItem(page.Sheet(), 0x3021);
-        enabledAtStart = IsWindowEnabled(apply) != FALSE;
-        page.Window().SetModified(true);
-        page.Window().SetModified(false);
-        enabledWhenUnmodified = IsWindowEnabled(apply) != FALSE;
-        page.Window().SetModified(true);
-        enabledWhenModified = IsWindowEnabled(apply) != FALSE;
-        page.Press(PSBTN_APPLYNOW);
-        page.Next();
-    });
-    first_.steps.push_back([&](TestPage& page) {
-        enabledAfterApply = IsWindowEnabled(GetDlgItem(page.Sheet(), 0x3021)) != FALSE;
-        page.Press(PSBTN_CANCEL);
-    });
-    const platform::SheetResult result = Run(0);
-    EXPECT_FALSE(enabledAtStart);
-    EXPECT_FALSE(enabledWhenUnmodified);
-    EXPECT_TRUE(enabledWhenModified);
-    EXPECT_FALSE(enabledAfterApply);
-    // The sheet shows its page again after Apply; the Cancel after it still is no OK.
-    EXPECT_EQ(log_, (std::vector<std::string>{"first init", "first shown", "first apply",
-                                              "first shown", "first destroy"}));
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.failed);
 }
 
 TEST_F(SheetTest, ItsOwnerTakesNoInputWhileItRuns) {
@@ -216,7 +196,7 @@ TEST_F(SheetTest, ItsOwnerTakesNoInputWhileItRuns) {
     });
     platform::SheetContents contents;
     contents.caption = "Options";
-    contents.pages = {{&PageDialog(true), &first_}};
+    contents.pages = {{&contract::SheetPageTemplate(0), &first_}};
     contents.owner = owner->Handle();
     EXPECT_TRUE(TestPlatform().RunPropertySheet(contents).ok);
     EXPECT_FALSE(ownerEnabled);
@@ -225,23 +205,18 @@ TEST_F(SheetTest, ItsOwnerTakesNoInputWhileItRuns) {
     EXPECT_TRUE(IsWindowEnabled(owner->Window()));
 }
 
-TEST_F(SheetTest, ASheetThatCannotBeMadeFails) {
+TEST_F(SheetTest, ASheetWithATemplateTheResourcesLackFails) {
     // Ends a sheet that was made all the same.
     first_.startsScript = true;
     first_.steps.push_back([](TestPage& page) { page.Press(PSBTN_CANCEL); });
     platform::SheetContents contents;
     contents.caption = "Options";
-    contents.pages = {{&PageDialog(true), &first_}, {&MissingPageDialog(), &second_}};
+    contents.pages = {{&contract::SheetPageTemplate(0), &first_}, {&MissingPageDialog(), &second_}};
     contents.startPage = 1;
     const platform::SheetResult result = TestPlatform().RunPropertySheet(contents);
     EXPECT_TRUE(result.failed);
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(log_.empty());
-
-    contents.pages[1].events = nullptr;
-    EXPECT_TRUE(TestPlatform().RunPropertySheet(contents).failed);
-    contents.pages.clear();
-    EXPECT_TRUE(TestPlatform().RunPropertySheet(contents).failed);
 }
 
 // A page with a report list view: the sheet makes the page, and the texts are still asked for.
@@ -277,23 +252,10 @@ class ListPage : public platform::IPageEvents {
 TEST_F(SheetTest, AListViewOnAPageAsksForItsTexts) {
     ListPage page;
     platform::SheetContents contents;
-    contents.pages = {{&PageDialog(true), &first_}, {&ListPageDialog(), &page}};
+    contents.pages = {{&contract::SheetPageTemplate(0), &first_}, {&ListPageDialog(), &page}};
     contents.startPage = 1;
     EXPECT_TRUE(TestPlatform().RunPropertySheet(contents).ok);
     EXPECT_EQ(page.shown, "Merging items");
-}
-
-TEST_F(SheetTest, AQuitRequestEndsItAndReachesTheLoopsAroundIt) {
-    first_.startsScript = true;
-    first_.steps.push_back([](TestPage& page) { page.Window().PostQuit(5); });
-    const platform::SheetResult result = Run(0);
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.failed) << "the sheet was made";
-    EXPECT_EQ(TestPlatform().QuitCode(), 5);
-    // The loop around the sheet ends too.
-    RecordingEvents log;
-    RecordingDialogEvents outer(log);
-    EXPECT_EQ(TestPlatform().RunModal(ProgramDialog(IDD_ABOUT), outer, 0), -1);
 }
 
 } // namespace

@@ -54,30 +54,6 @@ inline const platform::DialogTemplate& ListDialog() {
     return dialog;
 }
 
-// Two pages of a property sheet, a check box each.
-inline const platform::DialogTemplate& PageDialog(bool first) {
-    static const platform::DialogTemplate pages[2] = {
-        {IDD_TEST_PAGE_FIRST,
-         "First",
-         180,
-         80,
-         platform::DialogStyle::Page,
-         0,
-         0,
-         false,
-         {{platform::ControlKind::CheckBox, IDC_TEST_OPTION, "First option", 5, 5, 100, 10, 0}}},
-        {IDD_TEST_PAGE_SECOND,
-         "Second",
-         180,
-         80,
-         platform::DialogStyle::Page,
-         0,
-         0,
-         false,
-         {{platform::ControlKind::CheckBox, IDC_TEST_OPTION, "Second option", 5, 5, 100, 10, 0}}}};
-    return pages[first ? 0 : 1];
-}
-
 // A page whose template the resources lack: the sheet cannot be made.
 inline const platform::DialogTemplate& MissingPageDialog() {
     static const platform::DialogTemplate dialog{

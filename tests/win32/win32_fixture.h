@@ -1,6 +1,7 @@
 // Shared pieces of the Win32 tier: the one platform of the test process, dialogs made from the
 // real templates, events that record what the dialog procedure delivered, and a message pump.
 #pragma once
+#include "platform/forwarded_events.h"
 #include "resource.h"
 #include "resources/resource_tables.h"
 #include "win32/win32_dialog.h"
@@ -60,24 +61,9 @@ class RecordingEvents : public platform::IMainWindowEvents {
 };
 
 // The events of a dialog other than the main window: the dialog events alone.
-class RecordingDialogEvents : public platform::IDialogEvents {
+class RecordingDialogEvents : public platform::ForwardedEvents<platform::IDialogEvents> {
   public:
-    explicit RecordingDialogEvents(RecordingEvents& log) : log_(log) {}
-    bool OnInitDialog(platform::IDialogWindow& window) override {
-        return log_.OnInitDialog(window);
-    }
-    void OnCommand(int id, int code) override { log_.OnCommand(id, code); }
-    void OnNotify(const platform::NotifyEvent& event) override { log_.OnNotify(event); }
-    void OnPosted(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override {
-        log_.OnPosted(message, wParam, lParam);
-    }
-    void OnTimer(unsigned timerId) override { log_.OnTimer(timerId); }
-    void OnClose() override { log_.OnClose(); }
-    void OnCancel() override { log_.OnCancel(); }
-    void OnDestroy() override { log_.OnDestroy(); }
-
-  private:
-    RecordingEvents& log_;
+    explicit RecordingDialogEvents(RecordingEvents& log) : ForwardedEvents(log) {}
 };
 
 // Creates a dialog from its template, hidden, without running a loop.

@@ -34,28 +34,6 @@ TEST(PlainText, TextEndingInDotsAtTheLimitStaysIntact) {
     EXPECT_EQ(JoinPlainText(split.listText, split.overflowText), text);
 }
 
-TEST(PlainText, CharacterBoundaryNeverCutsAMultiByteSequence) {
-    // "\xC3\xA9" is e-acute, "\xE6\x97\xA5" a CJK character, "\xF0\x9F\x98\x80" an emoji.
-    const struct {
-        std::string text;
-        std::size_t limit, boundary;
-    } cases[] = {
-        {"abc", 2, 2},
-        {"abc", 9, 3},
-        {"a\xC3\xA9", 2, 1},
-        {"a\xC3\xA9", 3, 3},
-        {"\xE6\x97\xA5", 1, 0},
-        {"\xE6\x97\xA5", 2, 0},
-        {"\xE6\x97\xA5x", 3, 3},
-        {"\xF0\x9F\x98\x80", 3, 0},
-        {"\xF0\x9F\x98\x80!", 4, 4},
-        {"\x80\x80\x80\x80\x80", 4, 4}, // not UTF-8: any byte boundary
-        {"", 5, 0},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CharacterBoundary(c.text, c.limit), c.boundary) << c.text << " " << c.limit;
-}
-
 TEST(PlainText, MultiByteCharacterAtTheLimitGoesWholeToTheOverflow) {
     for (const std::string& character :
          {std::string("\xC3\xA9"), std::string("\xE6\x97\xA5"), std::string("\xF0\x9F\x98\x80")}) {
@@ -103,26 +81,6 @@ TEST(ClipTime, ItemsFromTextsAndCopiesHaveNoClipTime) {
     EXPECT_EQ(copy->rtfText, captured.rtfText);
     EXPECT_EQ(copy->overflowText, "tail");
     EXPECT_EQ(CHistoryItem("r", "o").ClipTimeText(), "");
-}
-
-TEST(PlainText, NonBlankLinesDropIndentationBlankLinesAndTrailingSpace) {
-    struct Case {
-        const char* text;
-        std::vector<std::string> lines;
-    };
-    for (const Case& c : {
-             Case{"first line\r\n\r\n   second line  \r\nthird",
-                  {"first line", "second line", "third"}},
-             Case{"  one line  \r\n", {"one line"}},
-             Case{"lone\nfeed", {"lone", "feed"}},
-             Case{"lone\rreturn", {"lone", "return"}},
-             Case{"\t a \t\f\v\r\n\r\n\n\r b\t", {"a", "b"}},
-             Case{" \r\n\t ", {}},
-             Case{"", {}},
-         }) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(NonBlankLines(c.text), c.lines);
-    }
 }
 
 } // namespace

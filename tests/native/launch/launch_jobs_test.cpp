@@ -22,13 +22,11 @@ constexpr platform::WindowRef kOwner = 0x1234;
 LaunchTexts TestTexts() {
     LaunchTexts texts;
     texts.caption = "Caption";
-    texts.cannotOpen = [](const std::string& target) {
-        return "Could not open \"" + target + "\".";
-    };
-    texts.fileNotFound = "  Not found.";
-    texts.accessDenied = "  Denied.";
-    texts.outOfMemory = "  No memory.";
-    texts.noAssociation = "  No association.";
+    texts.cannotOpen = "Could not open \"%s\".";
+    texts.fileNotFound = "Could not open \"%s\".  Not found.";
+    texts.accessDenied = "Could not open \"%s\".  Denied.";
+    texts.outOfMemory = "Could not open \"%s\".  No memory.";
+    texts.noAssociation = "Could not open \"%s\".  No association.";
     return texts;
 }
 

@@ -62,16 +62,5 @@ TEST(CheckLaunchText, EmptyThenTooLongThenSeveralLines) {
         EXPECT_EQ(CheckLaunchText(c.text), c.problem) << c.text.size() << " bytes";
 }
 
-TEST(CharactersPrefix, CountsCharactersAndNeverCutsOneInTwo) {
-    const std::string mixed = "a\xD0\x96\xE2\x82\xAC\xF0\x9F\x98\x80"
-                              "b"; // 1 + 2 + 3 + 4 + 1 bytes
-    const struct {
-        std::size_t characters, bytes;
-    } cases[] = {{0, 0}, {1, 1}, {2, 3}, {3, 6}, {4, 10}, {5, 11}, {6, 11}, {1000, 11}};
-    for (const auto& c : cases)
-        EXPECT_EQ(CharactersPrefix(mixed, c.characters), c.bytes) << c.characters;
-    EXPECT_EQ(CharactersPrefix("", 3), 0u);
-}
-
 } // namespace
 } // namespace qv::test

@@ -1,8 +1,8 @@
 // The data-file store on its own, against files: what a load puts where, what a save writes, and
 // when it writes nothing.
 #include "history/data_file_writer.h"
-#include "main_window_fixture.h"
 #include "lists/data_file_store.h"
+#include "main_window_fixture.h"
 
 namespace qv::test {
 namespace {
@@ -17,7 +17,7 @@ class DataFileStoreTest : public WindowPartsTest {
     ProgramTexts texts = ProgramTexts::Load(platform.strings);
     CUserMessages messages{*window, platform.strings, texts};
     CStatusTexts status{*window, platform.strings, settings.numbers};
-    CNavigation navigation{*window, status};
+    CNavigation navigation{*window, platform.strings, status};
     CHistoryLists lists{window->ListBox(IDC_HISTORY), settings};
 
     std::unique_ptr<CDataFileStore> MakeStore(const std::string& path) {

@@ -1,7 +1,6 @@
 // Launch: the one selected item opened through the shell on a worker thread, the checks of its
 // text first; the shell's refusal shown from the worker while the window goes on.
 #include "main_window_fixture.h"
-#include "window/user_messages.h"
 #include "support/thread_gate.h"
 #include <algorithm>
 #include <atomic>
@@ -125,7 +124,7 @@ TEST_F(LaunchTest, TheShellsRefusalIsShownFromTheWorkerWhileTheWindowTakesCaptur
     ASSERT_NO_FATAL_FAILURE(LaunchAMissingFile());
     ASSERT_EQ(platform.messages.shown.size(), 1u);
     EXPECT_EQ(platform.messages.shown[0].text,
-              FormatText(Text(IDS_CANNOT_OPEN), "C:\\missing.txt") + Text(IDS_OPEN_FILE_NOT_FOUND));
+              "Could not open \"C:\\missing.txt\".  This file was not found.");
     EXPECT_EQ(platform.messages.shown[0].caption, Text(IDS_APP_TITLE));
     EXPECT_EQ(platform.messages.shown[0].icon, MsgIcon::Exclamation);
 

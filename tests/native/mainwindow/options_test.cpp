@@ -10,6 +10,13 @@ namespace {
 using platform::MsgResult;
 using platform::headless::HeadlessSheet;
 
+// Shows the page of a template and gives its window.
+HeadlessDialog& ShowPage(HeadlessSheet& sheet, int templateId) {
+    const int page = COptionsSheet::PageOf(templateId);
+    sheet.ShowPage(page);
+    return sheet.Page(page);
+}
+
 class OptionsWindowTest : public MainWindowTest {
   protected:
     OptionsWindowTest() {
@@ -37,10 +44,8 @@ TEST_F(OptionsWindowTest, OkWritesTheSettingsAndSearchesAgainWithThem) {
     window->Type(IDC_SEARCH, "aple");
     EXPECT_EQ(List().GetSelCount(), 0);
     Options([](HeadlessSheet& s) {
-        s.ShowPage(COptionsSheet::kSearching);
-        s.Page(COptionsSheet::kSearching).Click(IDC_SEARCHING_TYPOS);
-        s.ShowPage(COptionsSheet::kMisc);
-        s.Page(COptionsSheet::kMisc).Combo(IDC_MISC_HISTORY_LIMIT).SetCurSel(9);
+        ShowPage(s, IDD_OPTIONS_SEARCHING).Click(IDC_SEARCHING_TYPOS);
+        ShowPage(s, IDD_OPTIONS_MISC).Combo(IDC_MISC_HISTORY_LIMIT).SetCurSel(9);
         s.PressOk();
     });
     EXPECT_TRUE(List().IsSelected(0)) << "the search ran again, tolerating the typo";
@@ -58,8 +63,7 @@ TEST_F(OptionsWindowTest, OkWritesTheSettingsAndSearchesAgainWithThem) {
 TEST_F(OptionsWindowTest, CancelWritesNothing) {
     Open();
     Options([](HeadlessSheet& s) {
-        s.ShowPage(COptionsSheet::kMisc);
-        s.Page(COptionsSheet::kMisc).Click(IDC_MISC_CONFIRM_EXIT);
+        ShowPage(s, IDD_OPTIONS_MISC).Click(IDC_MISC_CONFIRM_EXIT);
         s.PressCancel();
     });
     EXPECT_EQ(StoredInt(kSectionMisc, kKeyConfirmExit), -1);
@@ -73,8 +77,7 @@ TEST_F(OptionsWindowTest, DotWithApplyRegroupsTheCountsAtOnceAndCancelKeepsIt) {
     Pane().SetText(std::string(1234, 'x'));
     EXPECT_EQ(Label(IDC_CHAR_COUNT), "1,234 characters");
     Options([this](HeadlessSheet& s) {
-        s.ShowPage(COptionsSheet::kNumbers);
-        s.Page(COptionsSheet::kNumbers).Click(IDC_NUMBERS_DOT);
+        ShowPage(s, IDD_OPTIONS_NUMBERS).Click(IDC_NUMBERS_DOT);
         s.PressApply();
         EXPECT_EQ(Label(IDC_CHAR_COUNT), "1.234 characters");
         s.PressCancel();
@@ -91,8 +94,7 @@ TEST_F(OptionsWindowTest, ClearSearchListEmptiesTheTermsForGoodEvenAfterCancel) 
     Open();
     window->Type(IDC_SEARCH, "typed");
     Options([](HeadlessSheet& s) {
-        s.ShowPage(COptionsSheet::kSearching);
-        auto& page = s.Page(COptionsSheet::kSearching);
+        auto& page = ShowPage(s, IDD_OPTIONS_SEARCHING);
         EXPECT_TRUE(page.Btn(IDC_SEARCHING_CLEAR).IsEnabled());
         page.Click(IDC_SEARCHING_CLEAR);
         s.PressCancel();
@@ -109,8 +111,7 @@ TEST_F(OptionsWindowTest, SaveAndLoadDataFileFromTheSavingPage) {
     Open();
     CopyElsewhere("kept");
     Options([this](HeadlessSheet& s) {
-        s.ShowPage(COptionsSheet::kSaving);
-        auto& page = s.Page(COptionsSheet::kSaving);
+        auto& page = ShowPage(s, IDD_OPTIONS_SAVING);
         EXPECT_EQ(page.Label(IDC_SAVING_CHANGES).GetText(), "1 change");
         page.Click(IDC_SAVING_SAVE);
         EXPECT_EQ(page.Label(IDC_SAVING_CHANGES).GetText(), "0 changes");
@@ -126,8 +127,7 @@ TEST_F(OptionsWindowTest, SaveAndLoadDataFileFromTheSavingPage) {
     platform.messages.shown.clear();
     platform.messages.Answer(MsgResult::Yes);
     Options([](HeadlessSheet& s) {
-        s.ShowPage(COptionsSheet::kSaving);
-        s.Page(COptionsSheet::kSaving).Click(IDC_SAVING_LOAD);
+        ShowPage(s, IDD_OPTIONS_SAVING).Click(IDC_SAVING_LOAD);
         s.PressCancel();
     });
     ASSERT_EQ(platform.messages.shown.size(), 2u);
@@ -148,8 +148,7 @@ TEST_F(OptionsWindowTest, ListCommandsCountOneChangeEach) {
     const auto changes = [this] {
         std::string shown;
         Options([&shown](HeadlessSheet& s) {
-            s.ShowPage(COptionsSheet::kSaving);
-            shown = s.Page(COptionsSheet::kSaving).Label(IDC_SAVING_CHANGES).GetText();
+            shown = ShowPage(s, IDD_OPTIONS_SAVING).Label(IDC_SAVING_CHANGES).GetText();
             s.PressCancel();
         });
         return shown;
@@ -213,14 +212,47 @@ TEST_F(OptionsWindowTest, AnUnreadableDataFileAtStartUpIsReportedThenOptionsOpen
         EXPECT_EQ(platform.messages.shown[0].text,
                   "Could not read Clipboard data from \"C:\\Data\\Quorvane.dat\".");
         // The file can be written from here: it counts as read.
-        s.ShowPage(COptionsSheet::kSaving);
-        s.Page(COptionsSheet::kSaving).Click(IDC_SAVING_SAVE);
+        ShowPage(s, IDD_OPTIONS_SAVING).Click(IDC_SAVING_SAVE);
         s.PressOk();
     });
     Open();
     EXPECT_TRUE(sheetShown);
     EXPECT_EQ(FileBytes(dataFile),
               std::string("\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00", 12));
+}
+
+// Load on the Saving page of a sheet that started elsewhere: the read fails, and the sheet that
+// opens over it starts on the page the user is on, not on the page the outer sheet started on.
+TEST_F(OptionsWindowTest, TheSheetOpenedByAFailedLoadStartsOnTheSavingPage) {
+    const int saving = COptionsSheet::PageOf(IDD_OPTIONS_SAVING);
+    const int numbers = COptionsSheet::PageOf(IDD_OPTIONS_NUMBERS);
+    Open();
+    Options([numbers](HeadlessSheet& s) {
+        s.ShowPage(numbers);
+        s.PressCancel();
+    });
+    platform.files.WriteFile(dataFile, std::string("\x01\x00\x00\x00\x05\x00\x00\x00\x03", 9));
+    int innerStart = -1;
+    platform.OnSheet([&](HeadlessSheet& s) {
+        EXPECT_EQ(s.ActivePage(), numbers) << "started on the page shown last";
+        ShowPage(s, IDD_OPTIONS_SAVING).Click(IDC_SAVING_LOAD);
+        s.PressCancel();
+    });
+    platform.OnSheet([&](HeadlessSheet& s) {
+        innerStart = s.ActivePage();
+        s.PressCancel();
+    });
+    platform.messages.shown.clear();
+    window->Click(IDC_OPTIONS);
+    ASSERT_EQ(platform.messages.shown.size(), 1u);
+    EXPECT_EQ(platform.messages.shown[0].text,
+              "Could not read Clipboard data from \"C:\\Data\\Quorvane.dat\".");
+    EXPECT_EQ(innerStart, saving);
+    // The next sheet starts where the last one ended.
+    Options([&](HeadlessSheet& s) {
+        EXPECT_EQ(s.ActivePage(), saving);
+        s.PressCancel();
+    });
 }
 
 TEST_F(OptionsWindowTest, ANewerFileLoadedFromThePageIsNotReadAndYesQuits) {
@@ -235,8 +267,7 @@ TEST_F(OptionsWindowTest, ANewerFileLoadedFromThePageIsNotReadAndYesQuits) {
         platform.messages.Answer(MsgResult::Yes); // new items will be lost: proceed
         platform.messages.Answer(answer);
         Options([](HeadlessSheet& s) {
-            s.ShowPage(COptionsSheet::kSaving);
-            s.Page(COptionsSheet::kSaving).Click(IDC_SAVING_LOAD);
+            ShowPage(s, IDD_OPTIONS_SAVING).Click(IDC_SAVING_LOAD);
             EXPECT_FALSE(s.CancelIsClose());
             s.PressCancel();
         });

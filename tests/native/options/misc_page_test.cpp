@@ -16,7 +16,7 @@ TEST_F(OptionsTest, HistoryLimitListShowsTheStoredLimitRoundedDown) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
         settings.historyLimit = c.stored;
-        EXPECT_TRUE(OnPage(COptionsSheet::kMisc, [&](HeadlessDialog& page, HeadlessSheet&) {
+        EXPECT_TRUE(OnPage(IDD_OPTIONS_MISC, [&](HeadlessDialog& page, HeadlessSheet&) {
             auto& list = page.Combo(IDC_MISC_HISTORY_LIMIT);
             ASSERT_EQ(list.GetCount(), 19);
             std::string last;
@@ -30,7 +30,7 @@ TEST_F(OptionsTest, HistoryLimitListShowsTheStoredLimitRoundedDown) {
 
 TEST_F(OptionsTest, TheLimitListIsOfferedWhileTheLimitIsOn) {
     settings.useLimit = 0;
-    EXPECT_TRUE(OnPage(COptionsSheet::kMisc, [](HeadlessDialog& page, HeadlessSheet&) {
+    EXPECT_TRUE(OnPage(IDD_OPTIONS_MISC, [](HeadlessDialog& page, HeadlessSheet&) {
         EXPECT_FALSE(page.Control(IDC_MISC_HISTORY_LIMIT).IsEnabled());
         page.Click(IDC_MISC_USE_LIMIT);
         EXPECT_TRUE(page.Control(IDC_MISC_HISTORY_LIMIT).IsEnabled());
@@ -45,7 +45,7 @@ TEST_F(OptionsTest, TheLimitListIsOfferedWhileTheLimitIsOn) {
 TEST_F(OptionsTest, ApplyingColoursChecksAndGreysTheEffectsBox) {
     settings.applyColors = 1;
     settings.showEffects = 0;
-    EXPECT_TRUE(OnPage(COptionsSheet::kMisc, [](HeadlessDialog& page, HeadlessSheet&) {
+    EXPECT_TRUE(OnPage(IDD_OPTIONS_MISC, [](HeadlessDialog& page, HeadlessSheet&) {
         auto& effects = page.Btn(IDC_MISC_SHOW_EFFECTS);
         EXPECT_TRUE(effects.IsChecked());
         EXPECT_FALSE(effects.IsEnabled());

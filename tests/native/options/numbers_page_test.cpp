@@ -18,7 +18,7 @@ TEST_F(OptionsTest, NumbersPageChecksTheHeldSeparator) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.other);
         settings.numbers.thousandsSeparator = c.separator;
-        OnPage(COptionsSheet::kNumbers, [&](HeadlessDialog& page, HeadlessSheet& s) {
+        OnPage(IDD_OPTIONS_NUMBERS, [&](HeadlessDialog& page, HeadlessSheet& s) {
             for (int id :
                  {IDC_NUMBERS_COMMA, IDC_NUMBERS_DOT, IDC_NUMBERS_SPACE, IDC_NUMBERS_OTHER})
                 EXPECT_EQ(page.Btn(id).IsChecked(), id == c.checked) << id;
@@ -33,7 +33,7 @@ TEST_F(OptionsTest, NumbersPageChecksTheHeldSeparator) {
 
 TEST_F(OptionsTest, SeparatorChoicesAreOfferedWhileSeparatorsAreOn) {
     settings.numbers.thousandsSeparator = '#';
-    EXPECT_TRUE(OnPage(COptionsSheet::kNumbers, [](HeadlessDialog& page, HeadlessSheet& s) {
+    EXPECT_TRUE(OnPage(IDD_OPTIONS_NUMBERS, [](HeadlessDialog& page, HeadlessSheet& s) {
         page.Click(IDC_NUMBERS_USE_SEPARATOR);
         EXPECT_TRUE(s.ApplyAvailable());
         for (int id : {IDC_NUMBERS_COMMA, IDC_NUMBERS_DOT, IDC_NUMBERS_SPACE, IDC_NUMBERS_OTHER,
@@ -59,7 +59,7 @@ TEST_F(OptionsTest, OtherGivesItsOneCharacterOrElseAComma) {
         {"*", false, '*'}, {"", false, ','}, {"xy", false, 'x'}, {"xy", true, ','}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
-        OnPage(COptionsSheet::kNumbers, [&](HeadlessDialog& page, HeadlessSheet&) {
+        OnPage(IDD_OPTIONS_NUMBERS, [&](HeadlessDialog& page, HeadlessSheet&) {
             page.Click(IDC_NUMBERS_OTHER);
             if (c.pasted)
                 page.Control(IDC_NUMBERS_OTHER_TEXT).SetText(c.typed);
@@ -71,7 +71,7 @@ TEST_F(OptionsTest, OtherGivesItsOneCharacterOrElseAComma) {
 }
 
 TEST_F(OptionsTest, ApplyHandsTheSeparatorToTheMainWindowAtOnceAndCancelKeepsIt) {
-    OnPage(COptionsSheet::kNumbers, [&](HeadlessDialog& page, HeadlessSheet& s) {
+    OnPage(IDD_OPTIONS_NUMBERS, [&](HeadlessDialog& page, HeadlessSheet& s) {
         page.Click(IDC_NUMBERS_DOT);
         EXPECT_TRUE(host.calls.empty());
         EXPECT_TRUE(s.PressApply());

@@ -47,8 +47,9 @@ class OptionsTest : public ::testing::Test {
         platform.OnSheet(std::move(script));
         return sheet.Run(owner, settings);
     }
-    // Runs one sheet that shows the page, lets check look at it and ends with OK.
-    bool OnPage(int page, const std::function<void(HeadlessDialog&, HeadlessSheet&)>& check) {
+    // Runs one sheet that shows the page of the template, lets check look at it and ends with OK.
+    bool OnPage(int templateId, const std::function<void(HeadlessDialog&, HeadlessSheet&)>& check) {
+        const int page = COptionsSheet::PageOf(templateId);
         return RunSheet([&](HeadlessSheet& s) {
             s.ShowPage(page);
             check(s.Page(page), s);

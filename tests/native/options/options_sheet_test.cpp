@@ -8,15 +8,15 @@ TEST_F(OptionsTest, FivePagesInOrderStartingOnThePageShownLast) {
     std::vector<std::string> captions;
     RunSheet([&](HeadlessSheet& s) {
         EXPECT_EQ(s.ActivePage(), 0);
-        for (int i = 0; i < COptionsSheet::kPageCount; ++i)
+        for (int i = 0; i < COptionsSheet::PageCount(); ++i)
             captions.push_back(s.Page(i).GetTitle());
-        s.ShowPage(COptionsSheet::kNumbers);
+        s.ShowPage(COptionsSheet::PageOf(IDD_OPTIONS_NUMBERS));
         s.PressCancel();
     });
     EXPECT_EQ(captions, (std::vector<std::string>{"Start Up", "Saving", "Searching", "Numbers",
                                                   "Miscellaneous"}));
     RunSheet([](HeadlessSheet& s) {
-        EXPECT_EQ(s.ActivePage(), COptionsSheet::kNumbers);
+        EXPECT_EQ(s.ActivePage(), COptionsSheet::PageOf(IDD_OPTIONS_NUMBERS));
         s.PressCancel();
     });
     // A new run of the program starts on the first page again.
@@ -32,12 +32,12 @@ TEST_F(OptionsTest, FivePagesInOrderStartingOnThePageShownLast) {
 TEST_F(OptionsTest, OkHandsTheEditedValuesBackAndCancelNothing) {
     settings.showDayTip = 1;
     settings.dayTipIndex = 7;
-    EXPECT_FALSE(OnPage(COptionsSheet::kStartUp, [](HeadlessDialog& page, HeadlessSheet& s) {
+    EXPECT_FALSE(OnPage(IDD_OPTIONS_START_UP, [](HeadlessDialog& page, HeadlessSheet& s) {
         page.Click(IDC_STARTUP_DAY_TIP);
         s.PressCancel();
     }));
     EXPECT_EQ(settings.showDayTip, 1);
-    EXPECT_TRUE(OnPage(COptionsSheet::kStartUp, [](HeadlessDialog& page, HeadlessSheet&) {
+    EXPECT_TRUE(OnPage(IDD_OPTIONS_START_UP, [](HeadlessDialog& page, HeadlessSheet&) {
         page.Click(IDC_STARTUP_DAY_TIP);
     }));
     EXPECT_EQ(settings.showDayTip, 0);
@@ -61,7 +61,7 @@ TEST_F(OptionsTest, StartUpShowsAnyNonZeroFlagAsCheckedAndStoresOne) {
     settings.restoreWndPlacement = 0;
     settings.startMinimized = 3;
     settings.showDayTip = 1;
-    EXPECT_TRUE(OnPage(COptionsSheet::kStartUp, [](HeadlessDialog& page, HeadlessSheet&) {
+    EXPECT_TRUE(OnPage(IDD_OPTIONS_START_UP, [](HeadlessDialog& page, HeadlessSheet&) {
         EXPECT_FALSE(page.Btn(IDC_STARTUP_RESTORE).IsChecked());
         EXPECT_TRUE(page.Btn(IDC_STARTUP_MINIMIZED).IsChecked());
         EXPECT_TRUE(page.Btn(IDC_STARTUP_DAY_TIP).IsChecked());

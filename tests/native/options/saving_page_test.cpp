@@ -24,7 +24,7 @@ TEST_F(OptionsTest, ChangeLimitListOffersOneToNinetyNine) {
         SCOPED_TRACE(stored);
         settings.changeLimit = stored;
         host.changes = 3;
-        EXPECT_TRUE(OnPage(COptionsSheet::kSaving, [&](HeadlessDialog& page, HeadlessSheet&) {
+        EXPECT_TRUE(OnPage(IDD_OPTIONS_SAVING, [&](HeadlessDialog& page, HeadlessSheet&) {
             auto& list = page.Combo(IDC_SAVING_CHANGE_LIMIT);
             ASSERT_EQ(list.GetCount(), 99);
             std::string first, last;
@@ -38,7 +38,7 @@ TEST_F(OptionsTest, ChangeLimitListOffersOneToNinetyNine) {
         EXPECT_EQ(settings.changeLimit, selected + 1);
     }
     settings.changeLimit = 10;
-    EXPECT_TRUE(OnPage(COptionsSheet::kSaving, [](HeadlessDialog& page, HeadlessSheet&) {
+    EXPECT_TRUE(OnPage(IDD_OPTIONS_SAVING, [](HeadlessDialog& page, HeadlessSheet&) {
         page.Combo(IDC_SAVING_CHANGE_LIMIT).SetCurSel(24);
     }));
     EXPECT_EQ(settings.changeLimit, 25);
@@ -46,7 +46,7 @@ TEST_F(OptionsTest, ChangeLimitListOffersOneToNinetyNine) {
 
 TEST_F(OptionsTest, SaveDataFileTurnsCancelIntoCloseAndSaysSo) {
     host.changes = 4;
-    OnPage(COptionsSheet::kSaving, [&](HeadlessDialog& page, HeadlessSheet& s) {
+    OnPage(IDD_OPTIONS_SAVING, [&](HeadlessDialog& page, HeadlessSheet& s) {
         host.changes = 0; // as the save leaves it
         page.Click(IDC_SAVING_SAVE);
         EXPECT_TRUE(s.CancelIsClose());
@@ -63,7 +63,7 @@ TEST_F(OptionsTest, SaveDataFileTurnsCancelIntoCloseAndSaysSo) {
 
 TEST_F(OptionsTest, AFailedSaveOrLoadLeavesTheSheetAsItWas) {
     host.saves = host.loads = false;
-    OnPage(COptionsSheet::kSaving, [&](HeadlessDialog& page, HeadlessSheet& s) {
+    OnPage(IDD_OPTIONS_SAVING, [&](HeadlessDialog& page, HeadlessSheet& s) {
         page.Click(IDC_SAVING_SAVE);
         page.Click(IDC_SAVING_LOAD);
         EXPECT_FALSE(s.CancelIsClose());
@@ -87,7 +87,7 @@ TEST_F(OptionsTest, LoadDataFileAsksFirstWhenNewItemsWouldBeLost) {
         host.changes = c.changes;
         platform.messages.shown.clear();
         platform.messages.Answer(c.answer);
-        OnPage(COptionsSheet::kSaving, [&](HeadlessDialog& page, HeadlessSheet& s) {
+        OnPage(IDD_OPTIONS_SAVING, [&](HeadlessDialog& page, HeadlessSheet& s) {
             page.Click(IDC_SAVING_LOAD);
             EXPECT_EQ(s.CancelIsClose(), c.loads);
             s.PressCancel();

@@ -8,7 +8,7 @@ TEST_F(OptionsTest, SearchingPageShowsTheSettingsAndReadsThemBack) {
     settings.useFirstFound = 0;
     settings.allowTypos = 1;
     settings.separation = 4;
-    EXPECT_TRUE(OnPage(COptionsSheet::kSearching, [](HeadlessDialog& page, HeadlessSheet&) {
+    EXPECT_TRUE(OnPage(IDD_OPTIONS_SEARCHING, [](HeadlessDialog& page, HeadlessSheet&) {
         EXPECT_FALSE(page.Btn(IDC_SEARCHING_FIRST).IsChecked());
         EXPECT_TRUE(page.Btn(IDC_SEARCHING_LAST).IsChecked());
         EXPECT_TRUE(page.Btn(IDC_SEARCHING_TYPOS).IsChecked());
@@ -29,7 +29,7 @@ TEST_F(OptionsTest, SearchingPageShowsTheSettingsAndReadsThemBack) {
 TEST_F(OptionsTest, SeparationIsOfferedOnlyWhileTyposAreAllowed) {
     settings.allowTypos = 0;
     settings.separation = 15; // shown at the nearer end, and stored so once confirmed
-    EXPECT_TRUE(OnPage(COptionsSheet::kSearching, [](HeadlessDialog& page, HeadlessSheet&) {
+    EXPECT_TRUE(OnPage(IDD_OPTIONS_SEARCHING, [](HeadlessDialog& page, HeadlessSheet&) {
         const int parts[] = {IDC_SEARCHING_SEPARATION, IDC_SEARCHING_SEPARATION_LABEL,
                              IDC_SEARCHING_LOW, IDC_SEARCHING_HIGH};
         for (bool allowed : {false, true, false}) {
@@ -47,7 +47,7 @@ TEST_F(OptionsTest, ClearSearchListActsAtOnceAndOnlyWhenThereAreTerms) {
         SCOPED_TRACE(terms);
         host = FakeHost();
         host.terms = terms;
-        OnPage(COptionsSheet::kSearching, [&](HeadlessDialog& page, HeadlessSheet& s) {
+        OnPage(IDD_OPTIONS_SEARCHING, [&](HeadlessDialog& page, HeadlessSheet& s) {
             EXPECT_EQ(page.Btn(IDC_SEARCHING_CLEAR).IsEnabled(), terms > 0);
             page.Click(IDC_SEARCHING_CLEAR);
             EXPECT_FALSE(page.Btn(IDC_SEARCHING_CLEAR).IsEnabled());

@@ -121,12 +121,5 @@ TEST_F(SearchTermsTest, ClearEmptiesTheListAndTheStore) {
     EXPECT_EQ(after.Entries(), (Terms{"fresh"}));
 }
 
-TEST(TrimWhiteSpace, BothEndsOnly) {
-    EXPECT_EQ(TrimWhiteSpace(" \ta b\r\n"), "a b");
-    EXPECT_EQ(TrimWhiteSpace("ab"), "ab");
-    EXPECT_EQ(TrimWhiteSpace("   "), "");
-    EXPECT_EQ(TrimWhiteSpace("\xA0x\xA0"), "\xA0x\xA0"); // no byte from 0x80 up is white space
-}
-
 } // namespace
 } // namespace qv

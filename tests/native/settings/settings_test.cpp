@@ -1,6 +1,7 @@
 #include "platform/headless/headless_services.h"
 #include "settings/settings.h"
 #include "settings/settings_names.h"
+#include "text/format_count.h"
 #include <climits>
 #include <gtest/gtest.h>
 #include <new>
@@ -308,6 +309,10 @@ TEST_F(SettingsTest, OutOfMemoryKeepsWhatWasReadAndDefaultsTheRest) {
 TEST(SettingsNames, SearchTermKeysAreNumberedFromZero) {
     EXPECT_EQ(SearchTermKey(0), "Term0");
     EXPECT_EQ(SearchTermKey(9), "Term9");
+}
+
+TEST(FormatCount, UsesTheDefaultsOfTheNumbersSettings) {
+    EXPECT_EQ(FormatCount(1234567, CSettings{}.numbers), "1,234,567");
 }
 
 } // namespace

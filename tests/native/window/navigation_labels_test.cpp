@@ -1,3 +1,4 @@
+#include "support/program_platform.h"
 #include "window/navigation_labels.h"
 #include <gtest/gtest.h>
 
@@ -33,10 +34,12 @@ TEST(PreviewCut, WorkedExamples) {
 }
 
 TEST(PreviewCut, Labels) {
-    EXPECT_EQ(NavigationLabel(true, ""), "&Previous Item\tCtrl+P");
-    EXPECT_EQ(NavigationLabel(false, ""), "Ne&xt Item\tCtrl+N");
-    EXPECT_EQ(NavigationLabel(true, "Short text"), "&Previous Item: Short text\tCtrl+P");
-    EXPECT_EQ(NavigationLabel(false, "a\tb"), "Ne&xt Item: a b\tCtrl+N");
+    const test::ProgramPlatform platform;
+    const auto& strings = platform.strings;
+    EXPECT_EQ(NavigationLabel(strings, true, ""), "&Previous Item\tCtrl+P");
+    EXPECT_EQ(NavigationLabel(strings, false, ""), "Ne&xt Item\tCtrl+N");
+    EXPECT_EQ(NavigationLabel(strings, true, "Short text"), "&Previous Item: Short text\tCtrl+P");
+    EXPECT_EQ(NavigationLabel(strings, false, "a\tb"), "Ne&xt Item: a b\tCtrl+N");
 }
 
 } // namespace

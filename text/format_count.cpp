@@ -1,4 +1,4 @@
-#include "settings/format_count.h"
+#include "text/format_count.h"
 
 namespace qv {
 

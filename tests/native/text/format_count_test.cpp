@@ -1,4 +1,4 @@
-#include "settings/format_count.h"
+#include "text/format_count.h"
 #include <climits>
 #include <gtest/gtest.h>
 
@@ -54,10 +54,6 @@ TEST(FormatCount, GroupsDigitsByThrees) {
                      << "n=" << c.n << " use=" << c.useSeparator << " sep='" << c.separator << "'");
         EXPECT_EQ(FormatCount(c.n, CNumberFormat{c.useSeparator, c.separator}), c.expected);
     }
-}
-
-TEST(FormatCount, UsesTheDefaultsOfTheNumbersSettings) {
-    EXPECT_EQ(FormatCount(1234567, CSettings{}.numbers), "1,234,567");
 }
 
 } // namespace
