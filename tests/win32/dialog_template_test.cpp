@@ -148,19 +148,6 @@ TEST(Templates, EveryTextFitsItsControlInTheDialogFont) {
             if (!font)
                 font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
             const auto overflow = testsupport::MeasureTextFit(child, font, dpi);
-                RECT r{};
-                GetClientRect(child, &r);
-                SIZE sz{};
-                auto t = testsupport::WithoutMnemonics(testsupport::WindowTextW(child));
-                HDC dc = CreateCompatibleDC(nullptr);
-                SelectObject(dc, font);
-                GetTextExtentPoint32W(dc, t.c_str(), int(t.size()), &sz);
-                LOGFONTW lf{};
-                GetObjectW(font, sizeof lf, &lf);
-                DeleteDC(dc);
-                printf("%u %s |%ls| w=%ld h=%ld text=%ld font=%ls %ld\n", dpi, d.caption, t.c_str(),
-                       r.right, r.bottom, sz.cx, lf.lfFaceName, lf.lfHeight);
-            }
             EXPECT_FALSE(overflow)
                 << "\"" << overflow->text << "\" needs " << overflow->needed << " pixels, has "
                 << overflow->available << " at " << dpi << " dpi";

@@ -28,7 +28,7 @@ TEST(DpiChange, TheWindowTakesTheSuggestedRectangleAndTheLinkItsScaledFont) {
 
     // Twice the size, as the dialog manager gives each control the font at twice the DPI.
     pw::UniqueGdiObject scaled(CreateFontA(-22, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                           DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif"));
+                                           DEFAULT_CHARSET, 0, 0, 0, 0, QV_DIALOG_FONT));
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(scaled.get()), FALSE);
     RECT suggested{40, 30, 40 + 900, 30 + 400};
