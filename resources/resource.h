@@ -99,8 +99,10 @@
 #define IDS_OPEN_OUT_OF_MEMORY 808
 #define IDS_OPEN_NO_ASSOCIATION 809
 
+// The shell's dialog face, a scalable font: a bitmap face (MS Sans Serif) has no 8-point strike
+// beyond 144 dpi, so the dialogs, which grow with their font, would stop growing there.
 #define QV_DIALOG_FONT_SIZE 8
-#define QV_DIALOG_FONT "MS Sans Serif"
+#define QV_DIALOG_FONT "MS Shell Dlg"
 
 // QV_VERSION_MAJOR, QV_VERSION_MINOR, QV_VERSION_PATCH and QV_VERSION_TEXT, made from VERSION.
 #include "version.h"

@@ -106,6 +106,16 @@ ensure_template() {
     ) 9>"$(dirname "$template")/.template.lock"
 }
 
+# The desktop's DPI of a prefix, read by each program at its start: Wine takes it from the user's
+# and the current hardware profile's LogPixels.
+set_prefix_dpi() {
+    local prefix="$1" dpi="$2" key
+    for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
+        wine_env "$prefix" timeout 60 wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" \
+            /f >/dev/null 2>&1 || return 1
+    done
+}
+
 # A fresh prefix copied from the template (booting it first when needed); its path in $prefix.
 new_prefix() {
     ensure_template || { log "no Wine prefix template"; return 1; }

@@ -11,6 +11,7 @@
 #   QV_WINE_KEEP=1          keep the prefix after the run and print its path
 #   QV_WINE_SCREENSHOT=DIR  on failure save a screenshot of the screen into DIR and print its path
 #   QV_WINE_ARTIFACTS=DIR   passed on to the program (as a Windows path) for files it saves itself
+#   QV_WINE_DPI=N           the desktop's DPI in the prefix (LogPixels), e.g. 144 or 192
 #
 # Fails (exit code 1 or the program's own) when the program exits non-zero, prints "Unhandled" on
 # stderr (a crash) or times out.
@@ -57,6 +58,9 @@ trap 'exit 130' INT TERM
 
 start_xvfb || exit 1
 new_prefix || exit 1
+if [ -n "${QV_WINE_DPI:-}" ]; then
+    set_prefix_dpi "$prefix" "$QV_WINE_DPI" || { log "setting the DPI failed"; exit 1; }
+fi
 
 artifacts_env=()
 if [ -n "${QV_WINE_ARTIFACTS:-}" ]; then

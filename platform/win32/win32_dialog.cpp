@@ -36,6 +36,10 @@ bool IsProgramMessage(UINT message) {
     return (message >= WM_USER + 0x100 && message < WM_APP + 0x4000);
 }
 
+// The platform's own note, posted to a dialog whose DPI changed: below the program's messages and
+// above the property sheet's.
+constexpr UINT kDpiSettled = WM_USER + 0xF0;
+
 std::unique_ptr<IControl> MakeView(ControlKind kind, HWND control) {
     switch (kind) {
     case ControlKind::Button:
@@ -163,6 +167,11 @@ INT_PTR Win32Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         events_.OnDestroy();
         return Answer(0);
+    case WM_DPICHANGED:
+        return OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+    case kDpiSettled:
+        AfterDpiChange();
+        return Answer(0);
     default:
         if (IsProgramMessage(message)) {
             events_.OnPosted(message, wParam, lParam);
@@ -211,6 +220,24 @@ INT_PTR Win32Dialog::HandleMainWindowMessage(UINT message, WPARAM wParam, LPARAM
         handled = false;
         return FALSE;
     }
+}
+
+INT_PTR Win32Dialog::OnDpiChanged(const RECT& suggested) {
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A per-monitor v2 dialog manager scales the fonts and the controls after this handler, in
+    // its own processing of the message: what depends on the fonts is redone once it is done.
+    PostMessageA(window_, kDpiSettled, 0, 0);
+    return FALSE;
+}
+
+void Win32Dialog::AfterDpiChange() {
+    // A link whose font the dialog manager replaced makes its underlined copy anew as it paints.
+    for (const auto& link : links_)
+        InvalidateRect(link.first, nullptr, TRUE);
+    // The History list's lines are measured again in its new font, for its horizontal extent.
+    if (mainEvents_)
+        mainEvents_->OnFontChange();
 }
 
 INT_PTR Win32Dialog::Answer(LRESULT result) {

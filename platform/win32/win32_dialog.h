@@ -89,6 +89,8 @@ class Win32Dialog : public IDialogWindow {
     INT_PTR OnControlColour(HDC dc, HWND control);
     INT_PTR OnSize(WPARAM kind);
     INT_PTR OnPaint();
+    INT_PTR OnDpiChanged(const RECT& suggested);
+    void AfterDpiChange();
 
     const DialogTemplate& template_;
     IDialogEvents& events_;

@@ -32,9 +32,11 @@ HBRUSH LinkView::PaintColours(HDC dc) {
     const LONG type = GetWindowLongA(Window(), GWL_STYLE) & SS_TYPEMASK;
     if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT)
         return nullptr;
-    if (!font_) {
+    const auto current = reinterpret_cast<HFONT>(SendMessageA(Window(), WM_GETFONT, 0, 0));
+    // A font set from outside (a per-monitor dialog manager scales each control's font) replaces
+    // the underlined copy.
+    if (!font_ || current != font_.get()) {
         LOGFONTA description{};
-        const auto current = reinterpret_cast<HFONT>(SendMessageA(Window(), WM_GETFONT, 0, 0));
         const HGDIOBJ source = current ? current : GetStockObject(DEFAULT_GUI_FONT);
         if (GetObjectA(source, sizeof description, &description) != 0) {
             description.lfUnderline = TRUE;

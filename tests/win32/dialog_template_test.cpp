@@ -2,6 +2,7 @@
 // control row in tab order, with the class and style its kind gives, its text, start state and
 // place, and the frame its header row asks for. What a kind and a style must become is written
 // out here on its own, not taken from the header that builds the resource script.
+#include "support/text_fit.h"
 #include "win32_fixture.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -207,6 +208,30 @@ TEST(Templates, EveryDialogHasEveryControlInTabOrderWithClassTextStateAndPlace) 
             child = GetWindow(child, GW_HWNDNEXT);
         }
         EXPECT_EQ(child, nullptr) << "the dialog has more controls than the table";
+    }
+}
+
+// Run at every desktop DPI the prefix is given (wine-run.sh's QV_WINE_DPI): the template's sizes
+// scale with the font, but each font's letters do not, so a text sized for one can be cut at
+// another.
+TEST(Templates, EveryTextFitsItsControlInTheDialogFont) {
+    for (const TemplateDialog& d : kDialogs) {
+        SCOPED_TRACE(std::string("dialog ") + d.caption);
+        OpenedDialog opened(d.id);
+        ASSERT_TRUE(opened.dialog);
+        const HWND window = opened.dialog->Window();
+        const unsigned dpi = GetDpiForWindow(window);
+        for (HWND child = GetWindow(window, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            // A control that was never given a font (an icon, the rich edit) shows none.
+            auto font = reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0));
+            if (!font)
+                font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+            const auto overflow = testsupport::MeasureTextFit(child, font, dpi);
+            EXPECT_FALSE(overflow)
+                << "\"" << overflow->text << "\" needs " << overflow->needed << " pixels, has "
+                << overflow->available << " at " << dpi << " dpi";
+        }
     }
 }
 

@@ -4,9 +4,9 @@
 
 namespace qv::e2e {
 
-bool SaveScreenshot(const std::string& path) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
+namespace {
+
+bool SaveScreenPart(const std::string& path, int left, int top, int width, int height) {
     const platform::win32::WindowDC screen(nullptr);
     if (!screen.get() || width <= 0 || height <= 0)
         return false;
@@ -26,7 +26,7 @@ bool SaveScreenshot(const std::string& path) {
     bool ok = false;
     if (bitmap && bits) {
         const platform::win32::SelectedObject selected(memory, bitmap.get());
-        ok = BitBlt(memory, 0, 0, width, height, screen.get(), 0, 0, SRCCOPY) != FALSE;
+        ok = BitBlt(memory, 0, 0, width, height, screen.get(), left, top, SRCCOPY) != FALSE;
     }
     DeleteDC(memory);
     if (!ok)
@@ -45,6 +45,18 @@ bool SaveScreenshot(const std::string& path) {
     return file && WriteFile(file.get(), &header, sizeof header, &written, nullptr) &&
            WriteFile(file.get(), &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
            WriteFile(file.get(), bits, imageSize, &written, nullptr) && written == imageSize;
+}
+
+} // namespace
+
+bool SaveScreenshot(const std::string& path) {
+    return SaveScreenPart(path, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+}
+
+bool SaveWindowShot(const std::string& path, HWND window) {
+    RECT r{};
+    return GetWindowRect(window, &r) &&
+           SaveScreenPart(path, r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 } // namespace qv::e2e
