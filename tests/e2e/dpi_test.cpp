@@ -98,23 +98,19 @@ TEST_P(AtDpi, EveryWindowShowsItsWholeTexts) {
     ExpectTextsFit(main, "main window");
     Photograph(main, "main");
 
-    ASSERT_TRUE(program_.TakeForeground());
-    ASSERT_TRUE(PressKey('M', VK_CONTROL));
-    const HWND mini = program_.WaitForWindow("Quorvane Mini-Window", 5000);
-    ASSERT_NE(mini, nullptr) << program_.Describe("Ctrl+M showed nothing");
-    ExpectTextsFit(mini, "Mini-Window");
-    Photograph(mini, "mini-window");
-    PostMessageA(mini, WM_CLOSE, 0, 0);
-    program_.WaitUntil([&] { return !IsWindowVisible(mini); }, 5000);
-
-    ASSERT_TRUE(program_.TakeForeground());
-    ASSERT_TRUE(PressKey('T', VK_CONTROL));
-    const HWND tip = program_.WaitForWindow("Tip of the Day", 5000);
-    ASSERT_NE(tip, nullptr) << program_.Describe("Ctrl+T showed nothing");
-    ExpectTextsFit(tip, "Tip of the Day");
-    Photograph(tip, "tip-of-the-day");
-    PostMessageA(tip, WM_CLOSE, 0, 0);
-    program_.WaitUntil([&] { return !IsWindow(tip); }, 5000);
+    // A window that a key of the main window opens: its texts fit, it is photographed, it closes.
+    const auto checkOpenedBy = [&](char key, const char* title, const char* photo) {
+        ASSERT_TRUE(program_.TakeForeground());
+        ASSERT_TRUE(PressKey(key, VK_CONTROL));
+        const HWND window = program_.WaitForWindow(title, 5000);
+        ASSERT_NE(window, nullptr) << program_.Describe(std::string(title) + " did not open");
+        ExpectTextsFit(window, title);
+        Photograph(window, photo);
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        program_.WaitUntil([&] { return !IsWindowVisible(window); }, 5000);
+    };
+    checkOpenedBy('M', "Quorvane Mini-Window", "mini-window");
+    checkOpenedBy('T', "Tip of the Day", "tip-of-the-day");
 
     program_.Click(IDC_OPTIONS);
     const HWND sheet = program_.WaitForWindow("Options", 5000);

@@ -1,5 +1,6 @@
 // Start and clean exit of the real program, with the main window laid out as its template says.
 #include "e2e_fixture.h"
+#include <cstdio>
 
 namespace qv::e2e {
 namespace {
@@ -73,6 +74,44 @@ TEST_F(EndToEnd, StartsWithEveryControlInPlaceAndClosesCleanly) {
     std::string error;
     ASSERT_TRUE(program_.Close(exitCode, error)) << error;
     EXPECT_EQ(exitCode, 0u);
+}
+
+} // namespace
+} // namespace qv::e2e
+
+namespace qv::e2e {
+namespace {
+
+// A second start (a second click on the shortcut) brings the running copy to the front and ends:
+// two copies would both capture and the later save would drop the other's items.
+TEST_F(EndToEnd, ASecondStartBringsTheFirstToTheFrontAndEnds) {
+    CopyAndWait("taken by the first copy", 1);
+    const HWND first = program_.MainWindow();
+    ShowWindow(first, SW_MINIMIZE);
+    ASSERT_TRUE(program_.WaitUntil([&] { return IsIconic(first) != FALSE; }, 3000));
+    ASSERT_TRUE(program_.Other().TakeForeground());
+
+    Program second;
+    std::string error;
+    const DWORD startedAt = GetTickCount();
+    ASSERT_TRUE(second.Launch(error, 20000, false)) << error;
+    DWORD exitCode = 0;
+    ASSERT_TRUE(second.WaitForExit(exitCode, 10000)) << "the second copy kept running";
+    const DWORD took = GetTickCount() - startedAt;
+    EXPECT_EQ(exitCode, 4u);
+    RecordProperty("second_start_ms", std::to_string(took));
+    std::printf("the second copy ended after %lu ms\n", static_cast<unsigned long>(took));
+    EXPECT_TRUE(program_.WaitUntil(
+        [&] { return IsIconic(first) == FALSE && GetForegroundWindow() == first; }, 5000))
+        << program_.Describe("the first copy did not come to the front");
+
+    // The first copy goes on capturing, and one set of lists reaches the disk.
+    CopyAndWait("taken after the second start", 2);
+    CloseNormally();
+    std::string file;
+    ASSERT_TRUE(ReadWholeFile(DataFilePath(), file));
+    EXPECT_NE(file.find("taken by the first copy"), std::string::npos);
+    EXPECT_NE(file.find("taken after the second start"), std::string::npos);
 }
 
 } // namespace
