@@ -138,8 +138,11 @@ void CMainDialog::OnEndSession(bool ending) {
 }
 
 void CMainDialog::OnFontChange() {
-    if (parts_)
-        parts_->lists.RemeasureAll();
+    if (!parts_)
+        return;
+    parts_->lists.RemeasureAll();
+    // The Mini-Window shows the same lines and scrolls as far.
+    parts_->miniWindow.ExtentChanged();
 }
 
 } // namespace qv

@@ -134,6 +134,11 @@ void CMiniWindowKeeper::ListReplaced() {
     main_.Activate();
 }
 
+void CMiniWindowKeeper::ExtentChanged() {
+    if (open_)
+        open_->events.SetExtent(lists_.Box().Extent());
+}
+
 void CMiniWindowKeeper::MarkChanged(bool set) {
     if (open_)
         open_->events.SetMarkLabel(set);

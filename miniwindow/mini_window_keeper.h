@@ -33,6 +33,8 @@ class CMiniWindowKeeper : public IHistoryFollower {
     // Rebuilt at the same place.
     void ListReplaced() override;
     void MarkChanged(bool set) override;
+    // The History list was measured anew (a new font or resolution): the rows scroll as far.
+    void ExtentChanged();
 
   private:
     struct Open {

@@ -54,6 +54,16 @@ TEST_F(MiniWindowTest, OpensTopmostCentredWithTheListAndTheCaretRowSelected) {
     EXPECT_TRUE(Rows().redrawOn);
 }
 
+TEST_F(MiniWindowTest, ScrollsAsFarAsTheHistoryListAfterItIsMeasuredAnew) {
+    CopyElsewhere("a line wide enough to scroll");
+    ASSERT_TRUE(PressCtrlM());
+    const int before = Rows().GetHorizontalExtent();
+    List().charWidth *= 2; // a larger font, or a screen of a higher resolution
+    Events().OnFontChange();
+    EXPECT_GT(List().GetHorizontalExtent(), before);
+    EXPECT_EQ(Rows().GetHorizontalExtent(), List().GetHorizontalExtent());
+}
+
 TEST_F(MiniWindowTest, EmptyListLeavesTheMovingButtonsDisabled) {
     ASSERT_TRUE(PressCtrlM());
     EXPECT_EQ(Rows().GetCount(), 0);
