@@ -1,6 +1,7 @@
 #include "history/data_file_reader.h"
 #include "history/ascii_text.h"
 #include "history/data_file_format.h"
+#include "history/plain_text.h"
 #include "platform/services.h"
 #include <algorithm>
 #include <cstdint>
@@ -100,7 +101,13 @@ bool ReadWideText(Cursor& in, std::uint32_t units, const platform::ICodePage& co
     return true;
 }
 
-bool ReadString(Cursor& in, const platform::ICodePage& codePage, std::string& text) {
+// How a string was stored: 8-bit text with high bytes is from before the program wrote UTF-8 (the
+// wide form takes everything else) and is left undecoded, so that an item's two halves can be
+// joined first.
+enum class Stored { Ascii, Legacy, Wide };
+
+bool ReadString(Cursor& in, const platform::ICodePage& codePage, std::string& text,
+                Stored& stored) {
     try {
         std::uint32_t length = 0;
         switch (ReadPrefix(in, length)) {
@@ -110,6 +117,7 @@ bool ReadString(Cursor& in, const platform::ICodePage& codePage, std::string& te
             // A marker must be followed by a real length; a second marker is malformed.
             if (ReadPrefix(in, length) != Prefix::Length)
                 return false;
+            stored = Stored::Wide;
             return ReadWideText(in, length, codePage, text);
         case Prefix::Length:
             break;
@@ -118,14 +126,40 @@ bool ReadString(Cursor& in, const platform::ICodePage& codePage, std::string& te
             return false;
         const std::string_view chars = in.Take(length);
         text.assign(chars.data(), chars.size());
-        // 8-bit text is only ever ASCII or from before the program wrote UTF-8 (the wide form
-        // takes everything else): the locale's own code page.
-        if (!IsAscii(chars))
-            text = codePage.LegacyToAnsi(text);
+        stored = IsAscii(chars) ? Stored::Ascii : Stored::Legacy;
         return true;
     } catch (const std::bad_alloc&) {
         return false;
     }
+}
+
+// The locale's own code page, which older files' 8-bit text is in.
+void DecodeLegacy(std::string& text, Stored stored, const platform::ICodePage& codePage) {
+    if (stored == Stored::Legacy)
+        text = codePage.LegacyToAnsi(text);
+}
+
+// An older file cut a long item after exactly kListTextLimit bytes, the marker following, and
+// kept the rest as overflow text. Decoded in two halves, a character the cut split is lost and
+// the marker no longer stands where the join looks for it: the halves are joined by bytes first,
+// then decoded, then cut again.
+void DecodeItemText(std::string& listText, Stored listStored, std::string& overflow,
+                    Stored overflowStored, const platform::ICodePage& codePage) {
+    const bool legacy = listStored == Stored::Legacy || overflowStored == Stored::Legacy;
+    const bool eightBit = listStored != Stored::Wide && overflowStored != Stored::Wide;
+    const std::size_t markerLength = sizeof kOverflowMarker - 1;
+    if (legacy && eightBit && !overflow.empty() &&
+        listText.size() == kListTextLimit + markerLength &&
+        listText.compare(kListTextLimit, markerLength, kOverflowMarker) == 0) {
+        listText.resize(kListTextLimit);
+        listText += overflow;
+        SplitText split = SplitPlainText(codePage.LegacyToAnsi(listText));
+        listText = std::move(split.listText);
+        overflow = std::move(split.overflowText);
+        return;
+    }
+    DecodeLegacy(listText, listStored, codePage);
+    DecodeLegacy(overflow, overflowStored, codePage);
 }
 
 } // namespace
@@ -151,9 +185,18 @@ DataFileReadResult ReadDataFile(std::string_view bytes, const platform::ICodePag
         // Each entry takes at least three bytes, so a huge count ends with the input.
         for (std::int32_t i = 0; i < count; ++i) {
             std::string rtf, listText, overflow;
-            if (!ReadString(in, codePage, rtf) || !ReadString(in, codePage, listText) ||
-                !ReadString(in, codePage, overflow))
+            Stored rtfStored = Stored::Ascii, listStored = Stored::Ascii,
+                   overflowStored = Stored::Ascii;
+            if (!ReadString(in, codePage, rtf, rtfStored) ||
+                !ReadString(in, codePage, listText, listStored) ||
+                !ReadString(in, codePage, overflow, overflowStored))
                 return DataFileReadResult::Corrupt;
+            try {
+                DecodeLegacy(rtf, rtfStored, codePage);
+                DecodeItemText(listText, listStored, overflow, overflowStored, codePage);
+            } catch (const std::bad_alloc&) {
+                return DataFileReadResult::Corrupt;
+            }
             if (listText.empty())
                 continue;
             if (!sink.AddEntry(list, std::move(rtf), std::move(listText), std::move(overflow)))

@@ -8,6 +8,7 @@
 #include "support/text_fixtures.h"
 #include <climits>
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -193,6 +194,91 @@ TEST(DataFileReader, EightBitTextIsReadInTheLocalesOwnCodePage) {
     EXPECT_EQ(sink.entries,
               (std::vector<ReadEntry>{{kMainListIndex, "", "caf\xC3\xA9", "\xE2\x82\xAC"},
                                       {kRetainListIndex, "", "plain", ""}}));
+}
+
+// The locale's code page of an older file, given by the characters a case needs: single bytes,
+// or lead and trail byte pairs; any other high byte decodes as the replacement character.
+class TableCodePage : public platform::headless::HeadlessCodePage {
+  public:
+    explicit TableCodePage(std::map<std::string, std::string> chars) : chars_(std::move(chars)) {
+        program = Program::Utf8;
+    }
+    std::string LegacyToAnsi(const std::string& text) const override {
+        std::string out;
+        for (std::size_t i = 0; i < text.size();) {
+            if (static_cast<unsigned char>(text[i]) < 0x80) {
+                out += text[i++];
+                continue;
+            }
+            std::size_t taken = 0;
+            for (std::size_t n : {2u, 1u})
+                if (!taken && i + n <= text.size() && chars_.count(text.substr(i, n)))
+                    taken = n;
+            out += taken ? chars_.at(text.substr(i, taken)) : "\xEF\xBF\xBD";
+            i += taken ? taken : 1;
+        }
+        return out;
+    }
+
+  private:
+    std::map<std::string, std::string> chars_;
+};
+
+// An older program cut a long item after exactly 500 bytes of 8-bit text, then "...", and kept
+// the rest as overflow text; a character may stand across the cut.
+TEST(DataFileReader, OlderLongItemsAreJoinedByBytesThenDecodedAndCutAgain) {
+    const struct {
+        const char* codePage;
+        std::map<std::string, std::string> chars;
+        std::string bytes; // what stands from byte 497 on
+        std::string text;  // the same in UTF-8
+    } cases[] = {
+        {"1252",
+         {{"\xE9", "\xC3\xA9"}},
+         "\xE9\xE9\xE9 caf\xE9",
+         "\xC3\xA9\xC3\xA9\xC3\xA9 caf\xC3\xA9"},
+        {"1251",
+         {{"\xCF", "\xD0\x9F"}, {"\xF0", "\xD1\x80"}, {"\xE8", "\xD0\xB8"}},
+         "\xCF\xF0\xE8\xCF\xF0\xE8",
+         "\xD0\x9F\xD1\x80\xD0\xB8\xD0\x9F\xD1\x80\xD0\xB8"},
+        // Shift-JIS: the cut at byte 500 falls between the lead and trail byte of a character.
+        {"932",
+         {{"\x93\xFA", "\xE6\x97\xA5"}, {"\x96\x7B", "\xE6\x9C\xAC"}},
+         "ab\x93\xFA\x96\x7B",
+         "ab\xE6\x97\xA5\xE6\x9C\xAC"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.codePage);
+        const std::string head(497, 'x');
+        const std::string bytes = head + c.bytes;
+        const std::string listBytes = bytes.substr(0, 500) + "...";
+        const std::string overflowBytes = bytes.substr(500);
+        const auto counted = [](const std::string& s) {
+            return Bytes({0xFF, unsigned(s.size() & 0xFF), unsigned(s.size() >> 8)}) + s;
+        };
+        const std::string file =
+            Le32(1) + Le32(1) + Bytes({0}) + counted(listBytes) + counted(overflowBytes) + Le32(0);
+        const TableCodePage codePage(c.chars);
+        RecordingSink sink;
+        ASSERT_EQ(ReadDataFile(file, codePage, sink), DataFileReadResult::Ok);
+        ASSERT_EQ(sink.entries.size(), 1u);
+        const std::string text = head + c.text;
+        EXPECT_EQ(JoinPlainText(sink.entries[0].listText, sink.entries[0].overflow), text);
+        const SplitText split = SplitPlainText(text);
+        EXPECT_EQ(sink.entries[0].listText, split.listText);
+        EXPECT_EQ(sink.entries[0].overflow, split.overflowText);
+        // Saved again, the item is written whole in the wide form and reads back the same.
+        std::string saved;
+        CDataFileWriter writer(saved, codePage);
+        writer.BeginList();
+        ASSERT_TRUE(writer.AddEntry("", split.listText, split.overflowText));
+        writer.EndList();
+        writer.BeginList();
+        writer.EndList();
+        RecordingSink again;
+        ASSERT_EQ(ReadDataFile(saved, codePage, again), DataFileReadResult::Ok);
+        EXPECT_EQ(again.entries, sink.entries);
+    }
 }
 
 TEST(DataFileReader, UnicodeTextRoundTripsThroughTheWideForm) {
