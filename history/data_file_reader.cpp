@@ -162,6 +162,25 @@ void DecodeItemText(std::string& listText, Stored listStored, std::string& overf
     DecodeLegacy(overflow, overflowStored, codePage);
 }
 
+// A list line ends at its first NUL on the platform, which would drop the rest of the text from
+// sight: each NUL becomes the replacement character, and the text is cut again around it.
+void ReplaceNuls(std::string& listText, std::string& overflow) {
+    if (listText.find('\0') == std::string::npos && overflow.find('\0') == std::string::npos)
+        return;
+    const std::string whole = JoinPlainText(listText, overflow);
+    std::string replaced;
+    replaced.reserve(whole.size());
+    for (char c : whole) {
+        if (c == '\0')
+            replaced += "\xEF\xBF\xBD";
+        else
+            replaced += c;
+    }
+    SplitText split = SplitPlainText(std::move(replaced));
+    listText = std::move(split.listText);
+    overflow = std::move(split.overflowText);
+}
+
 } // namespace
 
 DataFileReadResult ReadDataFile(std::string_view bytes, const platform::ICodePage& codePage,
@@ -194,6 +213,7 @@ DataFileReadResult ReadDataFile(std::string_view bytes, const platform::ICodePag
             try {
                 DecodeLegacy(rtf, rtfStored, codePage);
                 DecodeItemText(listText, listStored, overflow, overflowStored, codePage);
+                ReplaceNuls(listText, overflow);
             } catch (const std::bad_alloc&) {
                 return DataFileReadResult::Corrupt;
             }

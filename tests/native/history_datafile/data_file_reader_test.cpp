@@ -281,6 +281,35 @@ TEST(DataFileReader, OlderLongItemsAreJoinedByBytesThenDecodedAndCutAgain) {
     }
 }
 
+// A NUL inside a stored text would end the list's line there; it is shown instead.
+TEST(DataFileReader, ANulInsideATextIsReplacedAndNothingAfterItIsLost) {
+    const std::string longTail(600, 'y');
+    const struct {
+        const char* name;
+        std::string list, overflow;
+        std::string text;
+    } cases[] = {
+        {"short", std::string("ab\0cd", 5), "",
+         "ab\xEF\xBF\xBD"
+         "cd"},
+        {"in the overflow text", std::string(500, 'x') + "...", std::string("\0", 1) + longTail,
+         std::string(500, 'x') + "\xEF\xBF\xBD" + longTail},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto counted = [](const std::string& s) {
+            return Bytes({0xFF, unsigned(s.size() & 0xFF), unsigned(s.size() >> 8)}) + s;
+        };
+        const std::string file =
+            Le32(1) + Le32(1) + Bytes({0}) + counted(c.list) + counted(c.overflow) + Le32(0);
+        RecordingSink sink;
+        ASSERT_EQ(Read(file, sink), DataFileReadResult::Ok);
+        ASSERT_EQ(sink.entries.size(), 1u);
+        EXPECT_EQ(sink.entries[0].listText.find('\0'), std::string::npos);
+        EXPECT_EQ(JoinPlainText(sink.entries[0].listText, sink.entries[0].overflow), c.text);
+    }
+}
+
 TEST(DataFileReader, UnicodeTextRoundTripsThroughTheWideForm) {
     platform::headless::HeadlessCodePage utf8;
     utf8.program = platform::headless::HeadlessCodePage::Program::Utf8;
