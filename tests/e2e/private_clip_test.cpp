@@ -86,5 +86,33 @@ TEST_F(EndToEnd, ReCopyAndUpdateAfterAPrivateClipKeepNothing) {
     EXPECT_EQ(file.find("secret"), std::string::npos);
 }
 
+// A private clip written while a long capture reads the clipboard is never taken: the read that
+// the clipboard changed under is made again, and then finds the marker.
+TEST_F(EndToEnd, APrivateClipArrivingDuringALongCaptureLeavesNoTrace) {
+    const HWND history = program_.Control(IDC_HISTORY);
+    std::string big;
+    while (big.size() < 1000000)
+        big += "a line of a long text copied elsewhere, seventy-eight characters long ......\r\n";
+    ASSERT_TRUE(CopyElsewhere(big));
+    // At once, while the program takes the long text.
+    ASSERT_TRUE(program_.Other().CopyUnicodeText(L"secret password",
+                                                 "ExcludeClipboardContentFromMonitorProcessing"));
+    ASSERT_TRUE(
+        program_.WaitUntil([&] { return program_.Title() == "Quorvane - [private]"; }, 30000))
+        << program_.Describe("the private clip was not recognised");
+    PumpFor(500);
+    EXPECT_LE(ListCount(history), 1) << "at most the long text";
+    std::string line;
+    for (int i = 0; i < ListCount(history); ++i) {
+        ASSERT_TRUE(ListLine(history, i, line));
+        EXPECT_EQ(line.find("secret"), std::string::npos);
+    }
+    CopyAndWait("after the private clip", ListCount(history) + 1);
+    CloseNormally();
+    std::string file;
+    ASSERT_TRUE(ReadWholeFile(DataFilePath(), file));
+    EXPECT_EQ(file.find("secret"), std::string::npos);
+}
+
 } // namespace
 } // namespace qv::e2e
