@@ -14,6 +14,9 @@ namespace {
 // A font's code page when it names none that decodes: its escapes stay as written.
 constexpr int kKeepEscapes = -1;
 
+// Names no character set of its own, so the font's bytes are in the document's code page.
+constexpr long kDefaultCharSet = 1;
+
 int CodePageOfCharSet(long charSet) {
     switch (charSet) {
     case 0:
@@ -154,7 +157,10 @@ class Rewriter {
         } else if (word == "plain") {
             Top().font = defaultFont_;
         } else if (word == "fcharset" && hasNumber && Top().fontTable) {
-            fontCodePages_[Top().font] = CodePageOfCharSet(number);
+            if (number == kDefaultCharSet)
+                fontCodePages_.erase(Top().font); // the document's code page
+            else
+                fontCodePages_[Top().font] = CodePageOfCharSet(number);
         } else if (word == "cpg" && hasNumber && Top().fontTable) {
             fontCodePages_[Top().font] = static_cast<int>(number);
         } else if (word == "ansicpg" && hasNumber) {

@@ -211,6 +211,10 @@ TEST_F(RichEdit, RichTextFromOtherProgramsPastesEveryCharacter) {
          "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\\f0\\fs20 "
          "plain {\\b bold} \\'80 and \\u20013?\\u25991?\\par}",
          L"plain bold \u20AC and \u4E2D\u6587", "\\b bold"},
+        {"WordPad under Wine: its font names no character set (the default set is left out)",
+         "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 "
+         "plain {\\b bold} \\'80 caf\\'e9 and \\u20013?\\u25991?\\par}",
+         L"plain bold \u20AC caf\u00E9 and \u4E2D\u6587", "\\b bold"},
         {"Cyrillic in the header's 1251",
          "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs20 "
          "{\\b \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2}\\par}",

@@ -25,6 +25,9 @@ TEST(RtfWithUnicodeEscapes, DecodesEachEscapeInTheCodePageInForceAndKeepsAllElse
          "\\f0\\'e9{\\f1\\'e9}\\'e9}",
          "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset0 A;}{\\f1\\fcharset204 B;}}"
          "\\f0\\u233?{\\f1\\u1081?}\\u233?}"},
+        {"the default character set is the header's code page",
+         "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset1 A;}}\\f0\\'cf}",
+         "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset1 A;}}\\f0\\u1055?}"},
         {"the default font until another is chosen, and again after \\plain",
          "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\fcharset0 A;}{\\f1\\fcharset204 B;}}"
          "\\'e9\\f0\\'e9\\plain\\'e9}",
