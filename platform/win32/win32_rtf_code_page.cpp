@@ -1,7 +1,6 @@
 #include "win32_rtf_code_page.h"
 #include "win32_api.h"
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
@@ -52,8 +51,17 @@ int CodePageOfCharSet(long charSet) {
     }
 }
 
+// RTF's control words are ASCII letters and digits, whatever the C locale says.
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
+    if (IsDigit(c))
         return c - '0';
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
@@ -115,14 +123,14 @@ class Rewriter {
             Escape();
             return;
         }
-        if (!std::isalpha(static_cast<unsigned char>(next))) {
+        if (!IsLetter(next)) {
             out_.append(in_, i_, 2); // \\, \{, \} and the other control symbols
             i_ += 2;
             return;
         }
         const std::size_t start = i_;
         std::size_t end = i_ + 1;
-        while (end < in_.size() && std::isalpha(static_cast<unsigned char>(in_[end])))
+        while (end < in_.size() && IsLetter(in_[end]))
             ++end;
         const std::string word = in_.substr(i_ + 1, end - i_ - 1);
         bool hasNumber = false;
@@ -131,7 +139,7 @@ class Rewriter {
         if (digits < in_.size() && in_[digits] == '-')
             ++digits;
         std::size_t numberEnd = digits;
-        while (numberEnd < in_.size() && std::isdigit(static_cast<unsigned char>(in_[numberEnd])))
+        while (numberEnd < in_.size() && IsDigit(in_[numberEnd]))
             ++numberEnd;
         if (numberEnd > digits) {
             hasNumber = true;
