@@ -1,5 +1,6 @@
 #include "win32_rich_edit.h"
 #include "win32_rtf_ascii.h"
+#include "win32_rtf_code_page.h"
 #include <algorithm>
 #include <cstring>
 #include <exception>
@@ -96,21 +97,68 @@ bool StreamWideTextIn(HWND window, const std::wstring& text, WPARAM extraFlags) 
                   SF_UNICODE | extraFlags);
 }
 
-// The clipboard's text as UTF-16, the form that keeps every character; false when the
-// clipboard cannot be opened or has none.
-bool ReadClipboardText(HWND owner, std::wstring& text) {
-    if (!OpenClipboard(owner))
-        return false;
-    bool ok = false;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
-            GlobalUnlock(data);
-            ok = true;
-        }
+// Imports RTF into the selection in one piece.
+bool StreamRtfIn(HWND window, const std::string& rtf) {
+    std::size_t offset = 0;
+    const IRichEdit::ChunkSource source = [&rtf, &offset](char* buffer, long capacity) {
+        const std::size_t n = std::min(rtf.size() - offset, std::size_t(capacity));
+        std::memcpy(buffer, rtf.data() + offset, n);
+        offset += n;
+        return static_cast<long>(n);
+    };
+    return Stream(window, EM_STREAMIN, StreamFormat::Rtf, source, ImportChunk, SFF_SELECTION);
+}
+
+// The clipboard, open while the object lives.
+class OpenedClipboard {
+  public:
+    explicit OpenedClipboard(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+    ~OpenedClipboard() {
+        if (open_)
+            CloseClipboard();
     }
-    CloseClipboard();
-    return ok;
+    OpenedClipboard(const OpenedClipboard&) = delete;
+    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+    explicit operator bool() const { return open_; }
+
+  private:
+    bool open_;
+};
+
+// Global memory, locked while the object lives.
+class LockedGlobal {
+  public:
+    explicit LockedGlobal(HANDLE memory) : memory_(memory), data_(GlobalLock(memory)) {}
+    ~LockedGlobal() {
+        if (data_)
+            GlobalUnlock(memory_);
+    }
+    LockedGlobal(const LockedGlobal&) = delete;
+    LockedGlobal& operator=(const LockedGlobal&) = delete;
+    const void* Data() const { return data_; }
+    std::size_t Size() const { return GlobalSize(memory_); }
+
+  private:
+    HANDLE memory_;
+    void* data_;
+};
+
+// One clipboard format's text up to its terminating zero, never beyond its memory; false when
+// the clipboard cannot be opened or has no such format.
+template <class Char> bool ReadClipboard(HWND owner, UINT format, std::basic_string<Char>& text) {
+    const OpenedClipboard clipboard(owner);
+    if (!clipboard)
+        return false;
+    const HANDLE data = GetClipboardData(format);
+    if (!data)
+        return false;
+    const LockedGlobal locked(data);
+    const auto* first = static_cast<const Char*>(locked.Data());
+    if (!first)
+        return false;
+    const Char* last = first + locked.Size() / sizeof(Char);
+    text.assign(first, std::find(first, last, Char(0)));
+    return true;
 }
 
 // Exports the control's contents (or selection) whole into bytes.
@@ -212,17 +260,24 @@ void RichEditView::SetText(const std::string& text) {
 }
 
 bool RichEditView::Paste() {
-    // Rich text pastes as the control reads it. Plain text is taken in its Unicode form (the
-    // system makes the ANSI form in the clipboard locale's code page, not in UTF-8) and imported
-    // into the selection: the control's own paste of plain text has been seen to double line
-    // breaks.
-    std::wstring text;
-    if (IsClipboardFormatAvailable(RegisterClipboardFormatA(CF_RTF)) ||
-        !IsClipboardFormatAvailable(CF_UNICODETEXT) || !ReadClipboardText(Window(), text)) {
-        Send(WM_PASTE);
-        return IsWindow(Window()) != FALSE;
+    // Rich text is read here and streamed into the selection with its code-page bytes made
+    // Unicode escapes: the control's own paste reads \'hh wrongly in a UTF-8 process (the euro
+    // sign of 1252 became U+FFFD). Plain text is taken in its Unicode form (the system makes the
+    // ANSI form in the clipboard locale's code page, not in UTF-8) and imported into the
+    // selection: the control's own paste of plain text has been seen to double line breaks.
+    const UINT rtfFormat = RegisterClipboardFormatA(CF_RTF);
+    if (IsClipboardFormatAvailable(rtfFormat)) {
+        std::string rtf;
+        if (ReadClipboard(Window(), rtfFormat, rtf) && !rtf.empty())
+            return StreamRtfIn(Window(), RtfWithUnicodeEscapes(rtf));
+    } else {
+        std::wstring text;
+        if (IsClipboardFormatAvailable(CF_UNICODETEXT) &&
+            ReadClipboard(Window(), CF_UNICODETEXT, text))
+            return StreamWideTextIn(Window(), text, SFF_SELECTION);
     }
-    return StreamWideTextIn(Window(), text, SFF_SELECTION);
+    Send(WM_PASTE);
+    return IsWindow(Window()) != FALSE;
 }
 
 bool RichEditView::Copy() {
@@ -241,14 +296,12 @@ bool RichEditView::Copy() {
     std::string rtf;
     std::wstring text;
     if (!StreamOutRtf(Window(), SFF_SELECTION, rtf) ||
-        !StreamOutWide(Window(), SFF_SELECTION, text) || !OpenClipboard(Window()))
+        !StreamOutWide(Window(), SFF_SELECTION, text))
         return false;
-    const bool copied =
-        EmptyClipboard() &&
-        SetClipboardBytes(RegisterClipboardFormatA(CF_RTF), rtf.c_str(), rtf.size() + 1) &&
-        SetClipboardBytes(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    CloseClipboard();
-    return copied;
+    const OpenedClipboard clipboard(Window());
+    return clipboard && EmptyClipboard() &&
+           SetClipboardBytes(RegisterClipboardFormatA(CF_RTF), rtf.c_str(), rtf.size() + 1) &&
+           SetClipboardBytes(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
 }
 
 long RichEditView::GetTextLength() const {

@@ -1,5 +1,6 @@
-// Text beyond the locale's code page, copied by another program as Unicode only, comes back
-// exactly from every road through the real program; an older file's 8-bit text reads as it was.
+// Text beyond the locale's code page, copied by another program as Unicode only or as rich text
+// in a code page, comes back exactly from every road through the real program; an older file's
+// 8-bit text reads as it was.
 #include "driver/keyboard.h"
 #include "e2e_fixture.h"
 
@@ -60,6 +61,29 @@ TEST_F(EndToEnd, UnicodeTextComesBackExactly) {
         5000))
         << program_.Describe("the search did not find the Unicode text; the field holds \"" +
                              program_.ControlText(IDC_SEARCH) + "\"");
+}
+
+TEST_F(EndToEnd, RichTextInACodePageIsCapturedWithEveryCharacter) {
+    // As WordPad under Wine copies: its code page's characters as escapes in a font that names
+    // no character set, others as \u.
+    const std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 "
+                            "{\\b 5} \\'80 caf\\'e9 \\u20013?\\u25991?}";
+    const char expected[] = "5 \xE2\x82\xAC caf\xC3\xA9 \xE4\xB8\xAD\xE6\x96\x87";
+    const HWND history = program_.Control(IDC_HISTORY);
+    PumpFor(700);
+    ASSERT_TRUE(program_.Other().CopyText(expected, rtf));
+    ASSERT_TRUE(program_.WaitUntil([&] { return ListCount(history) == 1; }, 10000))
+        << program_.Describe("no capture");
+    std::string line;
+    ASSERT_TRUE(ListLine(history, 0, line));
+    EXPECT_EQ(line, expected);
+    EXPECT_EQ(program_.Title(), std::string(expected) + " - Quorvane");
+
+    ASSERT_TRUE(program_.Other().EmptyClipboard());
+    SelectLine(0);
+    program_.Click(IDC_RECALL);
+    EXPECT_TRUE(WaitForClipboardText(expected, 5000)) << "formatted: " << clipboardText_;
+    EXPECT_NE(program_.Other().ClipboardRtf().find("\\b"), std::string::npos);
 }
 
 TEST_F(EndToEnd, AnOlderFilesEightBitTextReadsInTheLocalesCodePage) {

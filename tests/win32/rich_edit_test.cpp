@@ -2,6 +2,7 @@
 // large texts, selections, character formats and change notices.
 #include "win32/win32_rtf_ascii.h"
 #include "win32_fixture.h"
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -152,6 +153,101 @@ TEST_F(RichEdit, RtfOfALegacyCodePageIsReadAsTheControlReadsIt) {
         ASSERT_TRUE(StreamInAll(Pane(), platform::StreamFormat::Rtf, c.rtf));
         std::printf("[ measured ] %s reads as %s\n", c.rtf, Pane().GetPlainText().c_str());
         EXPECT_EQ(Pane().GetPlainText(), c.text) << c.rtf;
+    }
+}
+
+// Rich text as another program copies it: "Rich Text Format" and the same text as Unicode.
+bool PutClipboardRtf(const std::string& rtf, const std::wstring& text) {
+    if (!OpenClipboard(nullptr))
+        return false;
+    EmptyClipboard();
+    const auto put = [](UINT format, const void* bytes, std::size_t size) {
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+        if (!memory)
+            return false;
+        if (void* target = GlobalLock(memory)) {
+            std::memcpy(target, bytes, size);
+            GlobalUnlock(memory);
+            if (SetClipboardData(format, memory))
+                return true;
+        }
+        GlobalFree(memory);
+        return false;
+    };
+    const bool ok =
+        put(RegisterClipboardFormatA("Rich Text Format"), rtf.c_str(), rtf.size() + 1) &&
+        put(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    CloseClipboard();
+    return ok;
+}
+
+// The pane's text through the control's wide call.
+std::wstring WideText(platform::IRichEdit& pane) {
+    const HWND window = static_cast<pw::RichEditView&>(pane).Window();
+    GETTEXTLENGTHEX query{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    const auto length =
+        SendMessageW(window, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0);
+    std::wstring text(std::size_t(std::max<LRESULT>(length, 0)) + 1, L'\0');
+    GETTEXTEX request{};
+    request.cb = DWORD(text.size() * sizeof(wchar_t));
+    request.flags = GT_DEFAULT;
+    request.codepage = 1200;
+    const auto copied = SendMessageW(window, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+                                     reinterpret_cast<LPARAM>(text.data()));
+    text.resize(std::size_t(std::max<LRESULT>(copied, 0)));
+    return text;
+}
+
+TEST_F(RichEdit, RichTextFromOtherProgramsPastesEveryCharacter) {
+    // Each names its code page and writes that code page's characters as \'hh escapes, which the
+    // control in a UTF-8 process reads wrongly on its own.
+    const struct {
+        const char* what;
+        std::string rtf;
+        std::wstring text;
+        const char* kept; // formatting the pane's RTF must still show
+    } cases[] = {
+        {"WordPad: 1252, the euro sign as an escape, CJK as \\u",
+         "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\\f0\\fs20 "
+         "plain {\\b bold} \\'80 and \\u20013?\\u25991?\\par}",
+         L"plain bold \u20AC and \u4E2D\u6587", "\\b bold"},
+        {"WordPad under Wine: its font names no character set (the default set is left out)",
+         "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 "
+         "plain {\\b bold} \\'80 caf\\'e9 and \\u20013?\\u25991?\\par}",
+         L"plain bold \u20AC caf\u00E9 and \u4E2D\u6587", "\\b bold"},
+        {"Cyrillic in the header's 1251",
+         "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs20 "
+         "{\\b \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2}\\par}",
+         L"\u041F\u0440\u0438\u0432\u0435\u0442", "\\b"},
+        {"Japanese in a Shift-JIS font, two escapes a character",
+         "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset128 MS "
+         "Gothic;}}\\f0\\fs20 "
+         "{\\b \\'93\\'fa\\'96\\'7b}\\par}",
+         L"\u65E5\u672C", "\\b"},
+    };
+    Pane().EnableChangeNotifications();
+    for (const auto& c : cases) {
+        // What the control makes of the RTF by itself, for the record.
+        auto raw = dialog_->CreateHiddenRichEdit();
+        ASSERT_TRUE(raw);
+        ASSERT_TRUE(StreamInAll(*raw, platform::StreamFormat::Rtf, c.rtf));
+        std::printf("[ measured ] %s, read by the control alone: %s\n", c.what,
+                    raw->GetPlainText().c_str());
+
+        Pane().SetText("<>");
+        Pane().SetSel(1, 1);
+        ASSERT_TRUE(PutClipboardRtf(c.rtf, c.text)) << c.what;
+        events_.Take();
+        ASSERT_TRUE(Pane().Paste()) << c.what;
+        const std::wstring text = WideText(Pane());
+        EXPECT_EQ(text, L"<" + c.text + L"\r\n>") << c.what;
+        long start = -1, end = -1;
+        Pane().GetSel(start, end);
+        EXPECT_EQ(start, static_cast<long>(text.size()) - 1) << c.what << ": after the paste";
+        EXPECT_EQ(end, start) << c.what;
+        EXPECT_TRUE(events_.Saw("command 1000 768")) << c.what << ": the change is told";
+        const std::string rtf = StreamOutAll(Pane(), platform::StreamFormat::Rtf);
+        EXPECT_NE(rtf.find(c.kept), std::string::npos) << c.what << ": " << rtf;
     }
 }
 
