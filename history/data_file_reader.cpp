@@ -163,22 +163,10 @@ void DecodeItemText(std::string& listText, Stored listStored, std::string& overf
 }
 
 // A list line ends at its first NUL on the platform, which would drop the rest of the text from
-// sight: each NUL becomes the replacement character, and the text is cut again around it.
-void ReplaceNuls(std::string& listText, std::string& overflow) {
-    if (listText.find('\0') == std::string::npos && overflow.find('\0') == std::string::npos)
-        return;
-    const std::string whole = JoinPlainText(listText, overflow);
-    std::string replaced;
-    replaced.reserve(whole.size());
-    for (char c : whole) {
-        if (c == '\0')
-            replaced += "\xEF\xBF\xBD";
-        else
-            replaced += c;
-    }
-    SplitText split = SplitPlainText(std::move(replaced));
-    listText = std::move(split.listText);
-    overflow = std::move(split.overflowText);
+// sight: each NUL becomes "?", one byte for one, so that the marker of a long item stays where the
+// join looks for it.
+void ReplaceNuls(std::string& text) {
+    std::replace(text.begin(), text.end(), '\0', '?');
 }
 
 } // namespace
@@ -213,7 +201,8 @@ DataFileReadResult ReadDataFile(std::string_view bytes, const platform::ICodePag
             try {
                 DecodeLegacy(rtf, rtfStored, codePage);
                 DecodeItemText(listText, listStored, overflow, overflowStored, codePage);
-                ReplaceNuls(listText, overflow);
+                ReplaceNuls(listText);
+                ReplaceNuls(overflow);
             } catch (const std::bad_alloc&) {
                 return DataFileReadResult::Corrupt;
             }

@@ -281,7 +281,7 @@ TEST(DataFileReader, OlderLongItemsAreJoinedByBytesThenDecodedAndCutAgain) {
     }
 }
 
-// A NUL inside a stored text would end the list's line there; it is shown instead.
+// A NUL inside a stored text would end the list's line there; it is shown as "?" instead.
 TEST(DataFileReader, ANulInsideATextIsReplacedAndNothingAfterItIsLost) {
     const std::string longTail(600, 'y');
     const struct {
@@ -289,11 +289,11 @@ TEST(DataFileReader, ANulInsideATextIsReplacedAndNothingAfterItIsLost) {
         std::string list, overflow;
         std::string text;
     } cases[] = {
-        {"short", std::string("ab\0cd", 5), "",
-         "ab\xEF\xBF\xBD"
-         "cd"},
+        {"short", std::string("ab\0cd", 5), "", "ab?cd"},
+        {"in the list text of a long item", std::string("a\0", 2) + std::string(498, 'x') + "...",
+         longTail, "a?" + std::string(498, 'x') + longTail},
         {"in the overflow text", std::string(500, 'x') + "...", std::string("\0", 1) + longTail,
-         std::string(500, 'x') + "\xEF\xBF\xBD" + longTail},
+         std::string(500, 'x') + "?" + longTail},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
