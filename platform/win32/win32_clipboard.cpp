@@ -1,5 +1,6 @@
 #include "win32_clipboard.h"
 #include "win32_api.h"
+#include <cstring>
 
 namespace qv::platform::win32 {
 
@@ -42,6 +43,20 @@ bool HoldsPrivateData() {
 }
 
 } // namespace
+
+bool SetClipboardBytes(UINT format, const void* bytes, std::size_t size) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!memory)
+        return false;
+    if (void* target = GlobalLock(memory)) {
+        std::memcpy(target, bytes, size);
+        GlobalUnlock(memory);
+        if (SetClipboardData(format, memory))
+            return true;
+    }
+    GlobalFree(memory);
+    return false;
+}
 
 bool Win32Clipboard::SetViewer(WindowRef owner, WindowRef& next) {
     // SetClipboardViewer answers null both for an error and for an empty chain; only the error

@@ -1,8 +1,14 @@
 // The clipboard and the clipboard viewer chain.
 #pragma once
 #include "platform/clipboard.h"
+#include "win32_api.h"
+#include <cstddef>
 
 namespace qv::platform::win32 {
+
+// Adds bytes to the clipboard that the caller holds open, as format; the clipboard owns the
+// memory once it took it. False when the memory could not be had or the clipboard refused it.
+bool SetClipboardBytes(UINT format, const void* bytes, std::size_t size);
 
 class Win32Clipboard : public IClipboard {
   public:

@@ -1,4 +1,5 @@
 #include "win32_rich_edit.h"
+#include "win32_clipboard.h"
 #include "win32_rtf_ascii.h"
 #include "win32_rtf_code_page.h"
 #include <algorithm>
@@ -189,21 +190,6 @@ bool StreamOutWide(HWND window, WPARAM extraFlags, std::wstring& wide) {
     wide.assign(units.size() / sizeof(wchar_t), L'\0');
     std::memcpy(wide.data(), units.data(), wide.size() * sizeof(wchar_t));
     return true;
-}
-
-// Adds bytes to the open clipboard as format; the clipboard owns the memory once it took it.
-bool SetClipboardBytes(UINT format, const void* bytes, std::size_t size) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (!memory)
-        return false;
-    if (void* target = GlobalLock(memory)) {
-        std::memcpy(target, bytes, size);
-        GlobalUnlock(memory);
-        if (SetClipboardData(format, memory))
-            return true;
-    }
-    GlobalFree(memory);
-    return false;
 }
 
 CHARFORMATA ReadFormat(HWND window, WPARAM which) {

@@ -85,11 +85,7 @@ TEST_F(EndToEnd, CopiesInQuickSuccessionAreEachAnItemInOrder) {
         }
     };
     for (const bool formatting : {true, false}) {
-        if (program_.IsChecked(IDC_INCLUDE_FORMATTING) != formatting) {
-            program_.Click(IDC_INCLUDE_FORMATTING);
-            ASSERT_TRUE(program_.WaitUntil(
-                [&] { return program_.IsChecked(IDC_INCLUDE_FORMATTING) == formatting; }, 5000));
-        }
+        ASSERT_NO_FATAL_FAILURE(SetIncludeFormatting(formatting));
         for (const unsigned gap : {50u, 150u, 300u}) {
             const std::string name =
                 (formatting ? "formatted " : "plain ") + std::to_string(gap) + " ms ";
@@ -106,9 +102,7 @@ TEST_F(EndToEnd, CopiesInQuickSuccessionAreEachAnItemInOrder) {
     // A short copy right after a 1 MB capture. Formatting is on again: with it off, the program's
     // own plain copy of 1 MB follows the capture, and Wine's syncing of that copy with the X
     // selection can replace another process's copy made in the same moment.
-    program_.Click(IDC_INCLUDE_FORMATTING);
-    ASSERT_TRUE(
-        program_.WaitUntil([&] { return program_.IsChecked(IDC_INCLUDE_FORMATTING); }, 5000));
+    ASSERT_NO_FATAL_FAILURE(SetIncludeFormatting(true));
     std::string big;
     while (big.size() < 1000000)
         big += "a line of a long text copied elsewhere, seventy-eight characters long ......\r\n";

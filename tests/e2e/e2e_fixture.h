@@ -17,11 +17,18 @@ class EndToEnd : public ::testing::Test {
         ASSERT_TRUE(program_.Start(error)) << error;
     }
     void TearDown() override { program_.Kill(); }
-    // Copies as another application would, after the half second in which the program takes a
-    // clipboard change for the echo of its own last paste (or of its start).
+    // Copies as another application would, a moment after the last action, as a user copies.
     bool CopyElsewhere(const std::string& text, const std::string& rtf = std::string()) {
         PumpFor(700);
         return program_.Other().CopyText(text, rtf);
+    }
+    // Sets Include Formatting with a click, as the user does, and waits until it shows.
+    void SetIncludeFormatting(bool on) {
+        if (program_.IsChecked(IDC_INCLUDE_FORMATTING) == on)
+            return;
+        program_.Click(IDC_INCLUDE_FORMATTING);
+        ASSERT_TRUE(program_.WaitUntil(
+            [&] { return program_.IsChecked(IDC_INCLUDE_FORMATTING) == on; }, 5000));
     }
     // Copies elsewhere and waits until the History list has count lines.
     void CopyAndWait(const std::string& text, int count, const std::string& rtf = std::string()) {

@@ -55,11 +55,7 @@ TEST_F(EndToEnd, ReCopyAndUpdateAfterAPrivateClipKeepNothing) {
     const HWND history = program_.Control(IDC_HISTORY);
     CopyAndWait("ordinary", 1);
     for (const bool formatting : {true, false}) {
-        if (program_.IsChecked(IDC_INCLUDE_FORMATTING) != formatting) {
-            program_.Click(IDC_INCLUDE_FORMATTING);
-            ASSERT_TRUE(program_.WaitUntil(
-                [&] { return program_.IsChecked(IDC_INCLUDE_FORMATTING) == formatting; }, 5000));
-        }
+        ASSERT_NO_FATAL_FAILURE(SetIncludeFormatting(formatting));
         for (const auto& m : markers) {
             for (const int button : {IDC_RECOPY, IDC_UPDATE}) {
                 SCOPED_TRACE(std::string(m.marker) + (formatting ? ", formatted, " : ", plain, ") +

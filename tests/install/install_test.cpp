@@ -31,7 +31,7 @@ class Installer : public ::testing::Test {
     }
     // Copies as another application would and waits until the History list has count lines.
     void CopyAndWait(const std::string& text, int count) {
-        PumpFor(700); // past the half second in which the program ignores clipboard changes
+        PumpFor(700); // a moment after the last action, as a user copies
         ASSERT_TRUE(program_.Other().CopyText(text));
         ASSERT_TRUE(program_.WaitUntil(
             [&] { return ListCount(program_.Control(IDC_HISTORY)) == count; }, 20000))

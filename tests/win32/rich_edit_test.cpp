@@ -1,5 +1,6 @@
 // The contents pane (Rich Edit 1.0): formatted text through the clipboard, byte-exact plain text,
 // large texts, selections, character formats and change notices.
+#include "win32/win32_clipboard.h"
 #include "win32/win32_rtf_ascii.h"
 #include "win32_fixture.h"
 #include <algorithm>
@@ -161,22 +162,10 @@ bool PutClipboardRtf(const std::string& rtf, const std::wstring& text) {
     if (!OpenClipboard(nullptr))
         return false;
     EmptyClipboard();
-    const auto put = [](UINT format, const void* bytes, std::size_t size) {
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-        if (!memory)
-            return false;
-        if (void* target = GlobalLock(memory)) {
-            std::memcpy(target, bytes, size);
-            GlobalUnlock(memory);
-            if (SetClipboardData(format, memory))
-                return true;
-        }
-        GlobalFree(memory);
-        return false;
-    };
     const bool ok =
-        put(RegisterClipboardFormatA("Rich Text Format"), rtf.c_str(), rtf.size() + 1) &&
-        put(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+        pw::SetClipboardBytes(RegisterClipboardFormatA("Rich Text Format"), rtf.c_str(),
+                              rtf.size() + 1) &&
+        pw::SetClipboardBytes(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
     CloseClipboard();
     return ok;
 }

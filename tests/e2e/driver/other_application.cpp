@@ -1,5 +1,6 @@
 #include "other_application.h"
 #include "remote.h"
+#include "win32/win32_clipboard.h"
 #include <cstring>
 
 namespace qv::e2e {
@@ -10,17 +11,8 @@ constexpr char kClassName[] = "QuorvaneE2EDriver";
 
 // The bytes and a terminating zero of terminatorSize bytes.
 bool SetGlobalData(UINT format, const std::string& bytes, std::size_t terminatorSize = 1) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes.size() + terminatorSize);
-    if (!memory)
-        return false;
-    if (void* target = GlobalLock(memory)) {
-        std::memcpy(target, bytes.data(), bytes.size());
-        GlobalUnlock(memory);
-        if (SetClipboardData(format, memory)) // the clipboard owns the memory from here on
-            return true;
-    }
-    GlobalFree(memory);
-    return false;
+    const std::string terminated = bytes + std::string(terminatorSize, '\0');
+    return platform::win32::SetClipboardBytes(format, terminated.data(), terminated.size());
 }
 
 } // namespace

@@ -240,7 +240,7 @@ TEST_F(MainWindowTest, NoticesDuringDestructionAreIgnored) {
     dialog->OnCommand(IDC_SEARCH, 4);
     dialog->OnCommand(IDC_RECALL, platform::kButtonClicked);
     EXPECT_FALSE(dialog->OnSysCommand(IDM_WATCH));
-    platform.clock.Advance(1000); // past the window's own-paste half second
+    platform.clock.Advance(1000);
     dialog->OnDrawClipboard(platform::ClipboardNotice{});
     dialog->OnChangeCbChain(1, 2);
     dialog->OnSize(platform::SizeKind::Minimized);

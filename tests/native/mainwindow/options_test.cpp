@@ -191,8 +191,11 @@ TEST_F(OptionsWindowTest, ListCommandsCountOneChangeEach) {
          "7 changes"},
         {"the Mini-Window's Delete and Move",
          [this] {
+             const std::vector<std::string> before = Lines();
              Events().OnPosted(0x504, 0, 0);
              Events().OnPosted(0x503, 0, 1);
+             ASSERT_EQ(Lines().size(), before.size() - 1) << "a line was deleted";
+             EXPECT_EQ(Lines()[0], before[2]) << "and the next two swapped";
          },
          "7 changes"},
     };
